@@ -1,0 +1,124 @@
+#include "editing/numbering.h"
+
+#include <limits>
+
+namespace kven {
+
+bool StartsAcrossBlocks(const Puzzle& p, int col, int row) {
+  if (col == 1) return p.Blocks(2, row) == 0;
+  if (col >= p.HSquares || col < 1) return false;
+  return p.Blocks(col - 1, row) != 0 && p.Blocks(col + 1, row) == 0;
+}
+
+bool StartsDownBlocks(const Puzzle& p, int col, int row) {
+  if (row == 1) return p.Blocks(col, 2) == 0;
+  if (row >= p.VSquares || row < 1) return false;
+  return p.Blocks(col, row - 1) != 0 && p.Blocks(col, row + 1) == 0;
+}
+
+bool StartsAcrossBars(const Puzzle& p, int col, int row) {
+  if (col == 1) return p.VBars(1, row) == 0;
+  if (col >= p.HSquares || col < 1) return false;
+  return p.VBars(col - 1, row) != 0 && p.VBars(col, row) == 0;
+}
+
+bool StartsDownBars(const Puzzle& p, int col, int row) {
+  if (row == 1) return p.HBars(col, 1) == 0;
+  if (row >= p.VSquares || row < 1) return false;
+  return p.HBars(col, row - 1) != 0 && p.HBars(col, row) == 0;
+}
+
+void AutoNumber(Puzzle& p, GridView& view) {
+  p.AutoNumbered = true;
+  std::int32_t n = 1;
+  for (int row = 1; row <= p.VSquares; ++row) {
+    for (int col = 1; col <= p.HSquares; ++col) {
+      p.Numbers(col, row) = 0;
+      view.PaintNumber(col, row, 0);
+      if (p.Blocks(col, row) != 0) continue;
+      const bool numbered =
+          p.BarDiagram ? (StartsAcrossBars(p, col, row) || StartsDownBars(p, col, row))
+                       : (StartsAcrossBlocks(p, col, row) || StartsDownBlocks(p, col, row));
+      if (numbered) {
+        p.Numbers(col, row) = n;
+        view.PaintNumber(col, row, n);
+        ++n;
+      }
+    }
+  }
+  BuildEntryLists(p);
+}
+
+namespace {
+
+void AppendEntry(std::array<std::int32_t, MaxEntries + 1>& list, std::int32_t& count, std::int32_t number) {
+  if (count >= MaxEntries) throw RangeError();
+  ++count;
+  list[static_cast<std::size_t>(count)] = number;
+}
+
+}  // namespace
+
+void BuildEntryLists(Puzzle& p) {
+  p.AcrossNumbers.fill(0);
+  p.DownNumbers.fill(0);
+  p.AcrossCount = 0;
+  p.DownCount = 0;
+  for (int row = 1; row <= p.VSquares; ++row) {
+    for (int col = 1; col <= p.HSquares; ++col) {
+      const std::int32_t number = p.Numbers(col, row);
+      if (number == 0) continue;
+      if (p.BlockDiagram && StartsAcrossBlocks(p, col, row)) AppendEntry(p.AcrossNumbers, p.AcrossCount, number);
+      if (p.BarDiagram && StartsAcrossBars(p, col, row)) AppendEntry(p.AcrossNumbers, p.AcrossCount, number);
+      if (p.BlockDiagram && StartsDownBlocks(p, col, row)) AppendEntry(p.DownNumbers, p.DownCount, number);
+      if (p.BarDiagram && StartsDownBars(p, col, row)) AppendEntry(p.DownNumbers, p.DownCount, number);
+    }
+  }
+}
+
+std::int32_t ReadNumberFieldText(const std::string& text) {
+  constexpr std::int64_t limit = std::numeric_limits<std::int32_t>::max();
+  std::size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  bool minus = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    minus = text[i] == '-';
+    ++i;
+  }
+  int base = 10;
+  if (i < text.size() && text[i] == '$') {
+    base = 16;
+    ++i;
+  }
+  std::int64_t value = 0;
+  for (; i < text.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    int digit;
+    if (c >= '0' && c <= '9') {
+      digit = c - '0';
+    } else if (base == 16 && c >= 'a' && c <= 'f') {
+      digit = c - 'a' + 10;
+    } else if (base == 16 && c >= 'A' && c <= 'F') {
+      digit = c - 'A' + 10;
+    } else {
+      break;
+    }
+    value = value * base + digit;
+    if (value > limit) value = limit;
+  }
+  if (minus && i == text.size()) value = -value;
+  return static_cast<std::int32_t>(value);
+}
+
+void EnterManualNumber(Puzzle& p, const EditorState& e, PuzzleView& view, int col, int row) {
+  if (!InGrid(p, col, row)) return;
+  view.ClearLetterArea(e.CursorCol, e.CursorRow);
+  p.ManualNumbered = true;
+  p.NextNumber = ReadNumberFieldText(view.NumberFieldText());
+  p.Numbers(col, row) = p.NextNumber;
+  view.PaintNumber(col, row, p.NextNumber);
+  if (p.NextNumber < std::numeric_limits<std::int32_t>::max()) ++p.NextNumber;
+  view.SetNumberFieldText(std::to_string(p.NextNumber));
+}
+
+}  // namespace kven

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/puzzle.h"
+
+namespace kven {
+
+// Start-of-entry rules. None looks at the square itself; each needs room for
+// two squares, so the last column never starts an across entry and the last
+// row never starts a down entry. Squares must lie in the grid.
+bool StartsAcrossBlocks(const Puzzle& p, int col, int row);
+bool StartsDownBlocks(const Puzzle& p, int col, int row);
+bool StartsAcrossBars(const Puzzle& p, int col, int row);
+bool StartsDownBars(const Puzzle& p, int col, int row);
+
+// Numbers the squares in reading order and rebuilds the across and down
+// lists. Throws RangeError at a 101st across or down entry; the numbers
+// already stored stay and each list keeps its first 100 entries.
+void AutoNumber(Puzzle& p, GridView& view);
+void BuildEntryLists(Puzzle& p);
+
+// Reads the number field as the program's integer reader does: leading
+// blanks, an optional sign, decimal digits or "$" and hexadecimal digits, up
+// to the first character that does not fit; 0 without digits. A "-" counts
+// only when the digits run to the end. Values beyond 32 bits saturate.
+std::int32_t ReadNumberFieldText(const std::string& text);
+
+// A click in ManualNumber mode: stores the number field's value in the
+// square and puts the next number into the field.
+void EnterManualNumber(Puzzle& p, const EditorState& e, PuzzleView& view, int col, int row);
+
+}  // namespace kven

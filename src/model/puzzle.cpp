@@ -1,0 +1,135 @@
+#include "model/puzzle.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace kven {
+
+void SquareIndexFault(int col, int row) {
+  std::fprintf(stderr, "kven: square index [%d, %d] outside 1..30\n", col, row);
+  std::abort();
+}
+
+bool InGrid(const Puzzle& p, int col, int row) {
+  return col >= 1 && col <= p.HSquares && row >= 1 && row <= p.VSquares && InArrayRange(col, row);
+}
+
+bool IsOpenSquare(const Puzzle& p, int col, int row) {
+  return InGrid(p, col, row) && p.Blocks(col, row) == 0;
+}
+
+std::int32_t SquareNumber(const Puzzle& p, int col, int row) {
+  return (row - 1) * p.HSquares + col;
+}
+
+bool SquareFromNumber(const Puzzle& p, std::int32_t n, int& col, int& row) {
+  if (p.HSquares < 1 || n < 1 || n > p.HSquares * p.VSquares) return false;
+  const int c = (n - 1) % p.HSquares + 1;
+  const int r = (n - 1) / p.HSquares + 1;
+  if (!InGrid(p, c, r)) return false;
+  col = c;
+  row = r;
+  return true;
+}
+
+void ResetPuzzle(Puzzle& p, PuzzleView& view) {
+  view.SetGridBrushWhite();
+  p.HSquares = std::clamp(p.HSquares, MinSide, MaxSide);
+  p.VSquares = std::clamp(p.VSquares, MinSide, MaxSide);
+  view.SetGridCells(p.HSquares + 1, p.VSquares + 1);
+  p.HalfH = (p.HSquares + 1) / 2;
+  p.HalfV = (p.VSquares + 1) / 2;
+  const int gridWidth = (p.HSquares + 1) * 26 + 4;
+  const int gridHeight = (p.VSquares + 1) * 26 + 4;
+  view.SetGridPixelSize(gridWidth, gridHeight);
+  view.FitWindowToGrid(p.HSquares, p.VSquares, gridWidth, gridHeight);
+  view.ShowSize(p.HSquares, p.VSquares);
+  view.EnableFourfold();
+  p.OddFlags = (p.HSquares % 2 == 1 ? 1 : 0) + (p.VSquares % 2 == 1 ? 2 : 0);
+  if (p.OddFlags > 0) view.WithdrawFourfoldUnlessBlockChecked();
+  view.WhitenSquares();
+  p.Blocks.Fill(0);
+  p.HBars.Fill(0);
+  p.VBars.Fill(0);
+  p.VBarMarks.Fill(0);
+  p.Letters.Fill('.');
+  p.Numbers.Fill(0);
+  p.Title.clear();
+  view.SetTitleField(p.Title);
+  view.HideNumberEntry();
+}
+
+void ToggleBlock(Puzzle& p, GridView& view, int col, int row) {
+  if (col == 0 || row == 0) return;
+  if (!InGrid(p, col, row)) return;  // never reached by the program's own callers
+  p.BlockDiagram = true;
+  p.BarDiagram = false;
+  p.Blocks(col, row) ^= 1;
+  view.InvalidateGrid();
+}
+
+void ToggleHBar(Puzzle& p, int col, int row) {
+  p.BlockDiagram = false;
+  p.BarDiagram = true;
+  if (row == p.VSquares || row == 0 || col == 0) return;
+  if (!InGrid(p, col, row)) return;
+  p.HBars(col, row) ^= 1;
+}
+
+void ToggleVBar(Puzzle& p, int col, int row) {
+  p.BlockDiagram = false;
+  p.BarDiagram = true;
+  if (col == p.HSquares || col == 0 || row == 0) return;
+  if (!InGrid(p, col, row)) return;
+  p.VBars(col, row) ^= 1;
+}
+
+void PaintLetter(Puzzle& p, GridView& view, int col, int row, char ch) {
+  p.HasSolution = true;
+  view.DrawLetter(col, row, ch);
+  p.Letters(col, row) = ch;
+}
+
+void AppendShort(std::string& line, std::string_view text) {
+  if (line.size() >= MaxShortString) return;
+  line.append(text.substr(0, MaxShortString - line.size()));
+}
+
+void StartUpPuzzle(Puzzle& p, EditorState& e, PuzzleView& view) {
+  p.HSquares = 12;
+  p.VSquares = 12;
+  e.BarWidth = 2;
+  ResetPuzzle(p, view);
+  p.Symmetry = 2;
+  p.HasSolution = false;
+  e.EntryMode = Hbar;
+  p.NextNumber = 1;
+  p.TextLines.clear();
+  p.ClueLines.clear();
+  e.CursorCol = 1;
+  e.CursorRow = 1;
+  e.Direction = DirRight;
+  p.AcrossCount = 0;
+  p.DownCount = 0;
+  p.BlockDiagram = p.BarDiagram = p.AutoNumbered = p.ManualNumbered = false;
+}
+
+void NewPuzzle(Puzzle& p, EditorState& e, PuzzleView& view) {
+  p.HSquares = 12;
+  p.VSquares = 12;
+  p.AcrossCount = 0;
+  p.DownCount = 0;
+  ResetPuzzle(p, view);
+  view.SetTitleField(std::string());
+  p.Title.clear();
+  p.BlockDiagram = p.BarDiagram = p.AutoNumbered = p.ManualNumbered = p.HasSolution = false;
+  p.Symmetry = 2;
+  p.NextNumber = 1;
+  p.TextLines.clear();
+  p.ClueLines.clear();
+  e.Direction = DirRight;
+  e.EntryMode = Hbar;
+}
+
+}  // namespace kven

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "model/puzzle.h"
+
+namespace kven::testing {
+
+using Square = std::pair<int, int>;  // [col, row]
+
+// A puzzle in the start-up state, then resized to h x v with the given symmetry.
+Puzzle FreshPuzzle(int h = 12, int v = 12, int symmetry = 2);
+
+// Sets p.TextLines to lines and decodes with a null view.
+void DecodeLines(Puzzle& p, std::vector<std::string> lines);
+
+// The set squares of a flag array inside the grid, in reading order.
+std::vector<Square> SetSquares(const Puzzle& p, const SquareArray<std::uint8_t>& flags);
+
+// Row `row` of Letters as a string of HSquares characters.
+std::string LetterRow(const Puzzle& p, int row);
+
+// Reads a file of the examples/ folder into a string.
+std::string ReadExample(const std::string& name);
+
+}  // namespace kven::testing
