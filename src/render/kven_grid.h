@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+#include "editing/solution_entry.h"
+#include "model/puzzle.h"
+#include "model/puzzle_view.h"
+
+namespace kven {
+
+// The grid control: (HSquares + 1) x (VSquares + 1) cells of 25 x 25 pixels
+// with 1-pixel lines, the header column and row labelled in red. It paints
+// every cell itself into a backing image (paintEvent only copies that image
+// to the screen) and implements the grid operations of the core's view seam.
+// It reads the puzzle and editor state it is given; it never changes them.
+class KvenGrid : public QWidget, public GridView {
+  Q_OBJECT
+
+ public:
+  static constexpr int CellSize = 25;
+  static constexpr int CellPitch = CellSize + 1;  // cell plus its grid line
+  static constexpr int Border = 2;
+
+  KvenGrid(const Puzzle& puzzle, const EditorState& editor, QWidget* parent = nullptr);
+
+  // Cell counts including the header column and row; resizes the control to
+  // cols * 26 + 4 by rows * 26 + 4 pixels.
+  void SetCellCount(int cols, int rows);
+  int ColumnCount() const;
+  int RowCount() const;
+
+  // The rectangle of cell (col, row) in widget pixels (25 x 25), and the cell
+  // under a point; CellAt returns false for a point on no cell.
+  QRect CellRect(int col, int row) const;
+  bool CellAt(const QPoint& pos, int& col, int& row) const;
+
+  // Window steps of a reset: the canvas brush becomes white; every square
+  // cell is filled white.
+  void SetBrushWhite();
+  void FillSquaresWhite();
+
+  // GridView. InvalidateGrid schedules a full repaint after the current
+  // command; RepaintGrid redraws every cell into the backing image at once;
+  // the others draw into the backing image when called.
+  void InvalidateGrid() override;
+  void RepaintGrid() override;
+  void PaintNumber(int col, int row, std::int32_t number) override;
+  void DrawLetter(int col, int row, char ch) override;
+  void ClearLetterArea(int col, int row) override;
+  void PaintCursorArrow(int col, int row, std::uint8_t direction) override;
+  void ChangeBarWidth(int oldWidth, int newWidth) override;
+
+  // What the control shows (after any pending full repaint has run).
+  QImage Snapshot();
+
+  // Input, delivered to whoever owns the puzzle: a mouse press on a square
+  // (header cells and points beside the cells are not reported), and key
+  // presses and releases (auto-repeated releases are dropped).
+  std::function<void(int col, int row)> onSquarePressed;
+  std::function<void(const KeyEvent&)> onKeyDown;
+  std::function<void(const KeyEvent&)> onKeyUp;
+
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> d_;
+};
+
+// Translates a Qt key event into the core's toolkit-neutral key.
+KeyEvent ToKeyEvent(const QKeyEvent& event);
+
+}  // namespace kven
