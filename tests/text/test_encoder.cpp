@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "editing/numbering.h"
+#include "support/test_puzzles.h"
+#include "text/encoder.h"
+
+namespace kven {
+namespace {
+
+using testing::FreshPuzzle;
+using Lines = std::vector<std::string>;
+
+// The 5 x 5 block diagram used throughout the examples.
+Puzzle ExampleBlocks() {
+  Puzzle p = FreshPuzzle(5, 5, 2);
+  NullView view;
+  for (auto [c, r] : {std::pair{5, 1}, {2, 2}, {4, 2}, {2, 4}, {4, 4}, {1, 5}}) ToggleBlock(p, view, c, r);
+  return p;
+}
+
+void SetLetters(Puzzle& p, const Lines& rows) {
+  for (int r = 1; r <= p.VSquares; ++r)
+    for (int c = 1; c <= p.HSquares; ++c) p.Letters(c, r) = rows[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)];
+  p.HasSolution = true;
+}
+
+TEST(EncodeText, BlockExample) {
+  Puzzle p = ExampleBlocks();
+  NullView view;
+  AutoNumber(p, view);
+  p.Title = "Example";
+  SetLetters(p, {"STEM.", "E.N.A", "TOTAL", "S.E.S", ".TRIO"});
+  EncodeText(p);
+  EXPECT_EQ(p.TextLines, (Lines{"KVEN   2   5   5", "BLK   5   7   9 Z", "TTL Example", "ANS", "STEM.", "E.N.A",
+                                "TOTAL", "S.E.S", ".TRIO"}));
+}
+
+TEST(EncodeText, UnnumberedGetsNN) {
+  Puzzle p = ExampleBlocks();
+  p.Title = "Example";
+  EncodeText(p);
+  EXPECT_EQ(p.TextLines, (Lines{"KVEN   2   5   5", "BLK   5   7   9 Z", "NN", "TTL Example"}));
+}
+
+TEST(EncodeText, BarsWithManualNumbers) {
+  Puzzle p = FreshPuzzle(5, 5, 0);
+  ToggleHBar(p, 1, 2);
+  ToggleHBar(p, 4, 3);
+  ToggleVBar(p, 2, 1);
+  ToggleVBar(p, 3, 3);
+  NullView view;
+  AutoNumber(p, view);
+  p.AutoNumbered = false;
+  p.ManualNumbered = true;
+  p.Numbers(5, 1) = 0;
+  EncodeText(p);
+  EXPECT_EQ(p.TextLines, (Lines{"KVEN   0   5   5", "HBR   6  14 Z", "VBR   2  13 Z", "MN", "   1   2   3   4   0",
+                                "   6   0   0   0   0", "   7   0   0   8   0", "   9   0   0  10   0",
+                                "  11   0   0   0   0"}));
+}
+
+TEST(EncodeText, LineBreaking) {
+  struct Case {
+    int count;
+    Lines want;
+  };
+  const std::vector<Case> cases = {
+      {20,
+       {"BLK   2   5   8  11  14  17  20  23  26  29  32  35  38  41  44", "  47  50  53  56  59 Z"}},
+      {15, {"BLK   2   5   8  11  14  17  20  23  26  29  32  35  38  41  44", " Z"}},
+      {31,
+       {"BLK   2   5   8  11  14  17  20  23  26  29  32  35  38  41  44",
+        "  47  50  53  56  59  62  65  68  71  74  77  80  83  86  89  92", " Z"}},
+      {0, {"BLK Z"}},
+  };
+  for (const Case& c : cases) {
+    Puzzle p = FreshPuzzle(10, 10, 0);
+    p.BlockDiagram = true;
+    for (int i = 0; i < c.count; ++i) {
+      const int n = 2 + 3 * i;
+      p.Blocks((n - 1) % 10 + 1, (n - 1) / 10 + 1) = 1;
+    }
+    p.Title.clear();
+    EncodeText(p);
+    Lines got(p.TextLines.begin() + 1, p.TextLines.end() - 1);  // less the header and "NN"
+    EXPECT_EQ(got, c.want) << c.count << " blocks";
+  }
+}
+
+TEST(EncodeText, EmptyDiagramAndBothKinds) {
+  Puzzle p = FreshPuzzle(5, 5, 2);
+  EncodeText(p);
+  EXPECT_EQ(p.TextLines, (Lines{"KVEN   2   5   5", "BLK Z", "NN"}));
+
+  p.BlockDiagram = p.BarDiagram = true;
+  p.Blocks(1, 1) = 1;
+  p.HBars(2, 1) = 1;
+  EncodeText(p);
+  EXPECT_EQ(p.TextLines, (Lines{"KVEN   2   5   5", "BLK   1 Z", "HBR   2 Z", "VBR Z", "NN"}));
+}
+
+TEST(EncodeText, TitleCutTo251AndSolutionOfBlanks) {
+  Puzzle p = FreshPuzzle(5, 5, 0);
+  p.BlockDiagram = true;
+  p.ManualNumbered = true;
+  p.Title = std::string(254, 'T');
+  p.Letters.Fill(' ');
+  p.HasSolution = true;
+  EncodeText(p);
+  ASSERT_EQ(p.TextLines.size(), 1u + 1 + 6 + 1 + 6);
+  EXPECT_EQ(p.TextLines[2], "MN");
+  EXPECT_EQ(p.TextLines[3], "   0   0   0   0   0");
+  EXPECT_EQ(p.TextLines[8], "TTL " + std::string(251, 'T'));
+  EXPECT_EQ(p.TextLines[9], "ANS");
+  EXPECT_EQ(p.TextLines[10], "     ");
+}
+
+TEST(EncodeText, ManualNumbersOutsideFieldsAreWrittenInFull) {
+  Puzzle p = FreshPuzzle(5, 5, 0);
+  p.BlockDiagram = true;
+  p.ManualNumbered = true;
+  p.Numbers(1, 1) = 12345;
+  p.Numbers(2, 1) = -3;
+  EncodeText(p);
+  EXPECT_EQ(p.TextLines[3], "12345  -3   0   0   0");
+}
+
+struct RegionCase {
+  int h, v, symmetry;
+  ListKind kind;
+  std::vector<std::pair<int, int>> listed, unlisted;
+};
+
+TEST(IsListedSquare, Regions) {
+  const std::vector<RegionCase> cases = {
+      {12, 12, 0, ListKind::Block, {{12, 12}, {1, 1}}, {}},
+      {12, 12, 2, ListKind::Block, {{12, 6}, {1, 1}}, {{1, 7}}},
+      {12, 12, 2, ListKind::VBar, {{11, 6}}, {{1, 7}}},
+      {12, 12, 2, ListKind::HBar, {{6, 6}, {12, 5}}, {{7, 6}, {1, 7}}},
+      {13, 12, 2, ListKind::HBar, {{7, 6}}, {{8, 6}}},
+      {13, 13, 2, ListKind::Block, {{13, 6}, {7, 7}}, {{8, 7}, {1, 8}}},
+      {13, 13, 2, ListKind::HBar, {{7, 7}}, {{8, 7}}},
+      {13, 13, 2, ListKind::VBar, {{6, 7}}, {{7, 7}}},
+      {12, 13, 2, ListKind::VBar, {{6, 7}}, {{7, 7}}},
+      {13, 13, 4, ListKind::Block, {{7, 7}, {1, 7}, {7, 1}}, {{8, 1}, {1, 8}}},
+      {12, 12, 4, ListKind::VBar, {{6, 6}}, {{7, 6}, {6, 7}}},
+      {12, 12, 3, ListKind::Block, {}, {{1, 1}}},
+  };
+  for (const RegionCase& c : cases) {
+    const Puzzle p = FreshPuzzle(c.h, c.v, c.symmetry);
+    for (auto [col, row] : c.listed)
+      EXPECT_TRUE(IsListedSquare(p, col, row, c.kind)) << c.h << "x" << c.v << " sym " << c.symmetry << " [" << col << "," << row << "]";
+    for (auto [col, row] : c.unlisted)
+      EXPECT_FALSE(IsListedSquare(p, col, row, c.kind)) << c.h << "x" << c.v << " sym " << c.symmetry << " [" << col << "," << row << "]";
+  }
+}
+
+TEST(EncodeText, OtherSymmetryWritesEmptyLists) {
+  Puzzle p = FreshPuzzle(6, 6, 3);
+  p.BarDiagram = true;
+  p.HBars(1, 1) = 1;
+  p.VBars(1, 1) = 1;
+  EncodeText(p);
+  EXPECT_EQ(p.TextLines, (Lines{"KVEN   3   6   6", "HBR Z", "VBR Z", "NN"}));
+}
+
+}  // namespace
+}  // namespace kven
