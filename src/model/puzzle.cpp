@@ -11,14 +11,6 @@ void SquareIndexFault(int col, int row) {
   std::abort();
 }
 
-bool InGrid(const Puzzle& p, int col, int row) {
-  return col >= 1 && col <= p.HSquares && row >= 1 && row <= p.VSquares && InArrayRange(col, row);
-}
-
-bool IsOpenSquare(const Puzzle& p, int col, int row) {
-  return InGrid(p, col, row) && p.Blocks(col, row) == 0;
-}
-
 std::int32_t SquareNumber(const Puzzle& p, int col, int row) {
   return (row - 1) * p.HSquares + col;
 }

@@ -87,10 +87,14 @@ struct EditorState {
   std::int32_t BarWidth = 2;
 };
 
-// True when [col, row] is a square of the puzzle.
-bool InGrid(const Puzzle& p, int col, int row);
+// True when [col, row] is a square of the puzzle (sizes never exceed 30).
+inline bool InGrid(const Puzzle& p, int col, int row) {
+  return col >= 1 && col <= p.HSquares && row >= 1 && row <= p.VSquares && InArrayRange(col, row);
+}
 // True when [col, row] is a square of the puzzle and not blocked.
-bool IsOpenSquare(const Puzzle& p, int col, int row);
+inline bool IsOpenSquare(const Puzzle& p, int col, int row) {
+  return InGrid(p, col, row) && p.Blocks(col, row) == 0;
+}
 
 // Square number (row - 1) * HSquares + col, and back. SquareFromNumber
 // returns false (and leaves col/row alone) for a number naming no square.

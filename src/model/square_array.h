@@ -14,7 +14,8 @@ inline constexpr int MaxSide = 30;
 [[noreturn]] void SquareIndexFault(int col, int row);
 
 inline constexpr bool InArrayRange(int col, int row) {
-  return col >= 1 && col <= MaxSide && row >= 1 && row <= MaxSide;
+  return static_cast<unsigned>(col - 1) < static_cast<unsigned>(MaxSide) &&
+         static_cast<unsigned>(row - 1) < static_cast<unsigned>(MaxSide);
 }
 
 // A 30 x 30 array indexed [col, row], both 1-based, with every access checked.

@@ -1,17 +1,29 @@
 #include "text/encoder.h"
 
-#include <cstdio>
 #include <string>
 
 namespace kven {
 
 namespace {
 
-// A number right-aligned in a field of `width` blanks; wider values in full.
-std::string Field(std::int32_t value, int width) {
+// Appends a number right-aligned in a field of `width` blanks (wider values
+// in full), as "%3d" and "%4d" format it.
+void AppendField(std::string& line, std::int32_t value, int width) {
   char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%*d", width, static_cast<int>(value));
-  return buffer;
+  char* end = buffer + sizeof buffer;
+  char* start = end;
+  std::int64_t v = value;
+  const bool negative = v < 0;
+  if (negative) v = -v;
+  do {
+    *--start = static_cast<char>('0' + v % 10);
+    v /= 10;
+  } while (v != 0);
+  if (negative) *--start = '-';
+  const auto digits = static_cast<int>(end - start);
+  if (digits < width) line.append(static_cast<std::size_t>(width - digits), ' ');
+  line.append(start, end);
+  if (line.size() > MaxShortString) line.resize(MaxShortString);
 }
 
 void AppendSquareList(Puzzle& p, const SquareArray<std::uint8_t>& flags, ListKind kind, const char* keyword) {
@@ -20,16 +32,16 @@ void AppendSquareList(Puzzle& p, const SquareArray<std::uint8_t>& flags, ListKin
   for (int row = 1; row <= p.VSquares; ++row) {
     for (int col = 1; col <= p.HSquares; ++col) {
       if (flags(col, row) == 0 || !IsListedSquare(p, col, row, kind)) continue;
-      AppendShort(line, Field(SquareNumber(p, col, row), 4));
+      AppendField(line, SquareNumber(p, col, row), 4);
       ++counter;
       if (counter % 16 == 0) {
-        p.TextLines.push_back(line);
+        p.TextLines.push_back(std::move(line));
         line.clear();
       }
     }
   }
   AppendShort(line, " Z");
-  p.TextLines.push_back(line);
+  p.TextLines.push_back(std::move(line));
 }
 
 }  // namespace
@@ -58,8 +70,12 @@ bool IsListedSquare(const Puzzle& p, int col, int row, ListKind kind) {
 void EncodeText(Puzzle& p) {
   p.TextLines.clear();
   std::string header = "KVEN ";
-  AppendShort(header, Field(p.Symmetry, 3) + " " + Field(p.HSquares, 3) + " " + Field(p.VSquares, 3));
-  p.TextLines.push_back(header);
+  AppendField(header, p.Symmetry, 3);
+  header += ' ';
+  AppendField(header, p.HSquares, 3);
+  header += ' ';
+  AppendField(header, p.VSquares, 3);
+  p.TextLines.push_back(std::move(header));
 
   if (p.BlockDiagram) AppendSquareList(p, p.Blocks, ListKind::Block, "BLK");
   if (p.BarDiagram) {
@@ -72,24 +88,23 @@ void EncodeText(Puzzle& p) {
   if (p.ManualNumbered) {
     p.TextLines.emplace_back("MN");
     for (int row = 1; row <= p.VSquares; ++row) {
-      std::string line;
-      for (int col = 1; col <= p.HSquares; ++col) AppendShort(line, Field(p.Numbers(col, row), 4));
-      p.TextLines.push_back(line);
+      std::string& line = p.TextLines.emplace_back();
+      line.reserve(static_cast<std::size_t>(p.HSquares) * 4);
+      for (int col = 1; col <= p.HSquares; ++col) AppendField(line, p.Numbers(col, row), 4);
     }
   }
 
   if (!p.Title.empty()) {
     std::string line = "TTL ";
     AppendShort(line, p.Title);
-    p.TextLines.push_back(line);
+    p.TextLines.push_back(std::move(line));
   }
 
   if (p.HasSolution) {
     p.TextLines.emplace_back("ANS");
     for (int row = 1; row <= p.VSquares; ++row) {
-      std::string line;
-      for (int col = 1; col <= p.HSquares; ++col) line += p.Letters(col, row);
-      p.TextLines.push_back(line);
+      std::string& line = p.TextLines.emplace_back(static_cast<std::size_t>(p.HSquares), ' ');
+      for (int col = 1; col <= p.HSquares; ++col) line[static_cast<std::size_t>(col - 1)] = p.Letters(col, row);
     }
   }
 }

@@ -1,0 +1,111 @@
+// Reader, writer, numbering and clue list on 30 x 30 puzzles that stay within
+// 100 across and 100 down entries, so no range error is timed.
+#include <benchmark/benchmark.h>
+
+#include "editing/numbering.h"
+#include "text/clue_list.h"
+#include "text/decoder.h"
+#include "text/encoder.h"
+
+namespace {
+
+using namespace kven;
+
+Puzzle StartState() {
+  Puzzle p;
+  EditorState e;
+  NullView view;
+  StartUpPuzzle(p, e, view);
+  return p;
+}
+
+// Blocks down columns 10 and 20 (90 across, 28 down entries), numbered by
+// hand from the automatic numbers, with a title and a full solution.
+Puzzle BlockPuzzle() {
+  Puzzle p = StartState();
+  NullView view;
+  p.HSquares = p.VSquares = 30;
+  ResetPuzzle(p, view);
+  p.Symmetry = 2;
+  for (int r = 1; r <= 30; ++r) {
+    ToggleBlock(p, view, 10, r);
+    ToggleBlock(p, view, 20, r);
+  }
+  AutoNumber(p, view);
+  p.ManualNumbered = true;
+  p.Title = "Benchmark blocks, thirty by thirty";
+  for (int r = 1; r <= 30; ++r)
+    for (int c = 1; c <= 30; ++c)
+      if (p.Blocks(c, r) == 0) PaintLetter(p, view, c, r, static_cast<char>('A' + (c + r) % 26));
+  return p;
+}
+
+// Ten fourfold orbits of bars on a square grid.
+Puzzle BarPuzzle() {
+  Puzzle p = StartState();
+  NullView view;
+  p.HSquares = p.VSquares = 30;
+  ResetPuzzle(p, view);
+  p.Symmetry = 4;
+  const int H = 30, V = 30;
+  for (int k = 0; k < 10; ++k) {
+    const int c = 2 + k, r = 3 + k;
+    ToggleHBar(p, c, r);
+    ToggleHBar(p, H - c + 1, V - r);
+    ToggleVBar(p, H - r, c);
+    ToggleVBar(p, r, V - c + 1);
+  }
+  AutoNumber(p, view);
+  p.Title = "Benchmark bars";
+  return p;
+}
+
+void DecodeBench(benchmark::State& state, Puzzle source) {
+  EncodeText(source);
+  Puzzle p = StartState();
+  p.TextLines = source.TextLines;
+  NullView view;
+  for (auto _ : state) {
+    DecodeText(p, view);
+    benchmark::DoNotOptimize(p.Numbers(1, 1));
+  }
+}
+
+void BM_DecodeBlockText(benchmark::State& state) { DecodeBench(state, BlockPuzzle()); }
+void BM_DecodeFourfoldBarText(benchmark::State& state) { DecodeBench(state, BarPuzzle()); }
+
+void EncodeBench(benchmark::State& state, Puzzle p) {
+  for (auto _ : state) {
+    EncodeText(p);
+    benchmark::DoNotOptimize(p.TextLines.data());
+  }
+}
+
+void BM_EncodeBlockText(benchmark::State& state) { EncodeBench(state, BlockPuzzle()); }
+void BM_EncodeFourfoldBarText(benchmark::State& state) { EncodeBench(state, BarPuzzle()); }
+
+void BM_AutoNumber(benchmark::State& state) {
+  Puzzle p = BlockPuzzle();
+  NullView view;
+  for (auto _ : state) {
+    AutoNumber(p, view);
+    benchmark::DoNotOptimize(p.AcrossCount);
+  }
+}
+
+void BM_BuildClueList(benchmark::State& state) {
+  Puzzle p = BlockPuzzle();
+  for (auto _ : state) {
+    BuildClueList(p);
+    benchmark::DoNotOptimize(p.ClueLines.data());
+  }
+}
+
+BENCHMARK(BM_DecodeBlockText);
+BENCHMARK(BM_DecodeFourfoldBarText);
+BENCHMARK(BM_EncodeBlockText);
+BENCHMARK(BM_EncodeFourfoldBarText);
+BENCHMARK(BM_AutoNumber);
+BENCHMARK(BM_BuildClueList);
+
+}  // namespace

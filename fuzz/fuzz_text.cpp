@@ -1,0 +1,150 @@
+// Feeds arbitrary bytes as KVEN text through the reader, the writer and the
+// clue list, and checks what must hold for every input.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "text/clue_list.h"
+#include "text/decoder.h"
+#include "text/encoder.h"
+#include "text/text_lines.h"
+
+namespace {
+
+[[noreturn]] void Fail(const char* what) {
+  std::fprintf(stderr, "invariant broken: %s\n", what);
+  std::abort();
+}
+
+void Check(bool ok, const char* what) {
+  if (!ok) Fail(what);
+}
+
+void CheckInvariants(const kven::Puzzle& p) {
+  Check(p.HSquares >= 5 && p.HSquares <= 30 && p.VSquares >= 5 && p.VSquares <= 30, "size within 5..30");
+  Check(p.AcrossCount >= 0 && p.AcrossCount <= 100 && p.DownCount >= 0 && p.DownCount <= 100, "counts <= 100");
+  Check(p.Title.size() <= 255, "title <= 255");
+  for (int c = 1; c <= 30; ++c) {
+    for (int r = 1; r <= 30; ++r) {
+      Check(p.Blocks(c, r) <= 1 && p.HBars(c, r) <= 1 && p.VBars(c, r) <= 1, "flags are 0 or 1");
+      const char l = p.Letters(c, r);
+      Check(l == '.' || l == ' ' || (l >= 'A' && l <= 'Z'), "letters are '.', blank or A..Z");
+    }
+  }
+}
+
+// Whether the language can carry this puzzle, so that it must read back.
+bool Representable(const kven::Puzzle& p) {
+  if (p.Symmetry != 0 && p.Symmetry != 2 && p.Symmetry != 4) return false;
+  if (p.BlockDiagram == p.BarDiagram) return false;
+  if (p.BarDiagram && p.Symmetry == 4 && p.HSquares != p.VSquares) return false;
+  if (p.Title.size() > 251) return false;
+  if (p.Title.find('\r') != std::string::npos || p.Title.find('\n') != std::string::npos) return false;
+  if (p.AutoNumbered && !p.ManualNumbered &&
+      (p.Title.find("MN") != std::string::npos || p.Title.find("NN") != std::string::npos))
+    return false;
+  for (int c = 1; c <= p.HSquares; ++c) {
+    for (int r = 1; r <= p.VSquares; ++r) {
+      if (p.ManualNumbered && (p.Numbers(c, r) < 0 || p.Numbers(c, r) > 999)) return false;
+      if (r == p.VSquares && p.HBars(c, r)) return false;  // bars on the border
+      if (c == p.HSquares && p.VBars(c, r)) return false;
+    }
+  }
+  return true;
+}
+
+// Every line is short, and every square number of the BLK, HBR and VBR lists
+// names a square of the puzzle.
+void CheckEncoded(const kven::Puzzle& p) {
+  for (const std::string& line : p.TextLines) Check(line.size() <= 255, "built line <= 255");
+  std::size_t i = 1;
+  const auto checkList = [&] {
+    for (; i < p.TextLines.size(); ++i) {
+      const std::string& line = p.TextLines[i];
+      long value = -1;
+      for (std::size_t k = 0; k <= line.size(); ++k) {
+        const char ch = k < line.size() ? line[k] : ' ';
+        if (ch >= '0' && ch <= '9') {
+          value = (value < 0 ? 0 : value * 10) + (ch - '0');
+          Check(value <= 900, "square number within 1..H*V");
+        } else if (value >= 0) {
+          Check(value >= 1 && value <= p.HSquares * p.VSquares, "square number within 1..H*V");
+          value = -1;
+        }
+      }
+      if (!line.empty() && line.back() == 'Z') {
+        ++i;
+        return;
+      }
+    }
+    Fail("square list without its Z");
+  };
+  if (p.BlockDiagram || !p.BarDiagram) checkList();
+  if (p.BarDiagram) {
+    checkList();
+    checkList();
+  }
+}
+
+void CheckSame(const kven::Puzzle& a, const kven::Puzzle& b) {
+  Check(a.HSquares == b.HSquares && a.VSquares == b.VSquares && a.Symmetry == b.Symmetry, "header reads back");
+  Check(a.BlockDiagram == b.BlockDiagram && a.BarDiagram == b.BarDiagram, "kind reads back");
+  Check(a.Title == b.Title, "title reads back");
+  Check(a.ManualNumbered == b.ManualNumbered, "manual numbering reads back");
+  for (int c = 1; c <= a.HSquares; ++c) {
+    for (int r = 1; r <= a.VSquares; ++r) {
+      Check(a.Blocks(c, r) == b.Blocks(c, r), "blocks read back");
+      Check(a.HBars(c, r) == b.HBars(c, r), "horizontal bars read back");
+      Check(a.VBars(c, r) == b.VBars(c, r), "vertical bars read back");
+      if (a.AutoNumbered || a.ManualNumbered) Check(a.Numbers(c, r) == b.Numbers(c, r), "numbers read back");
+      if (a.HasSolution) Check(a.Letters(c, r) == b.Letters(c, r), "letters read back");
+    }
+  }
+}
+
+kven::Puzzle FreshState() {
+  kven::Puzzle p;
+  kven::EditorState e;
+  kven::NullView view;
+  kven::StartUpPuzzle(p, e, view);
+  kven::NewPuzzle(p, e, view);
+  return p;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  kven::Puzzle p = FreshState();
+  kven::NullView view;
+  p.TextLines = kven::SplitLines(std::string_view(reinterpret_cast<const char*>(data), size));
+  bool decoded = false;
+  try {
+    decoded = kven::DecodeText(p, view) == kven::DecodeResult::Decoded;
+  } catch (const kven::RangeError&) {
+    decoded = false;
+  }
+  CheckInvariants(p);
+
+  const bool roundTrip = decoded && Representable(p);
+  kven::EncodeText(p);
+  CheckEncoded(p);
+  kven::BuildClueList(p);
+  for (const std::string& line : p.ClueLines) Check(line.size() <= 255, "clue line <= 255");
+
+  if (roundTrip) {
+    kven::Puzzle again = FreshState();
+    again.TextLines = p.TextLines;
+    bool ok = false;
+    try {
+      ok = kven::DecodeText(again, view) == kven::DecodeResult::Decoded;
+    } catch (const kven::RangeError&) {
+      ok = false;
+    }
+    Check(ok, "encoded text decodes");
+    CheckSame(p, again);
+  }
+  return 0;
+}
