@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "editing/solution_entry.h"
 #include "model/puzzle.h"
@@ -24,6 +25,7 @@ class KvenGrid : public QWidget, public GridView {
   static constexpr int Border = 2;
 
   KvenGrid(const Puzzle& puzzle, const EditorState& editor, QWidget* parent = nullptr);
+  ~KvenGrid() override;
 
   // Cell counts including the header column and row; resizes the control to
   // cols * 26 + 4 by rows * 26 + 4 pixels.

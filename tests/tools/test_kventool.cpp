@@ -1,6 +1,7 @@
 // Drives the kventool binary as a user would and checks its output and status.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -22,8 +23,9 @@ std::string Slurp(const std::string& path) {
 
 // Runs kventool with args (shell words), feeding input on stdin.
 ToolRun Kventool(const std::string& args, const std::string& input = "") {
-  const std::string dir = ::testing::TempDir();
-  const std::string in = dir + "kventool_in", out = dir + "kventool_out", err = dir + "kventool_err";
+  // Tests run as parallel processes: each gets files of its own.
+  const std::string dir = ::testing::TempDir() + "kventool_" + std::to_string(getpid()) + "_";
+  const std::string in = dir + "in", out = dir + "out", err = dir + "err";
   std::ofstream(in, std::ios::binary) << input;
   const std::string command =
       std::string(KVENTOOL_PATH) + " " + args + " <" + in + " >" + out + " 2>" + err;

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QDialog;
+class QPrinter;
+class QWidget;
+
+namespace kven {
+
+// Everything modal the main window shows goes through here, so a test can
+// answer from a script instead of waiting for a user.
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+
+  // The chosen file name, or an empty string when the user cancels.
+  virtual QString getOpenFileName(QWidget* parent, const QString& proposed, const QString& filter) = 0;
+  // filterIndex is 1-based into filters, as the save commands choose it.
+  virtual QString getSaveFileName(QWidget* parent, const QString& proposed, const QStringList& filters,
+                                  int filterIndex) = 0;
+  // The program's standard error report (file errors, range errors).
+  virtual void showError(QWidget* parent, const QString& message) = 0;
+  // The decoder's one message: an error box with a single Cancel button.
+  virtual void showInvalidData(QWidget* parent, const QString& message) = 0;
+  // The print dialog with printing to a file offered; true when confirmed.
+  virtual bool runPrintDialog(QWidget* parent, QPrinter& printer) = 0;
+  // Shows a window of the program modally and returns when it is closed.
+  virtual void execDialog(QDialog& dialog) = 0;
+};
+
+// The real dialogs of the desktop.
+class QtDialogs : public Dialogs {
+ public:
+  QString getOpenFileName(QWidget* parent, const QString& proposed, const QString& filter) override;
+  QString getSaveFileName(QWidget* parent, const QString& proposed, const QStringList& filters,
+                          int filterIndex) override;
+  void showError(QWidget* parent, const QString& message) override;
+  void showInvalidData(QWidget* parent, const QString& message) override;
+  bool runPrintDialog(QWidget* parent, QPrinter& printer) override;
+  void execDialog(QDialog& dialog) override;
+};
+
+}  // namespace kven

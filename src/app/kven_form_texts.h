@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QLatin1String>
+
+// Every text the main window shows or writes, in one place.
+namespace kven::form_text {
+
+inline constexpr QLatin1String ApplicationTitle{"KVEN3.0"};
+inline constexpr QLatin1String Caption{"Gridlark"};
+
+inline constexpr QLatin1String HorizontalSquares{"Horizontal Squares"};
+inline constexpr QLatin1String VerticalSquares{"Vertical Squares"};
+inline constexpr QLatin1String TitleLabel{"Title"};
+inline constexpr QLatin1String CopySaveAs{"Copy/Save as"};
+inline constexpr QLatin1String KvenText{"KVEN Text"};
+inline constexpr QLatin1String Grid{"Grid"};
+inline constexpr QLatin1String ClueList{"Clue List"};
+inline constexpr QLatin1String NumberEntry{"Number Entry"};
+inline constexpr QLatin1String FirstManualNumber{"1"};
+
+inline constexpr QLatin1String MenuFile{"&File"};
+inline constexpr QLatin1String MenuNew{"&New"};
+inline constexpr QLatin1String MenuOpen{"&Open..."};
+inline constexpr QLatin1String MenuSave{"&Save..."};
+inline constexpr QLatin1String MenuPrint{"&Print..."};
+inline constexpr QLatin1String MenuExit{"E&xit"};
+inline constexpr QLatin1String MenuEdit{"&Edit"};
+inline constexpr QLatin1String MenuCopy{"&Copy"};
+inline constexpr QLatin1String MenuPaste{"Paste"};
+inline constexpr QLatin1String MenuClear{"Clear"};
+inline constexpr QLatin1String MenuEntry{" E&ntry"};
+inline constexpr QLatin1String MenuHbar{"&Hbar"};
+inline constexpr QLatin1String MenuVbar{"&Vbar"};
+inline constexpr QLatin1String MenuBlock{"&Block"};
+inline constexpr QLatin1String MenuNumber{"&Number"};
+inline constexpr QLatin1String MenuAuto{"Auto"};
+inline constexpr QLatin1String MenuManual{"Manual"};
+inline constexpr QLatin1String MenuSolution{"&Solution"};
+inline constexpr QLatin1String MenuSymmetry{"S&ymmetry"};
+inline constexpr QLatin1String MenuNone{"&None"};
+inline constexpr QLatin1String MenuTwofold{"&Twofold"};
+inline constexpr QLatin1String MenuFourfold{"&Fourfold"};
+inline constexpr QLatin1String MenuHelp{"&Help"};
+inline constexpr QLatin1String MenuHowToUse{"&How to Use..."};
+
+inline constexpr QLatin1String ShortcutCopy{"Ctrl+C"};
+inline constexpr QLatin1String ShortcutPaste{"Ctrl+V"};
+inline constexpr QLatin1String ShortcutClear{"Ctrl+Y"};
+
+// File dialogs: proposed names and filters.
+inline constexpr QLatin1String ProposedText{"Xword.txt"};
+inline constexpr QLatin1String ProposedBitmap{"Xword.bmp"};
+inline constexpr QLatin1String ProposedClues{"Clues.txt"};
+inline constexpr QLatin1String FilterAnyAscii{"Any Ascii File (*)"};
+inline constexpr QLatin1String FilterText{"Text Files (*.TXT *.txt)"};
+inline constexpr QLatin1String FilterBitmap{"Bitmap Files (*.BMP *.bmp)"};
+
+// Messages. The %1 is the file name.
+inline constexpr QLatin1String CannotOpenFile{"Cannot open file %1"};
+inline constexpr QLatin1String CannotCreateFile{"Cannot create file %1"};
+inline constexpr QLatin1String InvalidData{"Oops - We hit Invalid Data"};
+inline constexpr QLatin1String ErrorCaption{"Error"};
+// %1 is the printer's name.
+inline constexpr QLatin1String CannotStartPrintJob{"Cannot start printing on %1"};
+
+// The second print job's file gets this before its extension.
+inline constexpr QLatin1String NumbersFileSuffix{"-numbers"};
+inline constexpr QLatin1String Across{"ACROSS"};
+inline constexpr QLatin1String Down{"DOWN"};
+
+}  // namespace kven::form_text

@@ -1,0 +1,15 @@
+# A Debian package of the program and its command-line companion:
+#   cmake --build <dir> && (cd <dir> && cpack -G DEB)
+set(CPACK_PACKAGE_NAME "kven3")
+set(CPACK_PACKAGE_VENDOR "KVEN3 developers")
+set(CPACK_PACKAGE_CONTACT "KVEN3 developers <kven3@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Crossword diagrams as KVEN text and back (Gridlark)")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Gridlark turns a crossword diagram into a few lines of plain text that can be mailed, and turns such text back into a drawn diagram. kventool does the same from the command line.")
+set(CPACK_GENERATOR "DEB")
+set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION "games")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
+include(CPack)

@@ -1,0 +1,189 @@
+#include "render/kven_grid.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "render/canvas.h"
+#include "render/grid_painter.h"
+
+namespace kven {
+
+static_assert(KvenGrid::CellSize == GridGeometry::CellSize);
+static_assert(KvenGrid::CellPitch == GridGeometry::CellPitch);
+static_assert(KvenGrid::Border == GridGeometry::Border);
+
+struct KvenGrid::Impl {
+  Impl(const Puzzle& p, const EditorState& e) : painter(canvas, p, e) {}
+
+  // The image outlives the canvas painting on it (members are destroyed in
+  // reverse order).
+  QImage image;
+  Canvas canvas;
+  GridPainter painter;
+  int cols = 0;
+  int rows = 0;
+  bool repaintPending = true;
+
+  void FullRepaint() {
+    painter.PaintAll(cols, rows);
+    repaintPending = false;
+  }
+};
+
+KvenGrid::KvenGrid(const Puzzle& puzzle, const EditorState& editor, QWidget* parent)
+    : QWidget(parent), d_(std::make_unique<Impl>(puzzle, editor)) {
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  // The control draws its lines, silver last, before anything can paint a
+  // cell; an arrow drawn before the first repaint finds the pen that way too.
+  d_->canvas.SetPenColor(rgb::Silver);
+  const int side = std::clamp(puzzle.HSquares, MinSide, MaxSide) + 1;
+  const int height = std::clamp(puzzle.VSquares, MinSide, MaxSide) + 1;
+  SetCellCount(side, height);
+}
+
+KvenGrid::~KvenGrid() = default;
+
+void KvenGrid::SetCellCount(int cols, int rows) {
+  cols = std::clamp(cols, 1, GridGeometry::MaxCells);
+  rows = std::clamp(rows, 1, GridGeometry::MaxCells);
+  if (cols == d_->cols && rows == d_->rows && !d_->image.isNull()) return;
+  d_->cols = cols;
+  d_->rows = rows;
+  const QSize size = GridGeometry::ControlSize(cols, rows);
+  d_->canvas.End();
+  d_->image = QImage(size, QImage::Format_RGB32);
+  d_->image.fill(rgb::White);
+  d_->canvas.Begin(&d_->image);
+  setFixedSize(size);
+  updateGeometry();
+  InvalidateGrid();
+}
+
+int KvenGrid::ColumnCount() const { return d_->cols; }
+int KvenGrid::RowCount() const { return d_->rows; }
+
+QRect KvenGrid::CellRect(int col, int row) const { return GridGeometry::CellBounds(col, row).ToQRect(); }
+
+bool KvenGrid::CellAt(const QPoint& pos, int& col, int& row) const {
+  return GridGeometry::CellAt(pos, d_->cols, d_->rows, col, row);
+}
+
+void KvenGrid::SetBrushWhite() { d_->canvas.SetBrushColor(rgb::White); }
+
+void KvenGrid::FillSquaresWhite() {
+  d_->painter.FillSquaresWhite(d_->cols, d_->rows);
+  update();
+}
+
+void KvenGrid::InvalidateGrid() {
+  d_->repaintPending = true;
+  update();
+}
+
+void KvenGrid::RepaintGrid() {
+  d_->FullRepaint();
+  update();
+}
+
+void KvenGrid::PaintNumber(int col, int row, std::int32_t number) {
+  d_->painter.PaintNumber(col, row, number);
+  update();
+}
+
+void KvenGrid::DrawLetter(int col, int row, char ch) {
+  d_->painter.DrawLetter(col, row, ch);
+  update();
+}
+
+void KvenGrid::ClearLetterArea(int col, int row) {
+  d_->painter.ClearLetterArea(col, row);
+  update();
+}
+
+void KvenGrid::PaintCursorArrow(int col, int row, std::uint8_t direction) {
+  d_->painter.PaintCursorArrow(col, row, direction);
+  update();
+}
+
+void KvenGrid::ChangeBarWidth(int oldWidth, int newWidth) {
+  d_->painter.ChangeBarWidth(oldWidth, newWidth);
+  update();
+}
+
+QImage KvenGrid::Snapshot() {
+  if (d_->repaintPending) d_->FullRepaint();
+  // A deep copy: the canvas keeps painting into the backing image.
+  return d_->image.copy();
+}
+
+QSize KvenGrid::sizeHint() const { return GridGeometry::ControlSize(d_->cols, d_->rows); }
+
+void KvenGrid::paintEvent(QPaintEvent* event) {
+  if (d_->repaintPending) d_->FullRepaint();
+  QPainter painter(this);
+  painter.drawImage(event->rect(), d_->image, event->rect());
+}
+
+void KvenGrid::mousePressEvent(QMouseEvent* event) {
+  event->accept();
+  int col = 0;
+  int row = 0;
+  if (!CellAt(event->position().toPoint(), col, row) || col < 1 || row < 1) return;
+  if (onSquarePressed) onSquarePressed(col, row);
+}
+
+void KvenGrid::keyPressEvent(QKeyEvent* event) {
+  event->accept();
+  if (onKeyDown) onKeyDown(ToKeyEvent(*event));
+}
+
+void KvenGrid::keyReleaseEvent(QKeyEvent* event) {
+  event->accept();
+  // A held key is entered once, when it is really let go.
+  if (event->isAutoRepeat()) return;
+  if (onKeyUp) onKeyUp(ToKeyEvent(*event));
+}
+
+KeyEvent ToKeyEvent(const QKeyEvent& event) {
+  KeyEvent key;
+  const int code = event.key();
+  if (code >= Qt::Key_A && code <= Qt::Key_Z) {
+    key.key = Key::Letter;
+    key.letter = static_cast<char>('A' + (code - Qt::Key_A));
+  } else {
+    switch (code) {
+      case Qt::Key_Space:
+        key.key = Key::Space;
+        break;
+      case Qt::Key_Backspace:
+        key.key = Key::Backspace;
+        break;
+      case Qt::Key_Left:
+        key.key = Key::Left;
+        break;
+      case Qt::Key_Up:
+        key.key = Key::Up;
+        break;
+      case Qt::Key_Right:
+        key.key = Key::Right;
+        break;
+      case Qt::Key_Down:
+        key.key = Key::Down;
+        break;
+      default:
+        key.key = Key::Other;
+        break;
+    }
+  }
+  const Qt::KeyboardModifiers modifiers = event.modifiers();
+  key.shift = modifiers.testFlag(Qt::ShiftModifier);
+  key.ctrl = modifiers.testFlag(Qt::ControlModifier);
+  key.alt = modifiers.testFlag(Qt::AltModifier);
+  return key;
+}
+
+}  // namespace kven

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include "model/puzzle.h"
+#include "render/canvas.h"
+
+namespace kven {
+
+// Where the picture goes: the target fixes the scale, the margins, the bar
+// thickness and the fill colour of blocks and bars.
+enum class PictureTarget { Bitmap, Printer };
+
+// Draws the whole puzzle (title, grid, blocks, bars, clue numbers, letters)
+// on a canvas that is drawing on a device, covering the device's whole
+// drawable area. Bitmap: squares of 32 pixels from (0, 32), bars barWidth
+// (1..6) thick, silver fill. Printer: squares of pageWidth div 32 printer
+// pixels, margins of two squares at the left and one at the top, bars a
+// fifteenth of a square, grey fill; pageWidth is the printable width.
+// The canvas keeps the brush, pen colour and font the picture leaves.
+void DrawPuzzlePicture(Canvas& canvas, const Puzzle& puzzle, int barWidth, PictureTarget target, int pageWidth = 0);
+
+// The bitmap's size: 32 x HSquares + 8 by 32 x (VSquares + 1) + 8.
+QSize PuzzleBitmapSize(const Puzzle& puzzle);
+
+// A new bitmap of that size with the picture drawn on it, as Copy and Save
+// make it when "Grid" is chosen.
+QImage MakePuzzleBitmap(const Puzzle& puzzle, int barWidth);
+
+// Writes an image in the given format ("BMP", "PNG") through a temporary
+// file that replaces fileName only when complete. On failure returns false,
+// leaves any existing file alone and puts the writer's reason in detail.
+bool SavePicture(const QImage& image, const QString& fileName, const char* format, QString* detail = nullptr);
+
+}  // namespace kven

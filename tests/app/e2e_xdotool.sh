@@ -1,0 +1,112 @@
+#!/usr/bin/env bash
+# Drives the real kven3 on a virtual X display the way a user would: menu
+# access keys, clicks on squares, typed letters and Ctrl+C; then reads the
+# clipboard and compares it with the KVEN text the diagram must give.
+# Usage: e2e_xdotool.sh path/to/kven3. Exits 77 (skipped) when a tool is missing.
+set -euo pipefail
+
+kven3=${1:?usage: e2e_xdotool.sh path/to/kven3}
+for tool in Xvfb xdotool xclip import convert; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    echo "SKIP: $tool is not installed"
+    exit 77
+  fi
+done
+
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+cleanup() {
+  if [[ -n $app_pid ]]; then kill "$app_pid" 2>/dev/null || true; fi
+  if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# Xvfb picks a free display and writes its number to fd 3 once it is ready.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [[ -s $work/display ]] && break
+  sleep 0.1
+done
+[[ -s $work/display ]] || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+unset QT_QPA_PLATFORM
+
+"$kven3" >"$work/kven3.log" 2>&1 &
+app_pid=$!
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Gridlark$' | head -n1) ||
+  fail "the window Gridlark did not appear"
+xdotool windowfocus --sync "$window"
+sleep 0.5
+
+# The grid's frame is the first black pixel from the left on a row near the
+# window's foot, and its left line runs up to the grid's top.
+import -window "$window" "$work/shot.png"
+height=$(convert "$work/shot.png" -format '%h' info:)
+probe_y=$((height - 30))
+# "x,y: (r,g,b) #RRGGBB ..." per pixel of a one-pixel strip.
+black_coords() { convert "$work/shot.png" -crop "$1" +repage txt:- | awk '$3 ~ /^#000000/ {print $1}'; }
+left=$(black_coords "200x1+0+$probe_y" | head -n1 | cut -d, -f1)
+[[ -n $left ]] || fail "no grid found on the window"
+# The rows of the black run in column `left` that ends at probe_y.
+top=$(black_coords "1x$((probe_y + 1))+$left+0" | cut -d, -f2 | tr -d : | sort -n |
+  awk -v end="$probe_y" '{ y[NR] = $1 } END { t = end; for (i = NR; i >= 1 && y[i] == t; i--) t--; print t + 1 }')
+# The black line lies one pixel inside the control; cells of 25 pixels and a
+# line follow a 2-pixel border.
+origin_x=$((left - 1))
+origin_y=$((top - 1))
+click_square() {
+  xdotool mousemove --window "$window" $((origin_x + 2 + $1 * 26 + 12)) $((origin_y + 2 + $2 * 26 + 12)) click 1
+  sleep 0.2
+}
+
+# Entry > Block, three blocks of the top half (twofold adds their partners).
+xdotool key --delay 150 alt+n b
+sleep 0.3
+click_square 6 1
+click_square 3 2
+click_square 1 5
+# Entry > Number > Auto.
+xdotool key --delay 150 alt+n n Return
+sleep 0.3
+# Entry > Solution puts the cursor on the first square; type across.
+xdotool key --delay 150 alt+n s
+sleep 0.3
+xdotool type --delay 80 kventest
+sleep 0.3
+# Edit > Copy by its shortcut, "KVEN Text" being selected.
+xdotool key ctrl+c
+sleep 0.5
+xclip -o -selection clipboard >"$work/copied.txt" || fail "nothing on the clipboard"
+
+{
+  printf 'KVEN   2  12  12\r\n'
+  printf 'BLK   6  15  49 Z\r\n'
+  printf 'ANS\r\n'
+  printf 'KVENT.EST...\r\n'
+  for _ in $(seq 11); do printf '............\r\n'; done
+} >"$work/expected.txt"
+
+if ! cmp -s "$work/expected.txt" "$work/copied.txt"; then
+  echo "expected:"; od -c "$work/expected.txt" | head -20
+  echo "copied:"; od -c "$work/copied.txt" | head -20
+  fail "the copied KVEN text differs"
+fi
+
+# File > Exit ends the program.
+xdotool key --delay 150 alt+f x
+for _ in $(seq 50); do
+  kill -0 "$app_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$app_pid" 2>/dev/null; then fail "File > Exit did not end the program"; fi
+wait "$app_pid" || fail "kven3 exited with an error"
+app_pid=""
+echo "PASS: built, numbered, typed and copied a twofold block diagram"

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QDialog>
+#include <QPrinter>
+#include <QStringList>
+#include <deque>
+#include <functional>
+
+#include "app/dialogs.h"
+
+namespace kven::testing {
+
+// Answers every modal question from a script and records what was shown;
+// nothing waits for a user. An empty answer is a cancel.
+class ScriptedDialogs : public Dialogs {
+ public:
+  struct SaveRequest {
+    QString proposed;
+    QStringList filters;
+    int filterIndex = 0;
+  };
+
+  std::deque<QString> openAnswers;
+  std::deque<QString> saveAnswers;
+  // Print dialog: confirmed when set; the printer then prints to this PDF file.
+  QString printToFile;
+  bool printConfirmed = false;
+  // Runs while a program window is shown modally (the window is visible).
+  std::function<void(QDialog&)> whileShown;
+
+  QStringList openProposals;
+  std::vector<SaveRequest> saveRequests;
+  QStringList errors;
+  QStringList invalidData;
+  int printDialogs = 0;
+  int shownDialogs = 0;
+
+  QString getOpenFileName(QWidget*, const QString& proposed, const QString&) override {
+    openProposals << proposed;
+    return Next(openAnswers);
+  }
+  QString getSaveFileName(QWidget*, const QString& proposed, const QStringList& filters,
+                          int filterIndex) override {
+    saveRequests.push_back({proposed, filters, filterIndex});
+    return Next(saveAnswers);
+  }
+  void showError(QWidget*, const QString& message) override { errors << message; }
+  void showInvalidData(QWidget*, const QString& message) override { invalidData << message; }
+  bool runPrintDialog(QWidget*, QPrinter& printer) override {
+    ++printDialogs;
+    if (!printConfirmed) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printToFile);
+    return true;
+  }
+  void execDialog(QDialog& dialog) override {
+    ++shownDialogs;
+    dialog.show();
+    if (whileShown) whileShown(dialog);
+    dialog.hide();
+  }
+
+ private:
+  static QString Next(std::deque<QString>& answers) {
+    if (answers.empty()) return QString();
+    QString answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+};
+
+}  // namespace kven::testing
