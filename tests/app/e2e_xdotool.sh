@@ -2,10 +2,14 @@
 # Drives the real kven3 on a virtual X display the way a user would: menu
 # access keys, clicks on squares, typed letters and Ctrl+C; then reads the
 # clipboard and compares it with the KVEN text the diagram must give.
-# Usage: e2e_xdotool.sh path/to/kven3. Exits 77 (skipped) when a tool is missing.
+# Then it pastes a KVEN text, copies again (Paste chose "Grid") and compares
+# the picture with the one kventool draws of the same text.
+# Usage: e2e_xdotool.sh path/to/kven3 path/to/kventool.
+# Exits 77 (skipped) when a tool is missing.
 set -euo pipefail
 
-kven3=${1:?usage: e2e_xdotool.sh path/to/kven3}
+kven3=${1:?usage: e2e_xdotool.sh path/to/kven3 path/to/kventool}
+kventool=${2:?usage: e2e_xdotool.sh path/to/kven3 path/to/kventool}
 for tool in Xvfb xdotool xclip import convert; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "SKIP: $tool is not installed"
@@ -100,6 +104,23 @@ if ! cmp -s "$work/expected.txt" "$work/copied.txt"; then
   fail "the copied KVEN text differs"
 fi
 
+# Edit > Paste of a KVEN text from another program, then Ctrl+C copies the
+# grid picture, which must be the one kventool draws of that text.
+printf 'Hi Jo,\r\nKVEN 4 6 6\r\nHBR 1 9 Z\r\nVBR 3 Z\r\nTTL Pasted\r\nANS\r\nABCDEF\r\n' >"$work/pasted.txt"
+xclip -i -selection clipboard <"$work/pasted.txt"
+sleep 0.3
+xdotool windowfocus --sync "$window"
+xdotool key ctrl+v
+sleep 0.5
+xdotool key ctrl+c
+sleep 0.5
+xclip -o -selection clipboard -t image/png >"$work/copied.png" || fail "no picture on the clipboard"
+QT_QPA_PLATFORM=offscreen "$kventool" picture "$work/pasted.txt" -o "$work/expected.png" 2>/dev/null ||
+  fail "kventool could not draw the pasted text"
+[[ $(convert "$work/copied.png" -format '%wx%h' info:) == "200x232" ]] || fail "the copied picture is not 200 x 232"
+differing=$(compare -metric AE "$work/expected.png" "$work/copied.png" null: 2>&1 || true)
+[[ $differing == 0 ]] || fail "the copied picture differs from kventool's in $differing pixels"
+
 # File > Exit ends the program.
 xdotool key --delay 150 alt+f x
 for _ in $(seq 50); do
@@ -109,4 +130,4 @@ done
 if kill -0 "$app_pid" 2>/dev/null; then fail "File > Exit did not end the program"; fi
 wait "$app_pid" || fail "kven3 exited with an error"
 app_pid=""
-echo "PASS: built, numbered, typed and copied a twofold block diagram"
+echo "PASS: built, numbered, typed and copied a twofold block diagram; pasted a text and copied its picture"
