@@ -11,21 +11,20 @@
 namespace kven::testing {
 
 // Answers every modal question from a script and records what was shown;
-// nothing waits for a user. An empty answer is a cancel.
+// nothing waits for a user. A missing answer is a cancel.
 class ScriptedDialogs : public Dialogs {
  public:
   struct SaveRequest {
     QString proposed;
-    QStringList filters;
     int filterIndex = 0;
   };
 
   std::deque<QString> openAnswers;
   std::deque<QString> saveAnswers;
   // Print dialog: confirmed when set; the printer then prints to this PDF file.
-  QString printToFile;
   bool printConfirmed = false;
-  // Runs while a program window is shown modally (the window is visible).
+  QString printToFile;
+  // Runs while a program window is shown modally.
   std::function<void(QDialog&)> whileShown;
 
   QStringList openProposals;
@@ -33,15 +32,13 @@ class ScriptedDialogs : public Dialogs {
   QStringList errors;
   QStringList invalidData;
   int printDialogs = 0;
-  int shownDialogs = 0;
 
   QString getOpenFileName(QWidget*, const QString& proposed, const QString&) override {
     openProposals << proposed;
     return Next(openAnswers);
   }
-  QString getSaveFileName(QWidget*, const QString& proposed, const QStringList& filters,
-                          int filterIndex) override {
-    saveRequests.push_back({proposed, filters, filterIndex});
+  QString getSaveFileName(QWidget*, const QString& proposed, const QStringList&, int filterIndex) override {
+    saveRequests.push_back({proposed, filterIndex});
     return Next(saveAnswers);
   }
   void showError(QWidget*, const QString& message) override { errors << message; }
@@ -54,7 +51,6 @@ class ScriptedDialogs : public Dialogs {
     return true;
   }
   void execDialog(QDialog& dialog) override {
-    ++shownDialogs;
     dialog.show();
     if (whileShown) whileShown(dialog);
     dialog.hide();
@@ -63,7 +59,7 @@ class ScriptedDialogs : public Dialogs {
  private:
   static QString Next(std::deque<QString>& answers) {
     if (answers.empty()) return QString();
-    QString answer = answers.front();
+    const QString answer = answers.front();
     answers.pop_front();
     return answer;
   }

@@ -5,119 +5,85 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <map>
 
 #include "kventool_core.h"
-#include "pixels.h"
 #include "render/puzzle_picture.h"
+#include "support/test_puzzles.h"
 
 namespace {
 
-using kven::testing::Count;
-using kven::testing::Px;
+QString Example(const char* name) { return QStringLiteral(KVEN_EXAMPLES_DIR "/") + QLatin1String(name); }
 
-QString Example(const char* name) { return QString::fromUtf8(KVEN_EXAMPLES_DIR) + QLatin1Char('/') + QLatin1String(name); }
-
-QByteArray Head(const QString& name, int bytes) {
-  QFile file(name);
-  return file.open(QIODevice::ReadOnly) ? file.read(bytes) : QByteArray();
-}
-
-kven::Puzzle Decoded(const QString& name) {
-  QFile file(name);
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-  const QByteArray bytes = file.readAll();
+// The bitmap that Copy as "Grid" makes after opening an example.
+QImage Expected(const char* example, int barWidth) {
   kven::Puzzle p;
   kven::EditorState e;
-  kven::tool::DecodeAsOpen(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())), p, e);
-  return p;
+  kven::tool::DecodeAsOpen(kven::testing::ReadExample(example), p, e);
+  return kven::MakePuzzleBitmap(p, barWidth);
 }
 
-class PictureCommandTest : public ::testing::Test {
- protected:
-  void SetUp() override { ASSERT_TRUE(dir.isValid()); }
-  QString Out(const char* name) const { return dir.filePath(QLatin1String(name)); }
-  QTemporaryDir dir;
-};
-
-TEST_F(PictureCommandTest, WritesTheGridBitmapAsBmp) {
-  const QString out = Out("Xword.bmp");
-  ASSERT_EQ(RunPictureCommand({Example("block-twofold.txt"), QStringLiteral("-o"), out}), 0);
-  EXPECT_EQ(Head(out, 2), QByteArray("BM"));
-  const QImage image(out, "BMP");
-  ASSERT_EQ(image.size(), QSize(168, 200));
-  // Square 8 of the 5 x 5 text is (3, 2); its twofold partner is (3, 4).
-  EXPECT_EQ(Px(image, 64 + 16, 64 + 16), kven::rgb::Silver & 0xFFFFFFu);
-  EXPECT_EQ(Px(image, 64 + 16, 128 + 16), kven::rgb::Silver & 0xFFFFFFu);
-  EXPECT_GT(Count(image, {0, 0, 168, 32}, kven::rgb::Black), 0);  // the title
-  EXPECT_EQ(image.convertToFormat(QImage::Format_RGB32),
-            kven::MakePuzzleBitmap(Decoded(Example("block-twofold.txt")), 2));
-}
-
-TEST_F(PictureCommandTest, WritesPngForAPngName) {
-  const QString out = Out("grid.PNG");
-  ASSERT_EQ(RunPictureCommand({QStringLiteral("--output"), out, Example("manual-numbers.txt")}), 0);
-  EXPECT_EQ(Head(out, 4), QByteArray("\x89PNG", 4));
-  EXPECT_EQ(QImage(out).size(), QSize(168, 200));
-}
-
-TEST_F(PictureCommandTest, BarWidthStandsInForTheScreenThickness) {
-  const QString out = Out("bars.png");
-  ASSERT_EQ(RunPictureCommand({Example("bar-fourfold.txt"), QStringLiteral("--bar-width"), QStringLiteral("5"),
-                               QStringLiteral("-o"), out}),
-            0);
-  const kven::Puzzle p = Decoded(Example("bar-fourfold.txt"));
-  const QImage image = QImage(out).convertToFormat(QImage::Format_RGB32);
-  EXPECT_EQ(image, kven::MakePuzzleBitmap(p, 5));
-  EXPECT_NE(image, kven::MakePuzzleBitmap(p, 2));
-}
-
-TEST_F(PictureCommandTest, RefusedTextStillWritesThePictureAndReturnsOne) {
-  const QString in = Out("junk.txt");
-  {
-    QFile file(in);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("no puzzle here\r\n");
-  }
-  const QString out = Out("junk.bmp");
+// Runs the command; returns its status and what it wrote to stderr.
+std::pair<int, std::string> RunPicture(const QStringList& arguments) {
   ::testing::internal::CaptureStderr();
-  EXPECT_EQ(RunPictureCommand({in, QStringLiteral("-o"), out}), 1);
-  EXPECT_NE(::testing::internal::GetCapturedStderr().find("Oops - We hit Invalid Data"), std::string::npos);
+  const int status = RunPictureCommand(arguments);
+  return {status, ::testing::internal::GetCapturedStderr()};
+}
+
+TEST(PictureCommandTest, WritesBmpOrPngByNameWithTheGivenBarWidth) {
+  QTemporaryDir dir;
+  const QString bmp = dir.filePath(QStringLiteral("Xword.bmp"));
+  const QString png = dir.filePath(QStringLiteral("bars.PNG"));
+  ASSERT_EQ(RunPicture({Example("block-twofold.txt"), QStringLiteral("-o"), bmp}).first, 0);
+  const QStringList pngArguments{QStringLiteral("--output"), png, QStringLiteral("--bar-width"), QStringLiteral("5"),
+                                 Example("bar-fourfold.txt")};
+  ASSERT_EQ(RunPicture(pngArguments).first, 0);
+  for (const auto& [out, format, magic, example, width] :
+       {std::tuple{bmp, "BMP", "BM", "block-twofold.txt", 2}, {png, "PNG", "\x89PNG", "bar-fourfold.txt", 5}}) {
+    QFile file(out);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.read(4).left(qstrlen(magic)), QByteArray(magic));
+    const QImage image = QImage(out, format).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(image, Expected(example, width)) << example;
+  }
+}
+
+TEST(PictureCommandTest, RefusedTextStillWritesThePictureAndReturnsOne) {
+  QTemporaryDir dir;
+  const QString in = dir.filePath(QStringLiteral("junk.txt"));
+  QFile file(in);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("no puzzle here\r\n") > 0);
+  file.close();
+  const QString out = dir.filePath(QStringLiteral("junk.bmp"));
+  const auto [status, errors] = RunPicture({in, QStringLiteral("-o"), out});
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(errors.find("Oops - We hit Invalid Data"), std::string::npos);
   EXPECT_EQ(QImage(out).size(), QSize(392, 424));  // the empty 12 x 12 grid of New
 }
 
-TEST_F(PictureCommandTest, UnreadableInputAndUnwritableOutputAreFileErrors) {
-  const QString missing = Out("missing.txt");
-  ::testing::internal::CaptureStderr();
-  EXPECT_EQ(RunPictureCommand({missing, QStringLiteral("-o"), Out("a.bmp")}), 2);
-  EXPECT_NE(::testing::internal::GetCapturedStderr().find("Cannot open file " + missing.toStdString()),
-            std::string::npos);
-  EXPECT_FALSE(QFile::exists(Out("a.bmp")));
-
-  const QString unwritable = Out("no-such-dir/a.bmp");
-  ::testing::internal::CaptureStderr();
-  EXPECT_EQ(RunPictureCommand({Example("block-twofold.txt"), QStringLiteral("-o"), unwritable}), 2);
-  EXPECT_NE(::testing::internal::GetCapturedStderr().find("Cannot create file " + unwritable.toStdString()),
-            std::string::npos);
+TEST(PictureCommandTest, FileAndUsageErrorsReturnTwo) {
+  QTemporaryDir dir;
+  const std::map<QString, QString> paths{{QStringLiteral("OUT"), dir.filePath(QStringLiteral("a.bmp"))},
+                                         {QStringLiteral("MISSING"), dir.filePath(QStringLiteral("missing.txt"))},
+                                         {QStringLiteral("UNWRITABLE"), dir.filePath(QStringLiteral("no/a.bmp"))},
+                                         {QStringLiteral("EXAMPLE"), Example("block-twofold.txt")}};
+  // Arguments, with the names above standing for paths, and what stderr must say.
+  const std::pair<const char*, QString> cases[] = {
+      {"MISSING -o OUT", QStringLiteral("Cannot open file ") + paths.at(QStringLiteral("MISSING"))},
+      {"EXAMPLE -o UNWRITABLE", QStringLiteral("Cannot create file ") + paths.at(QStringLiteral("UNWRITABLE"))},
+      {"", QString()}, {"in.txt", QString()}, {"in.txt -o", QString()}, {"a.txt b.txt -o OUT", QString()},
+      {"in.txt -o OUT --frame", QString()}, {"in.txt -o OUT --bar-width 0", QString()},
+      {"in.txt -o OUT --bar-width 7", QString()}, {"in.txt -o OUT --bar-width two", QString()}};
+  for (const auto& [line, message] : cases) {
+    QStringList arguments;
+    for (const QString& word : QString::fromLatin1(line).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+      arguments << (paths.count(word) != 0 ? paths.at(word) : word);
+    const auto [status, errors] = RunPicture(arguments);
+    EXPECT_EQ(status, 2) << line;
+    EXPECT_FALSE(errors.empty()) << line;
+    EXPECT_NE(errors.find(message.toStdString()), std::string::npos) << errors;
+  }
+  EXPECT_FALSE(QFile::exists(paths.at(QStringLiteral("OUT"))));
 }
-
-class PictureCommandUsageTest : public ::testing::TestWithParam<std::vector<const char*>> {};
-
-TEST_P(PictureCommandUsageTest, RejectsBadArguments) {
-  QStringList arguments;
-  for (const char* a : GetParam()) arguments << QString::fromUtf8(a);
-  ::testing::internal::CaptureStderr();
-  EXPECT_EQ(RunPictureCommand(arguments), 2);
-  EXPECT_FALSE(::testing::internal::GetCapturedStderr().empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Arguments, PictureCommandUsageTest,
-    ::testing::Values(std::vector<const char*>{}, std::vector<const char*>{"in.txt"},
-                      std::vector<const char*>{"in.txt", "-o"},
-                      std::vector<const char*>{"a.txt", "b.txt", "-o", "/tmp/x.bmp"},
-                      std::vector<const char*>{"in.txt", "-o", "/tmp/x.bmp", "--bar-width", "0"},
-                      std::vector<const char*>{"in.txt", "-o", "/tmp/x.bmp", "--bar-width", "7"},
-                      std::vector<const char*>{"in.txt", "-o", "/tmp/x.bmp", "--bar-width", "two"},
-                      std::vector<const char*>{"in.txt", "-o", "/tmp/x.bmp", "--frame"}));
 
 }  // namespace
