@@ -70,9 +70,7 @@ KvenForm::KvenForm(Dialogs& dialogs, QWidget* parent)
       dialogs_(dialogs) {
   setObjectName(QLatin1String("KvenForm"));
   setWindowTitle(form_text::Caption);
-  QFont font(QStringList{QLatin1String("MS Sans Serif"), QLatin1String("Liberation Sans")});
-  font.setPixelSize(13);
-  setFont(font);
+  setFont(WindowFont());
   QPalette pal = palette();
   pal.setColor(QPalette::Window, Qt::white);
   setPalette(pal);
@@ -83,6 +81,14 @@ KvenForm::KvenForm(Dialogs& dialogs, QWidget* parent)
 }
 
 KvenForm::~KvenForm() = default;
+
+QFont KvenForm::WindowFont() {
+  // fontconfig knows no "MS Sans Serif"; asking for it first would cost a
+  // fruitless match at every start.
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setPixelSize(13);
+  return font;
+}
 
 void KvenForm::BuildControls() {
   scroll_ = new QScrollArea(this);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QFont>
 #include <QMainWindow>
 #include <QString>
 #include <functional>
@@ -41,6 +42,9 @@ class KvenForm : public QMainWindow, public PuzzleView {
 
   explicit KvenForm(Dialogs& dialogs, QWidget* parent = nullptr);
   ~KvenForm() override;
+
+  // The window's font: "MS Sans Serif" at 13 pixels, by its metric stand-in.
+  static QFont WindowFont();
 
   // The window that Help > How to Use shows; none, and the command does nothing.
   void SetInstructionsWindow(Instrform* instr) { instrform_ = instr; }
