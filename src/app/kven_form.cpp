@@ -437,21 +437,15 @@ void KvenForm::miBlockClick() {
   HideNumberFields();
 }
 
-void KvenForm::miHbarClick() {
-  ClearCursorLetterArea();
-  editor_.EntryMode = Hbar;
-  miHbar->setChecked(true);
-  if (puzzle_.OddFlags > 0) {
-    miFour->setEnabled(false);
-    miTwo->setChecked(true);
-  }
-  HideNumberFields();
-}
+void KvenForm::miHbarClick() { EnterBarMode(Hbar, miHbar); }
 
-void KvenForm::miVbarClick() {
+void KvenForm::miVbarClick() { EnterBarMode(Vbar, miVbar); }
+
+void KvenForm::EnterBarMode(std::int32_t mode, QAction* item) {
   ClearCursorLetterArea();
-  editor_.EntryMode = Vbar;
-  miVbar->setChecked(true);
+  editor_.EntryMode = mode;
+  item->setChecked(true);
+  // Quarter turns of bars need even sides; Symmetry itself keeps its value.
   if (puzzle_.OddFlags > 0) {
     miFour->setEnabled(false);
     miTwo->setChecked(true);

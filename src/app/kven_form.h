@@ -147,6 +147,8 @@ class KvenForm : public QMainWindow, public PuzzleView {
   void BuildPicture();
   void ClearCursorLetterArea();
   void HideNumberFields();
+  // Entry > Hbar or Vbar: the mode, its check mark, and Fourfold withdrawn on odd sides.
+  void EnterBarMode(std::int32_t mode, QAction* item);
   void ShowRangeError(const char* what);
   bool WriteFile(const QString& name, const QByteArray& bytes);
   void ResizeTo(int width, int height);

@@ -97,65 +97,54 @@ bool AcceptsFourfoldBarClick(const Puzzle& p, int col, int row) {
   return p.HSquares == p.VSquares && InFirstQuadrant(p, col, row);
 }
 
+// A bar click under Symmetry. A bar's half turn is a bar of the same kind; its
+// quarter turns are bars of the other kind.
+void ToggleBarSymmetric(Puzzle& p, std::int32_t mode, int col, int row) {
+  if (p.BlockDiagram) return;
+  p.BarDiagram = true;
+  const bool horizontal = mode == Hbar;
+  void (*const own)(Puzzle&, int, int) = horizontal ? ToggleHBar : ToggleVBar;
+  void (*const turned)(Puzzle&, int, int) = horizontal ? ToggleVBar : ToggleHBar;
+  const int h = p.HSquares;
+  const int v = p.VSquares;
+  // The bottom edge of (col, row) turns into that of (h - col + 1, v - row);
+  // the right edge into that of (h - col, v - row + 1).
+  const int halfCol = horizontal ? h - col + 1 : h - col;
+  const int halfRow = horizontal ? v - row : v - row + 1;
+  switch (p.Symmetry) {
+    case 0:
+      own(p, col, row);
+      break;
+    case 2:
+      if (InTwofoldInputRegion(p, mode, col, row)) {
+        own(p, col, row);
+        own(p, halfCol, halfRow);
+      }
+      if (IsOwnTwofoldPartner(p, mode, col, row)) own(p, col, row);
+      break;
+    case 4:
+      if (AcceptsFourfoldBarClick(p, col, row)) {
+        own(p, col, row);
+        own(p, halfCol, halfRow);
+        if (horizontal) {
+          turned(p, h - row, col);
+          turned(p, row, v - col + 1);
+        } else {
+          turned(p, h - row + 1, col);
+          turned(p, row, v - col);
+        }
+      }
+      break;
+    default:
+      break;
+  }
+}
+
 }  // namespace
 
-void ToggleHBarSymmetric(Puzzle& p, int col, int row) {
-  if (p.BlockDiagram) return;
-  p.BarDiagram = true;
-  const int h = p.HSquares;
-  const int v = p.VSquares;
-  switch (p.Symmetry) {
-    case 0:
-      ToggleHBar(p, col, row);
-      break;
-    case 2:
-      if (InTwofoldInputRegion(p, Hbar, col, row)) {
-        ToggleHBar(p, col, row);
-        ToggleHBar(p, h - col + 1, v - row);
-      }
-      if (IsOwnTwofoldPartner(p, Hbar, col, row)) ToggleHBar(p, col, row);
-      break;
-    case 4:
-      if (AcceptsFourfoldBarClick(p, col, row)) {
-        ToggleHBar(p, col, row);
-        ToggleHBar(p, h - col + 1, v - row);
-        ToggleVBar(p, h - row, col);
-        ToggleVBar(p, row, v - col + 1);
-      }
-      break;
-    default:
-      break;
-  }
-}
+void ToggleHBarSymmetric(Puzzle& p, int col, int row) { ToggleBarSymmetric(p, Hbar, col, row); }
 
-void ToggleVBarSymmetric(Puzzle& p, int col, int row) {
-  if (p.BlockDiagram) return;
-  p.BarDiagram = true;
-  const int h = p.HSquares;
-  const int v = p.VSquares;
-  switch (p.Symmetry) {
-    case 0:
-      ToggleVBar(p, col, row);
-      break;
-    case 2:
-      if (InTwofoldInputRegion(p, Vbar, col, row)) {
-        ToggleVBar(p, col, row);
-        ToggleVBar(p, h - col, v - row + 1);
-      }
-      if (IsOwnTwofoldPartner(p, Vbar, col, row)) ToggleVBar(p, col, row);
-      break;
-    case 4:
-      if (AcceptsFourfoldBarClick(p, col, row)) {
-        ToggleVBar(p, col, row);
-        ToggleVBar(p, h - col, v - row + 1);
-        ToggleHBar(p, h - row + 1, col);
-        ToggleHBar(p, row, v - col);
-      }
-      break;
-    default:
-      break;
-  }
-}
+void ToggleVBarSymmetric(Puzzle& p, int col, int row) { ToggleBarSymmetric(p, Vbar, col, row); }
 
 void KvenGridMouseDown(Puzzle& p, EditorState& e, PuzzleView& view, int col, int row) {
   // Header cells and points beside the squares are no click at all.
