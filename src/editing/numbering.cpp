@@ -4,30 +4,6 @@
 
 namespace kven {
 
-bool StartsAcrossBlocks(const Puzzle& p, int col, int row) {
-  if (col == 1) return p.Blocks(2, row) == 0;
-  if (col >= p.HSquares || col < 1) return false;
-  return p.Blocks(col - 1, row) != 0 && p.Blocks(col + 1, row) == 0;
-}
-
-bool StartsDownBlocks(const Puzzle& p, int col, int row) {
-  if (row == 1) return p.Blocks(col, 2) == 0;
-  if (row >= p.VSquares || row < 1) return false;
-  return p.Blocks(col, row - 1) != 0 && p.Blocks(col, row + 1) == 0;
-}
-
-bool StartsAcrossBars(const Puzzle& p, int col, int row) {
-  if (col == 1) return p.VBars(1, row) == 0;
-  if (col >= p.HSquares || col < 1) return false;
-  return p.VBars(col - 1, row) != 0 && p.VBars(col, row) == 0;
-}
-
-bool StartsDownBars(const Puzzle& p, int col, int row) {
-  if (row == 1) return p.HBars(col, 1) == 0;
-  if (row >= p.VSquares || row < 1) return false;
-  return p.HBars(col, row - 1) != 0 && p.HBars(col, row) == 0;
-}
-
 void AutoNumber(Puzzle& p, GridView& view) {
   p.AutoNumbered = true;
   std::int32_t n = 1;
