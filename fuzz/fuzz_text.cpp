@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "kventool_core.h"
 #include "text/clue_list.h"
-#include "text/decoder.h"
 #include "text/encoder.h"
 #include "text/text_lines.h"
 
@@ -31,7 +31,7 @@ void CheckInvariants(const kven::Puzzle& p) {
     for (int r = 1; r <= 30; ++r) {
       Check(p.Blocks(c, r) <= 1 && p.HBars(c, r) <= 1 && p.VBars(c, r) <= 1, "flags are 0 or 1");
       const char l = p.Letters(c, r);
-      Check(l == '.' || l == ' ' || (l >= 'A' && l <= 'Z'), "letters are '.', blank or A..Z");
+      Check(l == '.' || kven::IsLetterOrBlank(l), "letters are '.', blank or A..Z");
     }
   }
 }
@@ -105,27 +105,13 @@ void CheckSame(const kven::Puzzle& a, const kven::Puzzle& b) {
   }
 }
 
-kven::Puzzle FreshState() {
-  kven::Puzzle p;
-  kven::EditorState e;
-  kven::NullView view;
-  kven::StartUpPuzzle(p, e, view);
-  kven::NewPuzzle(p, e, view);
-  return p;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  kven::Puzzle p = FreshState();
-  kven::NullView view;
-  p.TextLines = kven::SplitLines(std::string_view(reinterpret_cast<const char*>(data), size));
-  bool decoded = false;
-  try {
-    decoded = kven::DecodeText(p, view) == kven::DecodeResult::Decoded;
-  } catch (const kven::RangeError&) {
-    decoded = false;
-  }
+  kven::Puzzle p;
+  kven::EditorState e;
+  const bool decoded =
+      kven::tool::DecodeAsOpen(std::string_view(reinterpret_cast<const char*>(data), size), p, e).valid;
   CheckInvariants(p);
 
   const bool roundTrip = decoded && Representable(p);
@@ -135,15 +121,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const std::string& line : p.ClueLines) Check(line.size() <= 255, "clue line <= 255");
 
   if (roundTrip) {
-    kven::Puzzle again = FreshState();
-    again.TextLines = p.TextLines;
-    bool ok = false;
-    try {
-      ok = kven::DecodeText(again, view) == kven::DecodeResult::Decoded;
-    } catch (const kven::RangeError&) {
-      ok = false;
-    }
-    Check(ok, "encoded text decodes");
+    kven::Puzzle again;
+    Check(kven::tool::DecodeAsOpen(kven::JoinLinesCrLf(p.TextLines), again, e).valid, "encoded text decodes");
     CheckSame(p, again);
   }
   return 0;

@@ -2,26 +2,17 @@
 
 #include "editing/solution_entry.h"
 #include "editing/symmetry.h"
+#include "support/test_puzzles.h"
 
 namespace kven {
 namespace {
 
-Puzzle SizedPuzzle(int h, int v, int symmetry) {
-  Puzzle p;
-  EditorState e;
-  NullView view;
-  StartUpPuzzle(p, e, view);
-  p.HSquares = h;
-  p.VSquares = v;
-  ResetPuzzle(p, view);
-  p.Symmetry = symmetry;
-  return p;
-}
+using testing::FreshPuzzle;
 
 // One click under fourfold symmetry on the largest grid; each click undoes
 // the previous one, so every iteration does the same work.
 void FourfoldClick(benchmark::State& state, std::int32_t mode) {
-  Puzzle p = SizedPuzzle(30, 30, 4);
+  Puzzle p = FreshPuzzle(30, 30, 4);
   EditorState e;
   e.EntryMode = mode;
   NullView view;
@@ -41,7 +32,7 @@ BENCHMARK(BM_FourfoldBarClick);
 // moves on. With range(0) = 1 the rest of row 1 is already filled, so the
 // cursor passes 29 squares before it stops.
 void BM_SolutionKeyUp(benchmark::State& state) {
-  Puzzle p = SizedPuzzle(30, 30, 2);
+  Puzzle p = FreshPuzzle(30, 30, 2);
   if (state.range(0) != 0)
     for (int col = 2; col <= 30; ++col) p.Letters(col, 1) = 'E';
   EditorState e;

@@ -7,19 +7,14 @@
 #include "model/puzzle.h"
 #include "render/kven_grid.h"
 #include "render/puzzle_picture.h"
+#include "support/test_puzzles.h"
 
 namespace {
 
 // A 30 x 30 bar diagram with every square numbered and lettered, the most
 // drawing a grid can ask for.
 kven::Puzzle BusyPuzzle() {
-  kven::Puzzle p;
-  kven::EditorState e;
-  kven::NullView view;
-  kven::StartUpPuzzle(p, e, view);
-  p.HSquares = 30;
-  p.VSquares = 30;
-  kven::ResetPuzzle(p, view);
+  kven::Puzzle p = kven::testing::FreshPuzzle(30, 30);
   p.BarDiagram = true;
   p.AutoNumbered = true;
   p.HasSolution = true;

@@ -3,6 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "editing/numbering.h"
+#include "editing/symmetry.h"
+#include "support/test_puzzles.h"
 #include "text/clue_list.h"
 #include "text/decoder.h"
 #include "text/encoder.h"
@@ -11,22 +13,13 @@ namespace {
 
 using namespace kven;
 
-Puzzle StartState() {
-  Puzzle p;
-  EditorState e;
-  NullView view;
-  StartUpPuzzle(p, e, view);
-  return p;
-}
+using testing::FreshPuzzle;
 
 // Blocks down columns 10 and 20 (90 across, 28 down entries), numbered by
 // hand from the automatic numbers, with a title and a full solution.
 Puzzle BlockPuzzle() {
-  Puzzle p = StartState();
+  Puzzle p = FreshPuzzle(30, 30, 2);
   NullView view;
-  p.HSquares = p.VSquares = 30;
-  ResetPuzzle(p, view);
-  p.Symmetry = 2;
   for (int r = 1; r <= 30; ++r) {
     ToggleBlock(p, view, 10, r);
     ToggleBlock(p, view, 20, r);
@@ -42,19 +35,9 @@ Puzzle BlockPuzzle() {
 
 // Ten fourfold orbits of bars on a square grid.
 Puzzle BarPuzzle() {
-  Puzzle p = StartState();
+  Puzzle p = FreshPuzzle(30, 30, 4);
   NullView view;
-  p.HSquares = p.VSquares = 30;
-  ResetPuzzle(p, view);
-  p.Symmetry = 4;
-  const int H = 30, V = 30;
-  for (int k = 0; k < 10; ++k) {
-    const int c = 2 + k, r = 3 + k;
-    ToggleHBar(p, c, r);
-    ToggleHBar(p, H - c + 1, V - r);
-    ToggleVBar(p, H - r, c);
-    ToggleVBar(p, r, V - c + 1);
-  }
+  for (int k = 0; k < 10; ++k) ToggleHBarSymmetric(p, 2 + k, 3 + k);
   AutoNumber(p, view);
   p.Title = "Benchmark bars";
   return p;
@@ -62,7 +45,7 @@ Puzzle BarPuzzle() {
 
 void DecodeBench(benchmark::State& state, Puzzle source) {
   EncodeText(source);
-  Puzzle p = StartState();
+  Puzzle p = FreshPuzzle();
   p.TextLines = source.TextLines;
   NullView view;
   for (auto _ : state) {

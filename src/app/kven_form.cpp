@@ -418,10 +418,8 @@ void KvenForm::miClearClick() {
 // --- Entry ---
 
 void KvenForm::ClearCursorLetterArea() {
-  // The cursor may have run off the grid or sit on a block; only an open
-  // square has a letter area to clear.
-  if (IsOpenSquare(puzzle_, editor_.CursorCol, editor_.CursorRow))
-    ClearLetterArea(editor_.CursorCol, editor_.CursorRow);
+  // The grid leaves a cursor that ran off the grid or stands on a block alone.
+  ClearLetterArea(editor_.CursorCol, editor_.CursorRow);
 }
 
 void KvenForm::HideNumberFields() {

@@ -8,10 +8,7 @@ namespace {
 
 constexpr char BlankMark = ' ';
 
-bool IsFilled(const Puzzle& p, int col, int row) {
-  const char ch = p.Letters(col, row);
-  return ch == BlankMark || (ch >= 'A' && ch <= 'Z');
-}
+bool IsFilled(const Puzzle& p, int col, int row) { return IsLetterOrBlank(p.Letters(col, row)); }
 
 bool CursorInGrid(const Puzzle& p, const EditorState& e) { return InGrid(p, e.CursorCol, e.CursorRow); }
 

@@ -87,6 +87,10 @@ struct EditorState {
   std::int32_t BarWidth = 2;
 };
 
+// True for what a square can hold as its solution: a letter A..Z or the
+// blank mark. "." (no letter) and anything else is not.
+inline constexpr bool IsLetterOrBlank(char ch) { return ch == ' ' || (ch >= 'A' && ch <= 'Z'); }
+
 // True when [col, row] is a square of the puzzle (sizes never exceed 30).
 inline bool InGrid(const Puzzle& p, int col, int row) {
   return col >= 1 && col <= p.HSquares && row >= 1 && row <= p.VSquares && InArrayRange(col, row);

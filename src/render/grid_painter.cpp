@@ -16,8 +16,6 @@ constexpr int LetterPoints = 7;
 // value from painting strips outside the cell.
 int ClampBarWidth(int width) { return std::clamp(width, 1, 6); }
 
-bool ShowsLetter(char ch) { return ch == ' ' || (ch >= 'A' && ch <= 'Z'); }
-
 QString LetterText(char ch) { return ch == '\0' ? QString() : QString(QChar::fromLatin1(ch)); }
 
 struct ArrowPoints {
@@ -159,7 +157,7 @@ void GridPainter::DrawCell(int col, int row) {
   }
   if ((puzzle_.HasSolution || editor_.EntryMode == Solution) && IsOpenSquare(puzzle_, col, row)) {
     const char ch = puzzle_.Letters(col, row);
-    if (ShowsLetter(ch)) {
+    if (IsLetterOrBlank(ch)) {
       canvas_.SetBrushColor(rgb::White);
       canvas_.TextRect({L + 10, T + 9, R - 2, B - 2}, L + 10, T + 9, LetterText(ch));
     }
@@ -230,7 +228,6 @@ void GridPainter::ChangeBarWidth(int oldWidth, int newWidth) {
   newWidth = ClampBarWidth(newWidth);
   for (int col = 1; col <= puzzle_.HSquares; ++col) {
     for (int row = 1; row <= puzzle_.VSquares; ++row) {
-      if (!InGrid(puzzle_, col, row)) continue;
       const auto [L, T, R, B] = GridGeometry::CellBounds(col, row);
       if (puzzle_.HBars(col, row) != 0) {
         canvas_.SetBrushColor(rgb::White);

@@ -11,10 +11,6 @@
 
 namespace kven {
 
-static_assert(KvenGrid::CellSize == GridGeometry::CellSize);
-static_assert(KvenGrid::CellPitch == GridGeometry::CellPitch);
-static_assert(KvenGrid::Border == GridGeometry::Border);
-
 struct KvenGrid::Impl {
   Impl(const Puzzle& p, const EditorState& e) : painter(canvas, p, e) {}
 

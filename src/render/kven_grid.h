@@ -20,10 +20,6 @@ class KvenGrid : public QWidget, public GridView {
   Q_OBJECT
 
  public:
-  static constexpr int CellSize = 25;
-  static constexpr int CellPitch = CellSize + 1;  // cell plus its grid line
-  static constexpr int Border = 2;
-
   KvenGrid(const Puzzle& puzzle, const EditorState& editor, QWidget* parent = nullptr);
   ~KvenGrid() override;
 

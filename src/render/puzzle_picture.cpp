@@ -31,8 +31,6 @@ PictureScale ScaleFor(PictureTarget target, int barWidth, int pageWidth) {
 int Columns(const Puzzle& p) { return std::clamp(p.HSquares, 0, MaxSide); }
 int Rows(const Puzzle& p) { return std::clamp(p.VSquares, 0, MaxSide); }
 
-bool ShowsLetter(char ch) { return ch == ' ' || (ch >= 'A' && ch <= 'Z'); }
-
 }  // namespace
 
 void DrawPuzzlePicture(Canvas& canvas, const Puzzle& puzzle, int barWidth, PictureTarget target, int pageWidth) {
@@ -97,7 +95,7 @@ void DrawPuzzlePicture(Canvas& canvas, const Puzzle& puzzle, int barWidth, Pictu
   for (int row = 1; row <= V; ++row) {
     for (int col = 1; col <= H; ++col) {
       const char ch = puzzle.Letters(col, row);
-      if (puzzle.Blocks(col, row) != 0 || !ShowsLetter(ch)) continue;
+      if (puzzle.Blocks(col, row) != 0 || !IsLetterOrBlank(ch)) continue;
       const CanvasRect box{x0 + 3 + (col - 1) * S, y0 + (row - 1) * S, x0 + 3 + col * S - S / 2,
                            y0 + row * S - S / 2};
       canvas.TextRect(box, box.left, box.top, QString(QChar::fromLatin1(ch)));

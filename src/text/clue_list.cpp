@@ -6,8 +6,6 @@ namespace kven {
 
 namespace {
 
-bool IsEntryLetter(char c) { return c == ' ' || (c >= 'A' && c <= 'Z'); }
-
 constexpr int MaxSquares = MaxSide * MaxSide;
 
 // For each number 1..900, the first square carrying it in reading order (for
@@ -95,7 +93,7 @@ void AppendEntryText(std::string& out, const Puzzle& p, int col, int row, EntryD
   int length = 1;
   for (int c = col + dc, r = row + dr; c <= p.HSquares && r <= p.VSquares; c += dc, r += dr) {
     const char letter = p.Letters(c, r);
-    if (!IsEntryLetter(letter)) break;
+    if (!IsLetterOrBlank(letter)) break;
     word[length++] = letter;
   }
   if (length < 2) return;

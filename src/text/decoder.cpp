@@ -218,7 +218,7 @@ void ReadSolution(Puzzle& p, PuzzleView& view) {
   for (int row = 1; row <= p.VSquares; ++row) {
     for (int col = 1; col <= p.HSquares; ++col) {
       const int c = ReadSolutionChar(p);
-      if ((c == ' ' || (c >= 'A' && c <= 'Z')) && p.Blocks(col, row) == 0)
+      if (c >= 0 && IsLetterOrBlank(static_cast<char>(c)) && p.Blocks(col, row) == 0)
         PaintLetter(p, view, col, row, static_cast<char>(c));
     }
   }

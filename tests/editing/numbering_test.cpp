@@ -33,7 +33,7 @@ TEST(AutoNumber, BlockExample) {
   AutoNumber(p, view);  // no kind yet: block rules number, but no list is built
   EXPECT_EQ(NumberRows(p), (Grid{{1, 2, 3, 4, 5}, {6, 0, 0, 0, 0}, {7, 0, 0, 0, 0}, {8, 0, 0, 0, 0}, {9, 0, 0, 0, 0}}));
   EXPECT_EQ(p.AcrossCount + p.DownCount, 0);
-  for (auto [c, r] : {std::pair{5, 1}, {2, 2}, {4, 2}, {2, 4}, {4, 4}, {1, 5}}) ToggleBlock(p, view, c, r);
+  p = testing::ExampleBlocks(0);
   AutoNumber(p, view);
   EXPECT_EQ(NumberRows(p), (Grid{{1, 0, 2, 0, 0}, {0, 0, 0, 0, 3}, {4, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {0, 5, 0, 0, 0}}));
   EXPECT_EQ(List(p.AcrossNumbers, p.AcrossCount), (std::vector<int>{1, 4, 5}));
@@ -43,11 +43,7 @@ TEST(AutoNumber, BlockExample) {
 }
 
 TEST(AutoNumber, BarExample) {
-  Puzzle p = FreshPuzzle(5, 5, 0);
-  ToggleVBar(p, 2, 1);
-  ToggleVBar(p, 3, 3);
-  ToggleHBar(p, 1, 2);
-  ToggleHBar(p, 4, 3);
+  Puzzle p = testing::ExampleBars();
   RecordingView view;
   AutoNumber(p, view);
   EXPECT_EQ(NumberRows(p),

@@ -20,6 +20,29 @@ Puzzle FreshPuzzle(int h, int v, int symmetry) {
   return p;
 }
 
+Puzzle ExampleBlocks(int symmetry) {
+  Puzzle p = FreshPuzzle(5, 5, symmetry);
+  NullView view;
+  for (auto [c, r] : {std::pair{5, 1}, {2, 2}, {4, 2}, {2, 4}, {4, 4}, {1, 5}}) ToggleBlock(p, view, c, r);
+  return p;
+}
+
+Puzzle ExampleBars() {
+  Puzzle p = FreshPuzzle(5, 5, 0);
+  ToggleHBar(p, 1, 2);
+  ToggleHBar(p, 4, 3);
+  ToggleVBar(p, 2, 1);
+  ToggleVBar(p, 3, 3);
+  return p;
+}
+
+void SetLetters(Puzzle& p, const std::vector<std::string>& rows) {
+  for (int r = 1; r <= p.VSquares; ++r)
+    for (int c = 1; c <= p.HSquares; ++c)
+      if (p.Blocks(c, r) == 0) p.Letters(c, r) = rows[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)];
+  p.HasSolution = true;
+}
+
 void DecodeLines(Puzzle& p, std::vector<std::string> lines) {
   NullView view;
   p.TextLines = std::move(lines);

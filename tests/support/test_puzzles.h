@@ -14,6 +14,15 @@ using Square = std::pair<int, int>;  // [col, row]
 // A puzzle in the start-up state, then resized to h x v with the given symmetry.
 Puzzle FreshPuzzle(int h = 12, int v = 12, int symmetry = 2);
 
+// The 5 x 5 diagrams of the worked examples: blocks at [5,1], [2,2], [4,2],
+// [2,4], [4,4], [1,5]; bars below [1,2] and [4,3], right of [2,1] and [3,3].
+Puzzle ExampleBlocks(int symmetry);
+Puzzle ExampleBars();
+
+// Stores the letters of rows (one string per row) in the open squares and
+// sets HasSolution.
+void SetLetters(Puzzle& p, const std::vector<std::string>& rows);
+
 // Sets p.TextLines to lines and decodes with a null view.
 void DecodeLines(Puzzle& p, std::vector<std::string> lines);
 

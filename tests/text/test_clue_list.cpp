@@ -14,13 +14,10 @@ using testing::FreshPuzzle;
 using Lines = std::vector<std::string>;
 
 Puzzle Numbered(const Lines& rows) {
-  Puzzle p = FreshPuzzle(5, 5, 2);
+  Puzzle p = testing::ExampleBlocks(2);
   NullView view;
-  for (auto [c, r] : {std::pair{5, 1}, {2, 2}, {4, 2}, {2, 4}, {4, 4}, {1, 5}}) ToggleBlock(p, view, c, r);
   AutoNumber(p, view);
-  for (int r = 1; r <= 5; ++r)
-    for (int c = 1; c <= 5; ++c)
-      if (p.Blocks(c, r) == 0) p.Letters(c, r) = rows[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)];
+  testing::SetLetters(p, rows);
   return p;
 }
 

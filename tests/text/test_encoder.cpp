@@ -10,25 +10,14 @@
 namespace kven {
 namespace {
 
+using testing::ExampleBars;
+using testing::ExampleBlocks;
 using testing::FreshPuzzle;
+using testing::SetLetters;
 using Lines = std::vector<std::string>;
 
-// The 5 x 5 block diagram used throughout the examples.
-Puzzle ExampleBlocks() {
-  Puzzle p = FreshPuzzle(5, 5, 2);
-  NullView view;
-  for (auto [c, r] : {std::pair{5, 1}, {2, 2}, {4, 2}, {2, 4}, {4, 4}, {1, 5}}) ToggleBlock(p, view, c, r);
-  return p;
-}
-
-void SetLetters(Puzzle& p, const Lines& rows) {
-  for (int r = 1; r <= p.VSquares; ++r)
-    for (int c = 1; c <= p.HSquares; ++c) p.Letters(c, r) = rows[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)];
-  p.HasSolution = true;
-}
-
 TEST(EncodeText, BlockExample) {
-  Puzzle p = ExampleBlocks();
+  Puzzle p = ExampleBlocks(2);
   NullView view;
   AutoNumber(p, view);
   p.Title = "Example";
@@ -39,18 +28,14 @@ TEST(EncodeText, BlockExample) {
 }
 
 TEST(EncodeText, UnnumberedGetsNN) {
-  Puzzle p = ExampleBlocks();
+  Puzzle p = ExampleBlocks(2);
   p.Title = "Example";
   EncodeText(p);
   EXPECT_EQ(p.TextLines, (Lines{"KVEN   2   5   5", "BLK   5   7   9 Z", "NN", "TTL Example"}));
 }
 
 TEST(EncodeText, BarsWithManualNumbers) {
-  Puzzle p = FreshPuzzle(5, 5, 0);
-  ToggleHBar(p, 1, 2);
-  ToggleHBar(p, 4, 3);
-  ToggleVBar(p, 2, 1);
-  ToggleVBar(p, 3, 3);
+  Puzzle p = ExampleBars();
   NullView view;
   AutoNumber(p, view);
   p.AutoNumbered = false;

@@ -1,5 +1,8 @@
 #include "kventool_core.h"
 
+#include <fstream>
+#include <iostream>
+#include <iterator>
 #include <nlohmann/json.hpp>
 
 #include "text/clue_list.h"
@@ -41,6 +44,17 @@ nlohmann::ordered_json EntryList(const std::array<std::int32_t, MaxEntries + 1>&
 }
 
 }  // namespace
+
+bool ReadInput(const std::string& name, std::string& text) {
+  if (name.empty() || name == "-") {
+    text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+    return !std::cin.bad();
+  }
+  std::ifstream in(name, std::ios::binary);
+  if (!in) return false;
+  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
 
 DecodeOutcome DecodeAsOpen(std::string_view text, Puzzle& p, EditorState& e) {
   NullView view;

@@ -13,6 +13,10 @@ struct DecodeOutcome {
   std::string message;  // "" when valid
 };
 
+// Reads a whole file as bytes, or standard input for "" or "-". False when
+// the file cannot be read.
+bool ReadInput(const std::string& name, std::string& text);
+
 // A fresh start-up/New state, the text split into lines at CR, LF or CR LF,
 // then the reader. Never throws: the range error becomes a message.
 DecodeOutcome DecodeAsOpen(std::string_view text, Puzzle& p, EditorState& e);

@@ -3,11 +3,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 #include <cstdio>
-#include <fstream>
-#include <iostream>
-#include <iterator>
 #include <memory>
-#include <sstream>
 
 #include "kventool_core.h"
 
@@ -41,19 +37,6 @@ const char* const Usage =
     "  kventool decode examples/mini-blocks.txt\n"
     "  printf 'KVEN 2 5 5\\r\\nBLK 2 4 7 Z\\r\\n' | kventool encode\n";
 
-bool ReadInput(const QString& name, std::string& text) {
-  if (name.isEmpty() || name == QLatin1String("-")) {
-    std::ostringstream ss;
-    ss << std::cin.rdbuf();
-    text = ss.str();
-    return true;
-  }
-  std::ifstream in(name.toLocal8Bit().toStdString(), std::ios::binary);
-  if (!in) return false;
-  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
-}
-
 int UsageError(const QString& message) {
   std::fprintf(stderr, "kventool: %s\nTry 'kventool --help'.\n", message.toLocal8Bit().constData());
   return ExitUsage;
@@ -68,7 +51,7 @@ int RunTextCommand(const QString& command, const QStringList& arguments) {
   const QString file = files.isEmpty() ? QString() : files.first();
 
   std::string text;
-  if (!ReadInput(file, text)) {
+  if (!kven::tool::ReadInput(file.toLocal8Bit().toStdString(), text)) {
     std::fprintf(stderr, "Cannot open file %s\n", file.toLocal8Bit().constData());
     return ExitUsage;
   }

@@ -2,13 +2,9 @@
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdio>
-#include <iostream>
-#include <iterator>
-#include <memory>
 #include <string>
 
 #include "kventool_core.h"
@@ -30,31 +26,11 @@ int UsageError(const QString& message) {
 
 QByteArray NativeName(const QString& name) { return QDir::toNativeSeparators(name).toLocal8Bit(); }
 
-bool ReadInput(const QString& name, std::string& text) {
-  if (name.isEmpty() || name == QLatin1String("-")) {
-    text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    return !std::cin.bad();
-  }
-  QFile file(name);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) return false;
-  text.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-  return true;
-}
-
 }  // namespace
 
 int RunPictureCommand(const QStringList& arguments) {
-  // Fonts need a GUI application; the tool never needs a screen.
-  std::unique_ptr<QGuiApplication> ownApp;
-  if (QCoreApplication::instance() == nullptr) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "kventool";
-    static char* argv[] = {name, nullptr};
-    ownApp = std::make_unique<QGuiApplication>(argc, argv);
-  } else if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+  // Fonts need a GUI application object; main makes one, offscreen.
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
     std::fprintf(stderr, "kventool picture: needs a GUI application object\n");
     return ExitUsage;
   }
@@ -83,7 +59,7 @@ int RunPictureCommand(const QStringList& arguments) {
 
   const QString input = files.isEmpty() ? QString() : files.first();
   std::string text;
-  if (!ReadInput(input, text)) {
+  if (!kven::tool::ReadInput(input.toLocal8Bit().toStdString(), text)) {
     std::fprintf(stderr, "Cannot open file %s\n", NativeName(input).constData());
     return ExitUsage;
   }

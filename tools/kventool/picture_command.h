@@ -11,6 +11,6 @@
 // Returns 0 when written; 1 when the text was refused (invalid data or a
 // range error: the picture of what was read is still written); 2 for a
 // usage error or a file that cannot be read or written. Messages go to
-// stderr. Needs a QGuiApplication; it makes one (on the offscreen platform
-// unless QT_QPA_PLATFORM says otherwise) when no application object exists.
+// stderr. Needs a QGuiApplication to exist (kventool's main makes one on the
+// offscreen platform).
 int RunPictureCommand(const QStringList& arguments);
