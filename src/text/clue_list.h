@@ -3,11 +3,10 @@
 #include <cstdint>
 #include <string>
 
+#include "model/entries.h"
 #include "model/puzzle.h"
 
 namespace kven {
-
-enum class EntryDirection { Across, Down };
 
 // Replaces p.ClueLines with the ACROSS and DOWN skeleton built from the
 // entry lists of the last automatic numbering.
