@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <string_view>
 
 #include "kventool_core.h"
 #include "text/clue_list.h"
@@ -38,7 +37,7 @@ void CheckInvariants(const kven::Puzzle& p) {
 
 // Whether the language can carry this puzzle, so that it must read back.
 bool Representable(const kven::Puzzle& p) {
-  if (p.Symmetry != 0 && p.Symmetry != 2 && p.Symmetry != 4) return false;
+  if (!kven::IsKnownSymmetry(p.Symmetry)) return false;
   if (p.BlockDiagram == p.BarDiagram) return false;
   if (p.BarDiagram && p.Symmetry == 4 && p.HSquares != p.VSquares) return false;
   if (p.Title.size() > 251) return false;
@@ -58,12 +57,12 @@ bool Representable(const kven::Puzzle& p) {
 
 // Every line is short, and every square number of the BLK, HBR and VBR lists
 // names a square of the puzzle.
-void CheckEncoded(const kven::Puzzle& p) {
-  for (const std::string& line : p.TextLines) Check(line.size() <= 255, "built line <= 255");
+void CheckEncoded(const kven::Puzzle& p, const kven::TextLineList& text) {
+  for (const std::string& line : text) Check(line.size() <= 255, "built line <= 255");
   std::size_t i = 1;
   const auto checkList = [&] {
-    for (; i < p.TextLines.size(); ++i) {
-      const std::string& line = p.TextLines[i];
+    for (; i < text.size(); ++i) {
+      const std::string& line = text[i];
       long value = -1;
       for (std::size_t k = 0; k <= line.size(); ++k) {
         const char ch = k < line.size() ? line[k] : ' ';
@@ -110,19 +109,16 @@ void CheckSame(const kven::Puzzle& a, const kven::Puzzle& b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   kven::Puzzle p;
   kven::EditorState e;
-  const bool decoded =
-      kven::tool::DecodeAsOpen(std::string_view(reinterpret_cast<const char*>(data), size), p, e).valid;
+  const bool decoded = kven::tool::DecodeAsOpen(std::string(reinterpret_cast<const char*>(data), size), p, e).valid;
   CheckInvariants(p);
 
-  const bool roundTrip = decoded && Representable(p);
-  kven::EncodeText(p);
-  CheckEncoded(p);
-  kven::BuildClueList(p);
-  for (const std::string& line : p.ClueLines) Check(line.size() <= 255, "clue line <= 255");
+  const kven::TextLineList text = kven::EncodeText(p);
+  CheckEncoded(p, text);
+  for (const std::string& line : kven::BuildClueList(p)) Check(line.size() <= 255, "clue line <= 255");
 
-  if (roundTrip) {
+  if (decoded && Representable(p)) {
     kven::Puzzle again;
-    Check(kven::tool::DecodeAsOpen(kven::JoinLinesCrLf(p.TextLines), again, e).valid, "encoded text decodes");
+    Check(kven::tool::DecodeAsOpen(kven::JoinLinesCrLf(text), again, e).valid, "encoded text decodes");
     CheckSame(p, again);
   }
   return 0;

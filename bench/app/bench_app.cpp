@@ -3,9 +3,12 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QToolButton>
 
 #include "app/dialogs.h"
 #include "app/kven_form.h"
+#include "app/spin_button.h"
+#include "form_driver.h"
 #include "render/kven_grid.h"
 
 namespace {
@@ -29,20 +32,21 @@ struct FourfoldWindow {
 
   FourfoldWindow() {
     form.show();
-    while (form.puzzle().HSquares < kven::MaxSide) form.SpinHUpClick();
-    form.miBlockClick();
-    form.miFourClick();
+    auto& spinH = kven::test::Find<kven::SpinButton>(form, "SpinH");
+    while (form.puzzle().HSquares < kven::MaxSide) spinH.upButton()->click();
+    kven::test::Trigger(form, "miBlock");
+    kven::test::Trigger(form, "miFour");
     QApplication::processEvents();
   }
   // The set-up took, and a click on (5, 7) blocks its three mirror squares
   // too (the click is undone again).
   bool Ready() {
     const kven::Puzzle& p = form.puzzle();
-    kven::KvenGrid* grid = form.kvenGrid();
-    if (p.HSquares != 30 || p.VSquares != 30 || grid->ColumnCount() != 31 || grid->RowCount() != 31) return false;
-    grid->onSquarePressed(5, 7);
+    kven::KvenGrid& grid = kven::test::Grid(form);
+    if (p.HSquares != 30 || p.VSquares != 30 || grid.ColumnCount() != 31 || grid.RowCount() != 31) return false;
+    grid.onSquarePressed(5, 7);
     const bool fourfold = p.Blocks(5, 7) && p.Blocks(26, 7) && p.Blocks(5, 24) && p.Blocks(26, 24);
-    grid->onSquarePressed(5, 7);
+    grid.onSquarePressed(5, 7);
     return fourfold && !p.Blocks(5, 7);
   }
 };
@@ -57,8 +61,8 @@ void Configure(benchmark::internal::Benchmark* b) {
 void BM_FourfoldClick30x30(benchmark::State& state) {
   FourfoldWindow w;
   if (!w.Ready()) return state.SkipWithError("the window did not reach a 30 x 30 fourfold block grid");
-  kven::KvenGrid* grid = w.form.kvenGrid();
-  for (auto _ : state) grid->onSquarePressed(5, 7);
+  kven::KvenGrid& grid = kven::test::Grid(w.form);
+  for (auto _ : state) grid.onSquarePressed(5, 7);
 }
 BENCHMARK(BM_FourfoldClick30x30)->Apply(Configure);
 
@@ -66,10 +70,10 @@ BENCHMARK(BM_FourfoldClick30x30)->Apply(Configure);
 void BM_FourfoldClickOnScreen30x30(benchmark::State& state) {
   FourfoldWindow w;
   if (!w.Ready()) return state.SkipWithError("the window did not reach a 30 x 30 fourfold block grid");
-  kven::KvenGrid* grid = w.form.kvenGrid();
+  kven::KvenGrid& grid = kven::test::Grid(w.form);
   for (auto _ : state) {
-    grid->onSquarePressed(5, 7);
-    grid->repaint();
+    grid.onSquarePressed(5, 7);
+    grid.repaint();
   }
 }
 BENCHMARK(BM_FourfoldClickOnScreen30x30)->Apply(Configure);

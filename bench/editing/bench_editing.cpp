@@ -7,11 +7,11 @@
 namespace kven {
 namespace {
 
-using testing::FreshPuzzle;
+using test::FreshPuzzle;
 
 // One click under fourfold symmetry on the largest grid; each click undoes
 // the previous one, so every iteration does the same work.
-void FourfoldClick(benchmark::State& state, std::int32_t mode) {
+void FourfoldClick(benchmark::State& state, EntryMode mode) {
   Puzzle p = FreshPuzzle(30, 30, 4);
   EditorState e;
   e.EntryMode = mode;
@@ -23,8 +23,8 @@ void FourfoldClick(benchmark::State& state, std::int32_t mode) {
   }
 }
 
-void BM_FourfoldBlockClick(benchmark::State& state) { FourfoldClick(state, Block); }
-void BM_FourfoldBarClick(benchmark::State& state) { FourfoldClick(state, Hbar); }
+void BM_FourfoldBlockClick(benchmark::State& state) { FourfoldClick(state, EntryMode::Block); }
+void BM_FourfoldBarClick(benchmark::State& state) { FourfoldClick(state, EntryMode::Hbar); }
 BENCHMARK(BM_FourfoldBlockClick);
 BENCHMARK(BM_FourfoldBarClick);
 
@@ -36,8 +36,8 @@ void BM_SolutionKeyUp(benchmark::State& state) {
   if (state.range(0) != 0)
     for (int col = 2; col <= 30; ++col) p.Letters(col, 1) = 'E';
   EditorState e;
-  e.EntryMode = Solution;
-  NullView view;
+  e.EntryMode = EntryMode::Solution;
+  NullGridView view;
   KeyEvent key;
   key.key = Key::Letter;
   key.letter = 'K';

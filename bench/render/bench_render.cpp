@@ -14,7 +14,7 @@ namespace {
 // A 30 x 30 bar diagram with every square numbered and lettered, the most
 // drawing a grid can ask for.
 kven::Puzzle BusyPuzzle() {
-  kven::Puzzle p = kven::testing::FreshPuzzle(30, 30);
+  kven::Puzzle p = kven::test::FreshPuzzle(30, 30);
   p.BarDiagram = true;
   p.AutoNumbered = true;
   p.HasSolution = true;
@@ -34,9 +34,9 @@ kven::Puzzle BusyPuzzle() {
 void BM_GridFullRepaint30x30(benchmark::State& state) {
   const kven::Puzzle p = BusyPuzzle();
   kven::EditorState e;
-  e.EntryMode = kven::Solution;
+  e.EntryMode = kven::EntryMode::Solution;
   kven::KvenGrid grid(p, e);
-  grid.SetCellCount(31, 31);
+  grid.SetSquareCount(30, 30);
   grid.RepaintGrid();
   for (auto _ : state) grid.RepaintGrid();
 }

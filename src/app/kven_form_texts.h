@@ -55,10 +55,7 @@ inline constexpr QLatin1String FilterAnyAscii{"Any Ascii File (*)"};
 inline constexpr QLatin1String FilterText{"Text Files (*.TXT *.txt)"};
 inline constexpr QLatin1String FilterBitmap{"Bitmap Files (*.BMP *.bmp)"};
 
-// Messages. The %1 is the file name.
-inline constexpr QLatin1String CannotOpenFile{"Cannot open file %1"};
-inline constexpr QLatin1String CannotCreateFile{"Cannot create file %1"};
-inline constexpr QLatin1String InvalidData{"Oops - We hit Invalid Data"};
+// The caption of the invalid-data box; the messages themselves are the core's.
 inline constexpr QLatin1String ErrorCaption{"Error"};
 // %1 is the printer's name.
 inline constexpr QLatin1String CannotStartPrintJob{"Cannot start printing on %1"};

@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(kven::form_text::ApplicationTitle);
   // The program's one font for every window and box, so that start-up loads
   // a single family instead of the platform default and then ours.
-  QApplication::setFont(kven::KvenForm::WindowFont());
+  QApplication::setFont(kven::WindowFont());
 
   kven::QtDialogs dialogs;
   kven::KvenForm form(dialogs);

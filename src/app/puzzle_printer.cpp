@@ -5,6 +5,7 @@
 #include <QPrinter>
 
 #include "app/kven_form_texts.h"
+#include "app/qt_text.h"
 #include "render/canvas.h"
 #include "render/puzzle_picture.h"
 
@@ -13,14 +14,14 @@ namespace {
 
 constexpr int NumberListPoints = 10;
 
-void AppendEntries(QStringList& lines, const std::array<std::int32_t, MaxEntries + 1>& entries) {
+void AppendEntries(QStringList& lines, const EntryList& entries) {
   for (int i = 1; i <= MaxEntries && entries[static_cast<std::size_t>(i)] > 0; ++i)
     lines << QString::number(entries[static_cast<std::size_t>(i)]);
 }
 
 QString StartFailure(const QPrinter& printer) {
   const QString file = printer.outputFileName();
-  if (!file.isEmpty()) return QString(form_text::CannotCreateFile).arg(QDir::toNativeSeparators(file));
+  if (!file.isEmpty()) return FileMessage(message::CannotCreateFile, file);
   return QString(form_text::CannotStartPrintJob).arg(printer.printerName());
 }
 

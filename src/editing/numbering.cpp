@@ -4,6 +4,30 @@
 
 namespace kven {
 
+bool StartsAcrossBlocks(const Puzzle& p, int col, int row) {
+  if (col == 1) return p.Blocks(2, row) == 0;
+  if (col >= p.HSquares || col < 1) return false;
+  return p.Blocks(col - 1, row) != 0 && p.Blocks(col + 1, row) == 0;
+}
+
+bool StartsDownBlocks(const Puzzle& p, int col, int row) {
+  if (row == 1) return p.Blocks(col, 2) == 0;
+  if (row >= p.VSquares || row < 1) return false;
+  return p.Blocks(col, row - 1) != 0 && p.Blocks(col, row + 1) == 0;
+}
+
+bool StartsAcrossBars(const Puzzle& p, int col, int row) {
+  if (col == 1) return p.VBars(1, row) == 0;
+  if (col >= p.HSquares || col < 1) return false;
+  return p.VBars(col - 1, row) != 0 && p.VBars(col, row) == 0;
+}
+
+bool StartsDownBars(const Puzzle& p, int col, int row) {
+  if (row == 1) return p.HBars(col, 1) == 0;
+  if (row >= p.VSquares || row < 1) return false;
+  return p.HBars(col, row - 1) != 0 && p.HBars(col, row) == 0;
+}
+
 void AutoNumber(Puzzle& p, GridView& view) {
   p.AutoNumbered = true;
   std::int32_t n = 1;
@@ -27,7 +51,7 @@ void AutoNumber(Puzzle& p, GridView& view) {
 
 namespace {
 
-void AppendEntry(std::array<std::int32_t, MaxEntries + 1>& list, std::int32_t& count, std::int32_t number) {
+void AppendEntry(EntryList& list, std::int32_t& count, std::int32_t number) {
   if (count >= MaxEntries) throw RangeError();
   ++count;
   list[static_cast<std::size_t>(count)] = number;
@@ -88,11 +112,11 @@ std::int32_t ReadNumberFieldText(const std::string& text) {
 
 void EnterManualNumber(Puzzle& p, const EditorState& e, PuzzleView& view, int col, int row) {
   if (!InGrid(p, col, row)) return;
-  view.ClearLetterArea(e.CursorCol, e.CursorRow);
+  view.Grid().ClearLetterArea(e.CursorCol, e.CursorRow);
   p.ManualNumbered = true;
   p.NextNumber = ReadNumberFieldText(view.NumberFieldText());
   p.Numbers(col, row) = p.NextNumber;
-  view.PaintNumber(col, row, p.NextNumber);
+  view.Grid().PaintNumber(col, row, p.NextNumber);
   if (p.NextNumber < std::numeric_limits<std::int32_t>::max()) ++p.NextNumber;
   view.SetNumberFieldText(std::to_string(p.NextNumber));
 }

@@ -10,35 +10,17 @@ namespace kven {
 // Start-of-entry rules. None looks at the square itself; each needs room for
 // two squares, so the last column never starts an across entry and the last
 // row never starts a down entry. Squares must lie in the grid.
-// (Inline: numbering asks them for every square of the grid.)
-inline bool StartsAcrossBlocks(const Puzzle& p, int col, int row) {
-  if (col == 1) return p.Blocks(2, row) == 0;
-  if (col >= p.HSquares || col < 1) return false;
-  return p.Blocks(col - 1, row) != 0 && p.Blocks(col + 1, row) == 0;
-}
-
-inline bool StartsDownBlocks(const Puzzle& p, int col, int row) {
-  if (row == 1) return p.Blocks(col, 2) == 0;
-  if (row >= p.VSquares || row < 1) return false;
-  return p.Blocks(col, row - 1) != 0 && p.Blocks(col, row + 1) == 0;
-}
-
-inline bool StartsAcrossBars(const Puzzle& p, int col, int row) {
-  if (col == 1) return p.VBars(1, row) == 0;
-  if (col >= p.HSquares || col < 1) return false;
-  return p.VBars(col - 1, row) != 0 && p.VBars(col, row) == 0;
-}
-
-inline bool StartsDownBars(const Puzzle& p, int col, int row) {
-  if (row == 1) return p.HBars(col, 1) == 0;
-  if (row >= p.VSquares || row < 1) return false;
-  return p.HBars(col, row - 1) != 0 && p.HBars(col, row) == 0;
-}
+bool StartsAcrossBlocks(const Puzzle& p, int col, int row);
+bool StartsDownBlocks(const Puzzle& p, int col, int row);
+bool StartsAcrossBars(const Puzzle& p, int col, int row);
+bool StartsDownBars(const Puzzle& p, int col, int row);
 
 // Numbers the squares in reading order and rebuilds the across and down
 // lists. Throws RangeError at a 101st across or down entry; the numbers
 // already stored stay and each list keeps its first 100 entries.
 void AutoNumber(Puzzle& p, GridView& view);
+// The across and down lists of the numbered squares that start entries, by
+// the rules of the diagram's kind (both kinds: both rules, listed twice).
 void BuildEntryLists(Puzzle& p);
 
 // Reads the number field as the program's integer reader does: leading

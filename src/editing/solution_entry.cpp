@@ -1,7 +1,5 @@
 #include "editing/solution_entry.h"
 
-#include <algorithm>
-
 namespace kven {
 
 namespace {
@@ -29,25 +27,25 @@ bool IsBarWidthKey(const KeyEvent& key) {
 // column to the next one. Returns false for a direction that takes no step.
 bool StepCursor(const Puzzle& p, EditorState& e) {
   switch (e.Direction) {
-    case DirRight:
+    case Direction::Right:
       if (++e.CursorCol > p.HSquares) {
         e.CursorCol = 1;
         ++e.CursorRow;
       }
       return true;
-    case DirDown:
+    case Direction::Down:
       if (++e.CursorRow > p.VSquares) {
         e.CursorRow = 1;
         ++e.CursorCol;
       }
       return true;
-    case DirLeft:
+    case Direction::Left:
       if (--e.CursorCol < 1) {
         e.CursorCol = p.HSquares;
         --e.CursorRow;
       }
       return true;
-    case DirUp:
+    case Direction::Up:
       if (--e.CursorRow < 1) {
         e.CursorRow = p.VSquares;
         --e.CursorCol;
@@ -61,7 +59,7 @@ bool StepCursor(const Puzzle& p, EditorState& e) {
 }  // namespace
 
 void PlaceCursor(Puzzle& p, EditorState& e, GridView& view, int col, int row) {
-  e.Direction = DirRight;
+  e.Direction = Direction::Right;
   if (CursorInGrid(p, e)) view.ClearLetterArea(e.CursorCol, e.CursorRow);
   e.CursorCol = col;
   e.CursorRow = row;
@@ -74,7 +72,7 @@ void StartSolutionEntry(Puzzle& p, EditorState& e, GridView& view) {
   // Only blocks are passed over here; a row of blocks leaves the cursor just
   // right of the grid.
   while (InGrid(p, e.CursorCol, 1) && p.Blocks(e.CursorCol, 1) != 0) ++e.CursorCol;
-  e.Direction = DirRight;
+  e.Direction = Direction::Right;
   if (CursorInGrid(p, e)) view.PaintCursorArrow(e.CursorCol, e.CursorRow, e.Direction);
 }
 
@@ -82,16 +80,16 @@ void KvenGridKeyDown(Puzzle& p, EditorState& e, GridView& view, const KeyEvent& 
   if (key.alt || key.ctrl) return;
   switch (key.key) {
     case Key::Left:
-      e.Direction = DirLeft;
+      e.Direction = Direction::Left;
       break;
     case Key::Up:
-      e.Direction = DirUp;
+      e.Direction = Direction::Up;
       break;
     case Key::Right:
-      e.Direction = DirRight;
+      e.Direction = Direction::Right;
       break;
     case Key::Down:
-      e.Direction = DirDown;
+      e.Direction = Direction::Down;
       break;
     default:
       break;
@@ -100,8 +98,8 @@ void KvenGridKeyDown(Puzzle& p, EditorState& e, GridView& view, const KeyEvent& 
 }
 
 void KvenGridKeyUp(Puzzle& p, EditorState& e, GridView& view, const KeyEvent& key) {
-  if (IsBarWidthKey(key)) ChangeBarWidth(p, e, view, !key.shift);
-  if (e.EntryMode != Solution || !CursorInGrid(p, e)) return;
+  if (IsBarWidthKey(key)) ChangeBarWidth(e, view, !key.shift);
+  if (e.EntryMode != EntryMode::Solution || !CursorInGrid(p, e)) return;
   if (p.Blocks(e.CursorCol, e.CursorRow) != 0) {
     AdvanceCursor(p, e, view);
     if (!CursorInGrid(p, e)) return;
@@ -150,10 +148,8 @@ void ClearLetters(Puzzle& p, EditorState& e, GridView& view) {
   e.CursorRow = 1;
 }
 
-void ChangeBarWidth(const Puzzle& p, EditorState& e, GridView& view, bool thicker) {
-  (void)p;  // the view redraws the set bars from the puzzle it shows
-  const std::int64_t wanted = static_cast<std::int64_t>(e.BarWidth) + (thicker ? 1 : -1);
-  const int width = static_cast<int>(std::clamp<std::int64_t>(wanted, 1, 6));
+void ChangeBarWidth(EditorState& e, GridView& view, bool thicker) {
+  const int width = ClampBarWidth(static_cast<std::int64_t>(e.BarWidth) + (thicker ? 1 : -1));
   view.ChangeBarWidth(e.BarWidth, width);
   e.BarWidth = width;
 }

@@ -33,6 +33,6 @@ void ClearLetters(Puzzle& p, EditorState& e, GridView& view);
 
 // The bar thickness command: the new width is clamped to 1..6; the view is
 // told the old and the new width before BarWidth changes.
-void ChangeBarWidth(const Puzzle& p, EditorState& e, GridView& view, bool thicker);
+void ChangeBarWidth(EditorState& e, GridView& view, bool thicker);
 
 }  // namespace kven

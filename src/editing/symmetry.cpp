@@ -9,21 +9,11 @@ bool IsCentreSquare(const Puzzle& p, int col, int row) {
   return p.OddFlags == 3 && col == p.HalfH && row == p.HalfV;
 }
 
-bool InFirstQuadrant(const Puzzle& p, int col, int row) {
-  return col <= p.HalfH && row <= p.HalfV;
-}
+bool InFirstQuadrant(const Puzzle& p, int col, int row) { return col <= p.HalfH && row <= p.HalfV; }
 
-bool OnMiddleRow(const Puzzle& p, int col, int row) {
-  return !IsCentreSquare(p, col, row) && p.VSquares % 2 == 1 && row == p.HalfV && col <= p.HalfH;
-}
-
-bool OnMiddleColumn(const Puzzle& p, int col, int row) {
-  return !IsCentreSquare(p, col, row) && p.HSquares % 2 == 1 && col == p.HalfH && row <= p.HalfV;
-}
-
-bool InTwofoldInputRegion(const Puzzle& p, std::int32_t entryMode, int col, int row) {
+bool InTwofoldInputRegion(const Puzzle& p, Mark kind, int col, int row) {
   const bool inside = col <= p.HSquares && row <= p.HalfV;
-  const bool hbar = entryMode == Hbar;
+  const bool hbar = kind == Mark::HBar;
   // On the centre line a square and its partner both lie in the top half, so
   // only the left one of each pair may be entered there.
   switch (p.OddFlags) {
@@ -40,135 +30,74 @@ bool InTwofoldInputRegion(const Puzzle& p, std::int32_t entryMode, int col, int 
   }
 }
 
-bool IsOwnTwofoldPartner(const Puzzle& p, std::int32_t entryMode, int col, int row) {
+bool IsOwnTwofoldPartner(const Puzzle& p, Mark kind, int col, int row) {
   if (col != p.HalfH || row != p.HalfV) return false;
-  if (entryMode == Vbar) return p.OddFlags == 2;
-  if (entryMode == Hbar) return p.OddFlags == 1;
+  if (kind == Mark::VBar) return p.OddFlags == 2;
+  if (kind == Mark::HBar) return p.OddFlags == 1;
   return false;
-}
-
-void ToggleBlockSymmetric(Puzzle& p, GridView& view, int col, int row) {
-  if (p.BarDiagram) return;
-  p.BlockDiagram = true;
-  const int h = p.HSquares;
-  const int v = p.VSquares;
-  switch (p.Symmetry) {
-    case 0:
-      ToggleBlock(p, view, col, row);
-      break;
-    case 2:
-      if (InTwofoldInputRegion(p, Block, col, row)) {
-        ToggleBlock(p, view, col, row);
-        ToggleBlock(p, view, h - col + 1, v - row + 1);
-      }
-      // The centre square is its own partner and lies outside the region.
-      if (IsCentreSquare(p, col, row)) ToggleBlock(p, view, col, row);
-      break;
-    case 4:
-      if (InFirstQuadrant(p, col, row)) {
-        ToggleBlock(p, view, col, row);
-        ToggleBlock(p, view, h - col + 1, v - row + 1);
-        ToggleBlock(p, view, h - col + 1, row);
-        ToggleBlock(p, view, col, v - row + 1);
-      }
-      // On a centre line two of the four images coincide and cancel out;
-      // these extra toggles set the square and its one remaining image again.
-      if (OnMiddleRow(p, col, row)) {
-        ToggleBlock(p, view, col, row);
-        ToggleBlock(p, view, h - col + 1, row);
-      }
-      if (OnMiddleColumn(p, col, row)) {
-        ToggleBlock(p, view, col, row);
-        ToggleBlock(p, view, col, v - row + 1);
-      }
-      if (IsCentreSquare(p, col, row)) ToggleBlock(p, view, col, row);
-      break;
-    default:
-      break;
-  }
-  view.InvalidateGrid();
 }
 
 namespace {
 
-// Quarter turns map the grid onto itself only when both sides are equal; on
-// any other grid a fourfold bar click is refused like one outside the quadrant.
-bool AcceptsFourfoldBarClick(const Puzzle& p, int col, int row) {
-  return p.HSquares == p.VSquares && InFirstQuadrant(p, col, row);
-}
-
-// A bar click under Symmetry. A bar's half turn is a bar of the same kind; its
-// quarter turns are bars of the other kind.
-void ToggleBarSymmetric(Puzzle& p, std::int32_t mode, int col, int row) {
-  if (p.BlockDiagram) return;
-  p.BarDiagram = true;
-  const bool horizontal = mode == Hbar;
-  void (*const own)(Puzzle&, int, int) = horizontal ? ToggleHBar : ToggleVBar;
-  void (*const turned)(Puzzle&, int, int) = horizontal ? ToggleVBar : ToggleHBar;
-  const int h = p.HSquares;
-  const int v = p.VSquares;
-  // The bottom edge of (col, row) turns into that of (h - col + 1, v - row);
-  // the right edge into that of (h - col, v - row + 1).
-  const int halfCol = horizontal ? h - col + 1 : h - col;
-  const int halfRow = horizontal ? v - row : v - row + 1;
+// Whether a click on the mark enters it under the puzzle's symmetry. Every
+// other square is a partner of one that does (or, for unknown orders, none
+// does). The squares that are their own partners lie outside the twofold
+// region and are let in by name.
+bool EntersMark(const Puzzle& p, const MarkAt& mark) {
+  const auto [kind, col, row] = mark;
   switch (p.Symmetry) {
-    case 0:
-      own(p, col, row);
-      break;
-    case 2:
-      if (InTwofoldInputRegion(p, mode, col, row)) {
-        own(p, col, row);
-        own(p, halfCol, halfRow);
-      }
-      if (IsOwnTwofoldPartner(p, mode, col, row)) own(p, col, row);
-      break;
-    case 4:
-      if (AcceptsFourfoldBarClick(p, col, row)) {
-        own(p, col, row);
-        own(p, halfCol, halfRow);
-        if (horizontal) {
-          turned(p, h - row, col);
-          turned(p, row, v - col + 1);
-        } else {
-          turned(p, h - row + 1, col);
-          turned(p, row, v - col);
-        }
-      }
-      break;
+    case NoSymmetry:
+      return true;
+    case Twofold:
+      return InTwofoldInputRegion(p, kind, col, row) ||
+             (kind == Mark::Block ? IsCentreSquare(p, col, row) : IsOwnTwofoldPartner(p, kind, col, row));
+    case Fourfold:
+      // Bars need quarter turns; on a grid whose sides differ their click is refused.
+      return InFirstQuadrant(p, col, row) &&
+             (kind == Mark::Block || HasQuarterTurns(p.Symmetry, p.HSquares, p.VSquares));
     default:
-      break;
+      return false;
   }
 }
 
 }  // namespace
 
-void ToggleHBarSymmetric(Puzzle& p, int col, int row) { ToggleBarSymmetric(p, Hbar, col, row); }
-
-void ToggleVBarSymmetric(Puzzle& p, int col, int row) { ToggleBarSymmetric(p, Vbar, col, row); }
+void ToggleMarkSymmetric(Puzzle& p, GridView& view, const MarkAt& mark) {
+  const bool block = mark.kind == Mark::Block;
+  if (block ? p.BarDiagram : p.BlockDiagram) return;
+  (block ? p.BlockDiagram : p.BarDiagram) = true;
+  if (EntersMark(p, mark)) {
+    ToggleMark(p, view, mark);
+    for (const MarkAt& partner : SymmetricPartners(mark, p.Symmetry, p.HSquares, p.VSquares))
+      ToggleMark(p, view, partner);
+  }
+  if (block) view.InvalidateGrid();
+}
 
 void KvenGridMouseDown(Puzzle& p, EditorState& e, PuzzleView& view, int col, int row) {
   // Header cells and points beside the squares are no click at all.
   if (!InGrid(p, col, row)) return;
+  GridView& grid = view.Grid();
   switch (e.EntryMode) {
-    case Block:
-      ToggleBlockSymmetric(p, view, col, row);
+    case EntryMode::Block:
+      ToggleMarkSymmetric(p, grid, {Mark::Block, col, row});
       break;
-    case Hbar:
-      ToggleHBarSymmetric(p, col, row);
+    case EntryMode::Hbar:
+      ToggleMarkSymmetric(p, grid, {Mark::HBar, col, row});
       break;
-    case Vbar:
-      ToggleVBarSymmetric(p, col, row);
+    case EntryMode::Vbar:
+      ToggleMarkSymmetric(p, grid, {Mark::VBar, col, row});
       break;
-    case Solution:
-      PlaceCursor(p, e, view, col, row);
+    case EntryMode::Solution:
+      PlaceCursor(p, e, grid, col, row);
       break;
-    case ManualNumber:
+    case EntryMode::ManualNumber:
       EnterManualNumber(p, e, view, col, row);
       break;
     default:
       break;
   }
-  view.RepaintGrid();
+  grid.RepaintGrid();
 }
 
 }  // namespace kven

@@ -7,16 +7,18 @@ namespace kven {
 // Predicates over the square (col, row) of the current puzzle.
 bool IsCentreSquare(const Puzzle& p, int col, int row);
 bool InFirstQuadrant(const Puzzle& p, int col, int row);
-bool OnMiddleRow(const Puzzle& p, int col, int row);
-bool OnMiddleColumn(const Puzzle& p, int col, int row);
-bool InTwofoldInputRegion(const Puzzle& p, std::int32_t entryMode, int col, int row);
-bool IsOwnTwofoldPartner(const Puzzle& p, std::int32_t entryMode, int col, int row);
+// The squares from which a twofold diagram is entered: the top half, and on
+// the centre line only the left half. `kind` is the mark being entered.
+bool InTwofoldInputRegion(const Puzzle& p, Mark kind, int col, int row);
+// A bar on a centre line that its half turn maps onto itself.
+bool IsOwnTwofoldPartner(const Puzzle& p, Mark kind, int col, int row);
 
-// Toggle a square's block or bar together with its partners under Symmetry.
-// A block is refused on a bar diagram and a bar on a block diagram.
-void ToggleBlockSymmetric(Puzzle& p, GridView& view, int col, int row);
-void ToggleHBarSymmetric(Puzzle& p, int col, int row);
-void ToggleVBarSymmetric(Puzzle& p, int col, int row);
+// A click that enters a mark: the mark and each of its symmetric partners
+// flip once, when the click lies where the symmetry lets marks be entered;
+// elsewhere nothing flips. A block is refused on a bar diagram and a bar on
+// a block diagram; otherwise the click decides the diagram's kind. A block
+// click also schedules a repaint.
+void ToggleMarkSymmetric(Puzzle& p, GridView& view, const MarkAt& mark);
 
 // A mouse press on square (col, row) of the grid (the widget maps the point
 // to the square and ignores header cells and points beside the cells):

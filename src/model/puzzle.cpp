@@ -11,9 +11,7 @@ void SquareIndexFault(int col, int row) {
   std::abort();
 }
 
-std::int32_t SquareNumber(const Puzzle& p, int col, int row) {
-  return (row - 1) * p.HSquares + col;
-}
+std::int32_t SquareNumber(const Puzzle& p, int col, int row) { return (row - 1) * p.HSquares + col; }
 
 bool SquareFromNumber(const Puzzle& p, std::int32_t n, int& col, int& row) {
   if (p.HSquares < 1 || n < 1 || n > p.HSquares * p.VSquares) return false;
@@ -26,25 +24,22 @@ bool SquareFromNumber(const Puzzle& p, std::int32_t n, int& col, int& row) {
 }
 
 void ResetPuzzle(Puzzle& p, PuzzleView& view) {
-  view.SetGridBrushWhite();
+  GridView& grid = view.Grid();
+  grid.SetBrushWhite();
   p.HSquares = std::clamp(p.HSquares, MinSide, MaxSide);
   p.VSquares = std::clamp(p.VSquares, MinSide, MaxSide);
-  view.SetGridCells(p.HSquares + 1, p.VSquares + 1);
+  grid.SetSquareCount(p.HSquares, p.VSquares);
   p.HalfH = (p.HSquares + 1) / 2;
   p.HalfV = (p.VSquares + 1) / 2;
-  const int gridWidth = (p.HSquares + 1) * 26 + 4;
-  const int gridHeight = (p.VSquares + 1) * 26 + 4;
-  view.SetGridPixelSize(gridWidth, gridHeight);
-  view.FitWindowToGrid(p.HSquares, p.VSquares, gridWidth, gridHeight);
+  view.FitWindowToGrid(p.HSquares, p.VSquares);
   view.ShowSize(p.HSquares, p.VSquares);
   view.EnableFourfold();
   p.OddFlags = (p.HSquares % 2 == 1 ? 1 : 0) + (p.VSquares % 2 == 1 ? 2 : 0);
   if (p.OddFlags > 0) view.WithdrawFourfoldUnlessBlockChecked();
-  view.WhitenSquares();
+  grid.FillSquaresWhite();
   p.Blocks.Fill(0);
   p.HBars.Fill(0);
   p.VBars.Fill(0);
-  p.VBarMarks.Fill(0);
   p.Letters.Fill('.');
   p.Numbers.Fill(0);
   p.Title.clear();
@@ -77,51 +72,44 @@ void ToggleVBar(Puzzle& p, int col, int row) {
   p.VBars(col, row) ^= 1;
 }
 
+void ToggleMark(Puzzle& p, GridView& view, const MarkAt& mark) {
+  switch (mark.kind) {
+    case Mark::Block: ToggleBlock(p, view, mark.col, mark.row); break;
+    case Mark::HBar: ToggleHBar(p, mark.col, mark.row); break;
+    case Mark::VBar: ToggleVBar(p, mark.col, mark.row); break;
+  }
+}
+
 void PaintLetter(Puzzle& p, GridView& view, int col, int row, char ch) {
   p.HasSolution = true;
   view.DrawLetter(col, row, ch);
   p.Letters(col, row) = ch;
 }
 
-void AppendShort(std::string& line, std::string_view text) {
-  if (line.size() >= MaxShortString) return;
-  line.append(text.substr(0, MaxShortString - line.size()));
+namespace {
+
+void SetFreshPuzzle(Puzzle& p, EditorState& e, PuzzleView& view) {
+  p.HSquares = 12;
+  p.VSquares = 12;
+  p.AcrossCount = 0;
+  p.DownCount = 0;
+  ResetPuzzle(p, view);
+  p.Symmetry = Twofold;
+  p.BlockDiagram = p.BarDiagram = p.AutoNumbered = p.ManualNumbered = p.HasSolution = false;
+  p.NextNumber = 1;
+  e.EntryMode = EntryMode::Hbar;
+  e.Direction = Direction::Right;
 }
+
+}  // namespace
 
 void StartUpPuzzle(Puzzle& p, EditorState& e, PuzzleView& view) {
-  p.HSquares = 12;
-  p.VSquares = 12;
-  e.BarWidth = 2;
-  ResetPuzzle(p, view);
-  p.Symmetry = 2;
-  p.HasSolution = false;
-  e.EntryMode = Hbar;
-  p.NextNumber = 1;
-  p.TextLines.clear();
-  p.ClueLines.clear();
+  e.BarWidth = DefaultBarWidth;
   e.CursorCol = 1;
   e.CursorRow = 1;
-  e.Direction = DirRight;
-  p.AcrossCount = 0;
-  p.DownCount = 0;
-  p.BlockDiagram = p.BarDiagram = p.AutoNumbered = p.ManualNumbered = false;
+  SetFreshPuzzle(p, e, view);
 }
 
-void NewPuzzle(Puzzle& p, EditorState& e, PuzzleView& view) {
-  p.HSquares = 12;
-  p.VSquares = 12;
-  p.AcrossCount = 0;
-  p.DownCount = 0;
-  ResetPuzzle(p, view);
-  view.SetTitleField(std::string());
-  p.Title.clear();
-  p.BlockDiagram = p.BarDiagram = p.AutoNumbered = p.ManualNumbered = p.HasSolution = false;
-  p.Symmetry = 2;
-  p.NextNumber = 1;
-  p.TextLines.clear();
-  p.ClueLines.clear();
-  e.Direction = DirRight;
-  e.EntryMode = Hbar;
-}
+void NewPuzzle(Puzzle& p, EditorState& e, PuzzleView& view) { SetFreshPuzzle(p, e, view); }
 
 }  // namespace kven

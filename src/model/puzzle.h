@@ -2,52 +2,41 @@
 
 #include <array>
 #include <cstdint>
-#include <stdexcept>
 #include <string>
-#include <vector>
 
+#include "model/editor_state.h"
+#include "model/marks.h"
+#include "model/messages.h"
 #include "model/puzzle_view.h"
+#include "model/short_string.h"
 #include "model/square_array.h"
 
 namespace kven {
 
 inline constexpr int MinSide = 5;
-inline constexpr int MaxEntries = 100;   // length of each across / down list
+inline constexpr int MaxEntries = 100;    // length of each across / down list
 inline constexpr int ListSentinel = 999;  // ends a square list, as "Z" does
-inline constexpr std::size_t MaxShortString = 255;
 
-// The program's own run-time error for a fixed limit reached (the 101st
-// across or down entry). It ends the current command; whoever runs commands
-// catches it and shows what() ("Range check error").
-class RangeError : public std::runtime_error {
- public:
-  RangeError() : std::runtime_error("Range check error") {}
-};
+using EntryList = std::array<std::int32_t, MaxEntries + 1>;  // entries 1..100; [0] unused
 
-using TextLineList = std::vector<std::string>;
-
-// The one crossword in memory. Plain data: operations are free functions.
-// Per-square arrays are indexed [col, row] over 1..30; only
-// [1..HSquares, 1..VSquares] belongs to the puzzle.
+// The one crossword in memory. Plain data, so a copy is a snapshot;
+// operations are free functions. Per-square arrays are indexed [col, row]
+// over 1..30; only [1..HSquares, 1..VSquares] belongs to the puzzle.
 struct Puzzle {
   std::int32_t HSquares = 0;
   std::int32_t VSquares = 0;
-  std::int32_t HalfH = 0;
+  std::int32_t HalfH = 0;  // (HSquares + 1) div 2
   std::int32_t HalfV = 0;
-  std::int32_t OddFlags = 0;
-  std::int32_t Symmetry = 0;
+  std::int32_t OddFlags = 0;  // 1 when HSquares is odd, plus 2 when VSquares is
+  std::int32_t Symmetry = NoSymmetry;
 
   SquareArray<std::uint8_t> Blocks;
   SquareArray<std::uint8_t> HBars;  // bar on the bottom edge of the square
   SquareArray<std::uint8_t> VBars;  // bar on the right edge of the square
-  SquareArray<std::uint8_t> VBarMarks;
-  SquareArray<char> Letters;  // "." none, " " blank mark, "A".."Z"
+  SquareArray<char> Letters;        // "." none, " " blank mark, "A".."Z"
   SquareArray<std::int32_t> Numbers;
 
   std::string Title;
-  TextLineList TextLines;
-  std::int32_t TokenLine = 0;
-  std::int32_t TokenPos = 0;
 
   bool BlockDiagram = false;
   bool BarDiagram = false;
@@ -57,34 +46,12 @@ struct Puzzle {
   bool AutoNumbered = false;
   bool ManualNumbered = false;
   std::int32_t NextNumber = 0;
-  std::array<std::int32_t, MaxEntries + 1> AcrossNumbers{};  // entries 1..100
-  std::array<std::int32_t, MaxEntries + 1> DownNumbers{};
+  EntryList AcrossNumbers{};
+  EntryList DownNumbers{};
   std::int32_t AcrossCount = 0;
   std::int32_t DownCount = 0;
 
-  TextLineList ClueLines;
-};
-
-// Entry modes (EditorState::EntryMode); any other value makes a click only repaint.
-inline constexpr std::int32_t Block = 1;
-inline constexpr std::int32_t Hbar = 2;
-inline constexpr std::int32_t Vbar = 4;
-inline constexpr std::int32_t Solution = 8;
-inline constexpr std::int32_t ManualNumber = 16;
-
-// Cursor directions.
-inline constexpr std::uint8_t DirUp = 0;
-inline constexpr std::uint8_t DirLeft = 1;
-inline constexpr std::uint8_t DirDown = 2;
-inline constexpr std::uint8_t DirRight = 3;
-
-// The editing state that the main window owns and the core reads and moves.
-struct EditorState {
-  std::int32_t EntryMode = Hbar;
-  std::int32_t CursorCol = 1;
-  std::int32_t CursorRow = 1;
-  std::uint8_t Direction = DirRight;
-  std::int32_t BarWidth = 2;
+  bool operator==(const Puzzle&) const = default;
 };
 
 // True for what a square can hold as its solution: a letter A..Z or the
@@ -111,18 +78,19 @@ void ResetPuzzle(Puzzle& p, PuzzleView& view);
 
 // Single-square toggles (no symmetry). ToggleBlock does nothing at all for a
 // column or row of 0; the bar toggles always make the diagram a bar diagram
-// and ignore the outer border.
+// and ignore the outer border. ToggleMark toggles a mark of any kind.
 void ToggleBlock(Puzzle& p, GridView& view, int col, int row);
 void ToggleHBar(Puzzle& p, int col, int row);
 void ToggleVBar(Puzzle& p, int col, int row);
+void ToggleMark(Puzzle& p, GridView& view, const MarkAt& mark);
 
 // Stores ch as the square's letter, sets HasSolution and has the view draw it.
 void PaintLetter(Puzzle& p, GridView& view, int col, int row, char ch);
 
-// Copies text into a short string: anything past 255 characters is cut off.
-void AppendShort(std::string& line, std::string_view text);
-
-// The non-window steps of start-up (first activation) and of File > New.
+// The non-window steps of start-up (first activation) and of File > New:
+// a 12 x 12 twofold grid with nothing placed, numbered or entered, Hbar
+// entry. Start-up also sets the bar width and puts the cursor home; New
+// keeps both.
 void StartUpPuzzle(Puzzle& p, EditorState& e, PuzzleView& view);
 void NewPuzzle(Puzzle& p, EditorState& e, PuzzleView& view);
 

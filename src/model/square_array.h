@@ -27,6 +27,8 @@ class SquareArray {
 
   void Fill(const T& value) { cells_.fill(value); }
 
+  bool operator==(const SquareArray&) const = default;
+
  private:
   static std::size_t Index(int col, int row) {
     if (!InArrayRange(col, row)) SquareIndexFault(col, row);

@@ -12,23 +12,19 @@ constexpr int SizeAfterNumber = 7;
 constexpr int SizeAfterRepaintedNumber = 8;
 constexpr int LetterPoints = 7;
 
-// Bar widths outside 1..6 never come from the editor; clamping keeps a bad
-// value from painting strips outside the cell.
-int ClampBarWidth(int width) { return std::clamp(width, 1, 6); }
-
 QString LetterText(char ch) { return ch == '\0' ? QString() : QString(QChar::fromLatin1(ch)); }
 
 struct ArrowPoints {
   QPoint tail, tip, barb1, barb2;
 };
 
-ArrowPoints ArrowFor(std::uint8_t direction) {
+ArrowPoints ArrowFor(Direction direction) {
   switch (direction) {
-    case DirUp:
+    case Direction::Up:
       return {{15, 20}, {15, 10}, {10, 15}, {20, 15}};
-    case DirLeft:
+    case Direction::Left:
       return {{22, 13}, {10, 13}, {15, 8}, {15, 18}};
-    case DirDown:
+    case Direction::Down:
       return {{15, 10}, {15, 20}, {10, 15}, {20, 15}};
     default:
       return {{10, 13}, {22, 13}, {17, 8}, {17, 18}};
@@ -145,6 +141,7 @@ void GridPainter::DrawCell(int col, int row) {
     canvas_.FillRect(cell);
   }
   if (puzzle_.BarDiagram) {
+    // A bad width would paint strips outside the cell.
     const int width = ClampBarWidth(editor_.BarWidth);
     canvas_.SetBrushColor(puzzle_.HBars(col, row) != 0 ? rgb::Silver : rgb::White);
     canvas_.FillRect({L, B - width, R - 1, B});
@@ -155,7 +152,7 @@ void GridPainter::DrawCell(int col, int row) {
     PaintNumber(col, row, puzzle_.Numbers(col, row));
     canvas_.SetFontSize(SizeAfterRepaintedNumber);
   }
-  if ((puzzle_.HasSolution || editor_.EntryMode == Solution) && IsOpenSquare(puzzle_, col, row)) {
+  if ((puzzle_.HasSolution || editor_.EntryMode == EntryMode::Solution) && IsOpenSquare(puzzle_, col, row)) {
     const char ch = puzzle_.Letters(col, row);
     if (IsLetterOrBlank(ch)) {
       canvas_.SetBrushColor(rgb::White);
@@ -208,7 +205,7 @@ void GridPainter::ClearLetterArea(int col, int row) {
   canvas_.FillRect({L + 8, T + 9, R - 2, B - 2});
 }
 
-void GridPainter::PaintCursorArrow(int col, int row, std::uint8_t direction) {
+void GridPainter::PaintCursorArrow(int col, int row, Direction direction) {
   if (!IsOpenSquare(puzzle_, col, row)) return;
   ClearLetterArea(col, row);
   const CanvasRect cell = GridGeometry::CellBounds(col, row);

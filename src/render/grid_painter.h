@@ -16,8 +16,6 @@ struct GridGeometry {
   static constexpr int CellSize = 25;
   static constexpr int CellPitch = CellSize + 1;
   static constexpr int Border = 2;
-  // Cell counts outside this range are clamped: the header plus 30 squares.
-  static constexpr int MaxCells = MaxSide + 1;
 
   // The rectangle of cell (col, row): left L, top T, right L + 25, bottom T + 25.
   static CanvasRect CellBounds(int col, int row);
@@ -53,7 +51,7 @@ class GridPainter {
   // The drawing part of storing a letter (the core stores it).
   void DrawLetter(int col, int row, char ch);
   void ClearLetterArea(int col, int row);
-  void PaintCursorArrow(int col, int row, std::uint8_t direction);
+  void PaintCursorArrow(int col, int row, Direction direction);
   // Repaints every set bar black at newWidth over the full side, after
   // whitening its strip at oldWidth.
   void ChangeBarWidth(int oldWidth, int newWidth);

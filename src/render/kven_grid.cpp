@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <set>
 
 #include "render/canvas.h"
 #include "render/grid_painter.h"
@@ -22,6 +23,7 @@ struct KvenGrid::Impl {
   int cols = 0;
   int rows = 0;
   bool repaintPending = true;
+  std::set<int> keysDown;  // pressed on the grid, not yet released
 
   void FullRepaint() {
     painter.PaintAll(cols, rows);
@@ -36,16 +38,14 @@ KvenGrid::KvenGrid(const Puzzle& puzzle, const EditorState& editor, QWidget* par
   // The control draws its lines, silver last, before anything can paint a
   // cell; an arrow drawn before the first repaint finds the pen that way too.
   d_->canvas.SetPenColor(rgb::Silver);
-  const int side = std::clamp(puzzle.HSquares, MinSide, MaxSide) + 1;
-  const int height = std::clamp(puzzle.VSquares, MinSide, MaxSide) + 1;
-  SetCellCount(side, height);
+  SetSquareCount(puzzle.HSquares, puzzle.VSquares);
 }
 
 KvenGrid::~KvenGrid() = default;
 
-void KvenGrid::SetCellCount(int cols, int rows) {
-  cols = std::clamp(cols, 1, GridGeometry::MaxCells);
-  rows = std::clamp(rows, 1, GridGeometry::MaxCells);
+void KvenGrid::SetSquareCount(int hSquares, int vSquares) {
+  const int cols = std::clamp(hSquares, MinSide, MaxSide) + 1;
+  const int rows = std::clamp(vSquares, MinSide, MaxSide) + 1;
   if (cols == d_->cols && rows == d_->rows && !d_->image.isNull()) return;
   d_->cols = cols;
   d_->rows = rows;
@@ -100,7 +100,7 @@ void KvenGrid::ClearLetterArea(int col, int row) {
   update();
 }
 
-void KvenGrid::PaintCursorArrow(int col, int row, std::uint8_t direction) {
+void KvenGrid::PaintCursorArrow(int col, int row, Direction direction) {
   d_->painter.PaintCursorArrow(col, row, direction);
   update();
 }
@@ -134,6 +134,7 @@ void KvenGrid::mousePressEvent(QMouseEvent* event) {
 
 void KvenGrid::keyPressEvent(QKeyEvent* event) {
   event->accept();
+  d_->keysDown.insert(event->key());
   if (onKeyDown) onKeyDown(ToKeyEvent(*event));
 }
 
@@ -141,6 +142,10 @@ void KvenGrid::keyReleaseEvent(QKeyEvent* event) {
   event->accept();
   // A held key is entered once, when it is really let go.
   if (event->isAutoRepeat()) return;
+  // A release whose press went elsewhere (the access key that chose
+  // Entry > Solution, a shortcut) is no keystroke on the grid: letters are
+  // entered on release, so it would type into the first square.
+  if (d_->keysDown.erase(event->key()) == 0) return;
   if (onKeyUp) onKeyUp(ToKeyEvent(*event));
 }
 

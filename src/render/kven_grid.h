@@ -14,8 +14,8 @@ namespace kven {
 // The grid control: (HSquares + 1) x (VSquares + 1) cells of 25 x 25 pixels
 // with 1-pixel lines, the header column and row labelled in red. It paints
 // every cell itself into a backing image (paintEvent only copies that image
-// to the screen) and implements the grid operations of the core's view seam.
-// It reads the puzzle and editor state it is given; it never changes them.
+// to the screen) and is the core's grid view. It reads the puzzle and editor
+// state it is given, which must outlive it; it never changes them.
 class KvenGrid : public QWidget, public GridView {
   Q_OBJECT
 
@@ -23,9 +23,7 @@ class KvenGrid : public QWidget, public GridView {
   KvenGrid(const Puzzle& puzzle, const EditorState& editor, QWidget* parent = nullptr);
   ~KvenGrid() override;
 
-  // Cell counts including the header column and row; resizes the control to
-  // cols * 26 + 4 by rows * 26 + 4 pixels.
-  void SetCellCount(int cols, int rows);
+  // Cell counts including the header column and row.
   int ColumnCount() const;
   int RowCount() const;
 
@@ -34,20 +32,19 @@ class KvenGrid : public QWidget, public GridView {
   QRect CellRect(int col, int row) const;
   bool CellAt(const QPoint& pos, int& col, int& row) const;
 
-  // Window steps of a reset: the canvas brush becomes white; every square
-  // cell is filled white.
-  void SetBrushWhite();
-  void FillSquaresWhite();
-
-  // GridView. InvalidateGrid schedules a full repaint after the current
-  // command; RepaintGrid redraws every cell into the backing image at once;
-  // the others draw into the backing image when called.
+  // GridView. SetSquareCount resizes the control to fit the cells;
+  // InvalidateGrid schedules a full repaint after the current command;
+  // RepaintGrid redraws every cell into the backing image at once; the
+  // others draw into the backing image when called.
+  void SetBrushWhite() override;
+  void SetSquareCount(int hSquares, int vSquares) override;
+  void FillSquaresWhite() override;
   void InvalidateGrid() override;
   void RepaintGrid() override;
   void PaintNumber(int col, int row, std::int32_t number) override;
   void DrawLetter(int col, int row, char ch) override;
   void ClearLetterArea(int col, int row) override;
-  void PaintCursorArrow(int col, int row, std::uint8_t direction) override;
+  void PaintCursorArrow(int col, int row, Direction direction) override;
   void ChangeBarWidth(int oldWidth, int newWidth) override;
 
   // What the control shows (after any pending full repaint has run).
@@ -55,7 +52,8 @@ class KvenGrid : public QWidget, public GridView {
 
   // Input, delivered to whoever owns the puzzle: a mouse press on a square
   // (header cells and points beside the cells are not reported), and key
-  // presses and releases (auto-repeated releases are dropped).
+  // presses and releases (auto-repeated releases, and releases of keys not
+  // pressed on the grid, are dropped).
   std::function<void(int col, int row)> onSquarePressed;
   std::function<void(const KeyEvent&)> onKeyDown;
   std::function<void(const KeyEvent&)> onKeyUp;

@@ -11,20 +11,21 @@ namespace {
 constexpr int BitmapSquare = 32;
 constexpr int BitmapMargin = 8;
 
+// Where and how large the picture is drawn on its target.
 struct PictureScale {
-  int square;     // S
-  int left;       // X0
-  int top;        // Y0
-  int barWidth;   // BT
-  QRgb fill;
+  int square;        // side of a square, grid line included
+  int left;          // margin left of the grid
+  int top;           // margin above the title
+  int barThickness;  // of a bar, along the edge it lies on
+  QRgb fill;         // of blocks and bars
 };
 
 PictureScale ScaleFor(PictureTarget target, int barWidth, int pageWidth) {
   if (target == PictureTarget::Printer) {
-    const int s = std::max(pageWidth, 0) / 32;
-    return {s, 2 * s, s, s / 15, rgb::Grey};
+    const int square = std::max(pageWidth, 0) / 32;
+    return {square, 2 * square, square, square / 15, rgb::Grey};
   }
-  return {BitmapSquare, 0, 0, std::clamp(barWidth, 1, 6), rgb::Silver};
+  return {BitmapSquare, 0, 0, ClampBarWidth(barWidth), rgb::Silver};
 }
 
 // Squares beyond 30 have no data; a puzzle that was never reset has none.
@@ -35,69 +36,72 @@ int Rows(const Puzzle& p) { return std::clamp(p.VSquares, 0, MaxSide); }
 
 void DrawPuzzlePicture(Canvas& canvas, const Puzzle& puzzle, int barWidth, PictureTarget target, int pageWidth) {
   const PictureScale scale = ScaleFor(target, barWidth, pageWidth);
-  const int S = scale.square;
-  const int H = Columns(puzzle);
-  const int V = Rows(puzzle);
-  int x0 = scale.left;
-  int y0 = scale.top;
+  const int square = scale.square;
+  const int columns = Columns(puzzle);
+  const int rows = Rows(puzzle);
+  int left = scale.left;
+  int top = scale.top;
 
   canvas.SetBrushColor(rgb::White);
   canvas.FillRect(canvas.ClipRect());
   canvas.SetPenColor(rgb::Black);
 
-  canvas.SetFontHeight(2 * S / 3);
+  canvas.SetFontHeight(2 * square / 3);
   canvas.SetFontStyle(FontBold);
-  canvas.TextOut(x0, y0, QString::fromLatin1(puzzle.Title.data(), static_cast<qsizetype>(puzzle.Title.size())));
+  canvas.TextOut(left, top, QString::fromLatin1(puzzle.Title.data(), static_cast<qsizetype>(puzzle.Title.size())));
 
-  y0 += S;
-  for (int i = 0; i <= V; ++i) {
-    canvas.MoveTo(x0, y0 + i * S);
-    canvas.LineTo(x0 + H * S, y0 + i * S);
+  // The grid starts one square below the title.
+  top += square;
+  for (int i = 0; i <= rows; ++i) {
+    canvas.MoveTo(left, top + i * square);
+    canvas.LineTo(left + columns * square, top + i * square);
   }
-  for (int i = 0; i <= H; ++i) {
-    canvas.MoveTo(x0 + i * S, y0);
-    canvas.LineTo(x0 + i * S, y0 + V * S);
+  for (int i = 0; i <= columns; ++i) {
+    canvas.MoveTo(left + i * square, top);
+    canvas.LineTo(left + i * square, top + rows * square);
   }
 
   canvas.SetBrushColor(scale.fill);
-  const int bt = scale.barWidth;
-  for (int col = 1; col <= H; ++col) {
-    for (int row = 1; row <= V; ++row) {
-      const int x = x0 + (col - 1) * S;
-      const int y = y0 + (row - 1) * S;
-      if (puzzle.Blocks(col, row) != 0) canvas.Rectangle({x, y, x + S + 1, y + S + 1});
-      if (puzzle.HBars(col, row) != 0) canvas.Rectangle({x, y + S - bt, x + S, y + S});
-      if (puzzle.VBars(col, row) != 0) canvas.Rectangle({x + S - bt, y, x + S, y + S});
+  const int thickness = scale.barThickness;
+  for (int col = 1; col <= columns; ++col) {
+    for (int row = 1; row <= rows; ++row) {
+      const int x = left + (col - 1) * square;
+      const int y = top + (row - 1) * square;
+      if (puzzle.Blocks(col, row) != 0) canvas.Rectangle({x, y, x + square + 1, y + square + 1});
+      if (puzzle.HBars(col, row) != 0) canvas.Rectangle({x, y + square - thickness, x + square, y + square});
+      if (puzzle.VBars(col, row) != 0) canvas.Rectangle({x + square - thickness, y, x + square, y + square});
     }
   }
   canvas.SetBrushColor(rgb::White);
 
   if (puzzle.AutoNumbered || puzzle.ManualNumbered) {
-    canvas.SetFontHeight(S / 3);
+    // Numbers sit one pixel inside the grid lines, and so do the letters
+    // after them.
+    ++left;
+    ++top;
+    canvas.SetFontHeight(square / 3);
     canvas.SetFontStyle(FontBold);
     canvas.SetFontColor(rgb::Black);
-    x0 += 1;
-    y0 += 1;
-    for (int col = 1; col <= H; ++col) {
-      for (int row = 1; row <= V; ++row) {
+    for (int col = 1; col <= columns; ++col) {
+      for (int row = 1; row <= rows; ++row) {
         const std::int32_t number = puzzle.Numbers(col, row);
         if (number <= 0) continue;
-        const CanvasRect box{x0 + (col - 1) * S, y0 + (row - 1) * S, x0 + col * S - S / 2, y0 + row * S - S / 2};
+        const CanvasRect box{left + (col - 1) * square, top + (row - 1) * square, left + col * square - square / 2,
+                             top + row * square - square / 2};
         canvas.TextRect(box, box.left, box.top, QString::number(number));
       }
     }
   }
 
-  // Letters sit one pixel further in when numbers are shown.
-  x0 += S / 3;
-  y0 += S / 3;
-  canvas.SetFontHeight(S / 2);
-  for (int row = 1; row <= V; ++row) {
-    for (int col = 1; col <= H; ++col) {
+  left += square / 3;
+  top += square / 3;
+  canvas.SetFontHeight(square / 2);
+  for (int row = 1; row <= rows; ++row) {
+    for (int col = 1; col <= columns; ++col) {
       const char ch = puzzle.Letters(col, row);
       if (puzzle.Blocks(col, row) != 0 || !IsLetterOrBlank(ch)) continue;
-      const CanvasRect box{x0 + 3 + (col - 1) * S, y0 + (row - 1) * S, x0 + 3 + col * S - S / 2,
-                           y0 + row * S - S / 2};
+      const CanvasRect box{left + 3 + (col - 1) * square, top + (row - 1) * square,
+                           left + 3 + col * square - square / 2, top + row * square - square / 2};
       canvas.TextRect(box, box.left, box.top, QString(QChar::fromLatin1(ch)));
     }
   }

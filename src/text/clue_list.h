@@ -5,19 +5,19 @@
 
 #include "model/entries.h"
 #include "model/puzzle.h"
+#include "text/text_lines.h"
 
 namespace kven {
 
-// Replaces p.ClueLines with the ACROSS and DOWN skeleton built from the
-// entry lists of the last automatic numbering.
-void BuildClueList(Puzzle& p);
-
-// The entry text of the first square carrying number n (reading order for
-// across, column order for down); empty when no square carries it.
-std::string EntryTextForNumber(const Puzzle& p, std::int32_t n, EntryDirection direction);
+// The ACROSS and DOWN skeleton built from the entry lists of the last
+// automatic numbering: each listed number, two blanks and the text of the
+// entry at the first square carrying that number.
+TextLineList BuildClueList(const Puzzle& p);
 
 // The letters of the entry starting at the square, then "   (length)";
-// empty for a run shorter than two.
+// empty for a run shorter than two. The square's own letter counts whatever
+// it is; the run goes on over blanks and letters up to a square without one
+// or the edge of the grid. Cut at 255 characters.
 std::string EntryTextAt(const Puzzle& p, int col, int row, EntryDirection direction);
 
 }  // namespace kven

@@ -1,7 +1,7 @@
 #include "text/decoder.h"
 
+#include <algorithm>
 #include <limits>
-#include <string>
 #include <string_view>
 
 #include "editing/numbering.h"
@@ -12,144 +12,157 @@ namespace {
 
 constexpr std::int32_t Saturated = std::numeric_limits<std::int32_t>::max();
 
-enum class ReadKind { Block, HBar, VBar };
-
-bool HasLine(const Puzzle& p, std::int32_t line) {
-  return line >= 0 && static_cast<std::size_t>(line) < p.TextLines.size();
-}
-
-const std::string& LineAt(const Puzzle& p, std::int32_t line) {
-  return p.TextLines[static_cast<std::size_t>(line)];
-}
-
-bool IsLastLine(const Puzzle& p) {
-  return static_cast<std::size_t>(p.TokenLine) + 1 >= p.TextLines.size();
-}
-
-// 1-based position of token in line, 0 when absent.
-std::int32_t Pos(std::string_view token, const std::string& line) {
-  const auto at = line.find(token);
-  return at == std::string::npos ? 0 : static_cast<std::int32_t>(at) + 1;
-}
-
-bool Contains(const Puzzle& p, std::int32_t line, std::string_view token) {
-  return HasLine(p, line) && LineAt(p, line).find(token) != std::string::npos;
-}
-
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-void NextLine(Puzzle& p) {
-  p.TokenPos = 1;
-  ++p.TokenLine;
+// 1-based position of token in line, 0 when absent.
+std::int32_t Pos(std::string_view token, std::string_view line) {
+  const auto at = line.find(token);
+  return at == std::string_view::npos ? 0 : static_cast<std::int32_t>(at) + 1;
 }
 
 // Scans the current line from TokenPos for a run of digits. With stopAtZ, a
 // "Z" (or an empty line) ends the scan with ListSentinel. Running off the line
 // ends it too: ListSentinel for lists, 0 for manual numbers.
-std::int32_t ScanNumber(Puzzle& p, bool stopAtZ) {
+std::int32_t ScanNumber(TokenReader& r, bool stopAtZ) {
   const std::int32_t offEnd = stopAtZ ? ListSentinel : 0;
-  if (!HasLine(p, p.TokenLine)) return offEnd;
-  const std::string& line = LineAt(p, p.TokenLine);
+  if (r.TokenLine < 0 || static_cast<std::size_t>(r.TokenLine) >= r.lines.size()) return offEnd;
+  const std::string_view line = r.lines[static_cast<std::size_t>(r.TokenLine)];
   const auto len = static_cast<std::int32_t>(line.size());
   if (stopAtZ && line.empty()) return ListSentinel;
+  const auto at = [&](std::int32_t pos) { return line[static_cast<std::size_t>(pos - 1)]; };
   for (;;) {
-    if (p.TokenPos < 1 || p.TokenPos > len) return offEnd;
-    const char c = line[static_cast<std::size_t>(p.TokenPos - 1)];
+    if (r.TokenPos < 1 || r.TokenPos > len) return offEnd;
+    const char c = at(r.TokenPos);
     if (stopAtZ && c == 'Z') return ListSentinel;
-    ++p.TokenPos;
+    ++r.TokenPos;
     if (IsDigit(c)) {
       std::int32_t value = c - '0';
-      while (p.TokenPos <= len && IsDigit(line[static_cast<std::size_t>(p.TokenPos - 1)])) {
-        const int digit = line[static_cast<std::size_t>(p.TokenPos - 1)] - '0';
+      while (r.TokenPos <= len && IsDigit(at(r.TokenPos))) {
+        const int digit = at(r.TokenPos) - '0';
         value = value > (Saturated - digit) / 10 ? Saturated : value * 10 + digit;
-        ++p.TokenPos;
+        ++r.TokenPos;
       }
       return value;
     }
   }
 }
 
-void SetListed(Puzzle& p, ReadKind kind, int col, int row) {
-  switch (kind) {
-    case ReadKind::Block: p.Blocks(col, row) = 1; break;
-    case ReadKind::HBar: p.HBars(col, row) = 1; break;
-    case ReadKind::VBar: p.VBars(col, row) = 1; break;
-  }
-}
+// The reader: a position in the text, the puzzle it fills and the window it
+// tells. Each step follows the text's sections in order.
+class Decoder : public TokenReader {
+ public:
+  Decoder(const TextLines& text, Puzzle& puzzle, PuzzleView& window)
+      : TokenReader(text), p(puzzle), view(window) {}
 
-void ReadSquareList(Puzzle& p, ReadKind kind) {
-  std::int32_t n = ReadListNumber(p);
+  DecodeResult Run();
+
+ private:
+  bool HasLine(std::int32_t line) const { return line >= 0 && static_cast<std::size_t>(line) < lines.size(); }
+  std::string_view LineAt(std::int32_t line) const { return lines[static_cast<std::size_t>(line)]; }
+  bool IsLastLine() const { return static_cast<std::size_t>(TokenLine) + 1 >= lines.size(); }
+  bool Contains(std::int32_t line, std::string_view token) const {
+    return HasLine(line) && LineAt(line).find(token) != std::string_view::npos;
+  }
+  // The first line from `from` on that contains token; the number of lines when none does.
+  std::int32_t FindLine(std::int32_t from, std::string_view token) const {
+    const auto found = lines.FindLine(static_cast<std::size_t>(from), token);
+    return static_cast<std::int32_t>(found ? *found : lines.size());
+  }
+  void NextLine() {
+    TokenPos = 1;
+    ++TokenLine;
+  }
+
+  DecodeResult Invalid() {
+    view.ReportInvalidData();
+    return DecodeResult::InvalidData;
+  }
+
+  void ReadSquareList(Mark kind);
+  void ReadBlocks();
+  void ReadHBars();
+  void ReadVBars();
+  void SetHBar(int col, int row);
+  void ReadManualNumbers();
+  int ReadSolutionChar();
+  void ReadSolution();
+
+  Puzzle& p;
+  PuzzleView& view;
+  // Vertical bars to toggle, collected over both bar lists.
+  SquareArray<std::uint8_t> vbarMarks;
+};
+
+void Decoder::ReadSquareList(Mark kind) {
+  std::int32_t n = ReadListNumber();
   while (n < ListSentinel) {
-    if (HasLine(p, p.TokenLine) && p.TokenPos >= static_cast<std::int32_t>(LineAt(p, p.TokenLine).size()) &&
-        !IsLastLine(p)) {
-      NextLine(p);
-    }
+    if (HasLine(TokenLine) && TokenPos >= static_cast<std::int32_t>(LineAt(TokenLine).size()) && !IsLastLine())
+      NextLine();
     int col = 0;
     int row = 0;
-    // 0 and numbers naming no square of the puzzle are ignored.
-    if (n > 0 && SquareFromNumber(p, n, col, row)) SetListed(p, kind, col, row);
-    n = ReadListNumber(p);
+    // 0 and numbers naming no square of the puzzle are ignored; a listed
+    // square is set, not toggled.
+    if (n > 0 && SquareFromNumber(p, n, col, row)) {
+      switch (kind) {
+        case Mark::Block: p.Blocks(col, row) = 1; break;
+        case Mark::HBar: p.HBars(col, row) = 1; break;
+        case Mark::VBar: p.VBars(col, row) = 1; break;
+      }
+    }
+    n = ReadListNumber();
   }
 }
 
-// Quarter turns map the grid onto itself only when it is square; elsewhere
-// the turned partners are not added (the half-turn partners still are).
-bool QuarterTurns(const Puzzle& p) { return p.Symmetry == 4 && p.HSquares == p.VSquares; }
-
-void ReadBlocks(Puzzle& p, PuzzleView& view) {
+// Each list is read into its flag array first; then every listed square of
+// the region the expansion visits is cleared and marked with its partners,
+// and the marks are toggled on. A square listed on the outer border is not
+// visited: it stays as listed, without partners.
+void Decoder::ReadBlocks() {
   const int H = p.HSquares;
   const int V = p.VSquares;
   SquareArray<std::uint8_t> marks;
-  ReadSquareList(p, ReadKind::Block);
+  ReadSquareList(Mark::Block);
   for (int i = 1; i <= H; ++i) {
     for (int j = 1; j <= V; ++j) {
       if (p.Blocks(i, j) == 0) continue;
       p.Blocks(i, j) = 0;
       marks(i, j) = 1;
-      if (p.Symmetry >= 2) marks(H - i + 1, V - j + 1) = 1;
-      if (p.Symmetry == 4) {
-        marks(H - i + 1, j) = 1;
-        marks(i, V - j + 1) = 1;
-      }
+      for (const MarkAt& m : SymmetricPartners({Mark::Block, i, j}, p.Symmetry, H, V)) marks(m.col, m.row) = 1;
     }
   }
   for (int i = 1; i <= H; ++i)
     for (int j = 1; j <= V; ++j)
-      if (marks(i, j) == 1) ToggleBlock(p, view, i, j);
-  view.InvalidateGrid();
+      if (marks(i, j) == 1) ToggleBlock(p, view.Grid(), i, j);
+  view.Grid().InvalidateGrid();
 }
 
-void ReadHBars(Puzzle& p, PuzzleView& view) {
+void Decoder::ReadHBars() {
   const int H = p.HSquares;
   const int V = p.VSquares;
   SquareArray<std::uint8_t> marks;
-  for (int i = 1; i <= H; ++i)
-    for (int j = 1; j <= V; ++j) p.VBarMarks(i, j) = 0;
-  ReadSquareList(p, ReadKind::HBar);
+  vbarMarks.Fill(0);
+  ReadSquareList(Mark::HBar);
   for (int i = 1; i <= H; ++i) {
     for (int j = 1; j <= V - 1; ++j) {
       if (p.HBars(i, j) == 0) continue;
       p.HBars(i, j) = 0;
       marks(i, j) = 1;
-      if (p.Symmetry >= 2) marks(H - i + 1, V - j) = 1;
-      if (QuarterTurns(p)) {
-        p.VBarMarks(H - j, i) = 1;
-        p.VBarMarks(j, V - i + 1) = 1;
-      }
+      for (const MarkAt& m : SymmetricPartners({Mark::HBar, i, j}, p.Symmetry, H, V))
+        (m.kind == Mark::HBar ? marks : vbarMarks)(m.col, m.row) = 1;
     }
   }
   for (int i = 1; i <= H; ++i) {
     for (int j = 1; j <= V; ++j) {
       if (marks(i, j) == 1) ToggleHBar(p, i, j);
-      if (p.VBarMarks(i, j) == 1) ToggleVBar(p, i, j);
+      if (vbarMarks(i, j) == 1) ToggleVBar(p, i, j);
     }
   }
-  view.InvalidateGrid();
+  view.Grid().InvalidateGrid();
 }
 
 // The quarter-turn partners of a vertical bar are set, not toggled, so a
 // text naming both a bar and its half-turn partner still gets the whole orbit.
-void SetHBar(Puzzle& p, int col, int row) {
+void Decoder::SetHBar(int col, int row) {
   if (InGrid(p, col, row) && p.HBars(col, row) != 0) {
     p.BlockDiagram = false;
     p.BarDiagram = true;
@@ -158,166 +171,144 @@ void SetHBar(Puzzle& p, int col, int row) {
   ToggleHBar(p, col, row);
 }
 
-void ReadVBars(Puzzle& p, PuzzleView& view) {
+void Decoder::ReadVBars() {
   const int H = p.HSquares;
   const int V = p.VSquares;
-  ReadSquareList(p, ReadKind::VBar);
+  ReadSquareList(Mark::VBar);
   for (int i = 1; i <= H - 1; ++i) {
     for (int j = 1; j <= V; ++j) {
       if (p.VBars(i, j) == 0) continue;
       p.VBars(i, j) = 0;
-      p.VBarMarks(i, j) = 1;
-      if (p.Symmetry >= 2) p.VBarMarks(H - i, V - j + 1) = 1;
-      if (QuarterTurns(p)) {
-        SetHBar(p, V - j + 1, i);
-        SetHBar(p, j, V - i);
+      vbarMarks(i, j) = 1;
+      for (const MarkAt& m : SymmetricPartners({Mark::VBar, i, j}, p.Symmetry, H, V)) {
+        if (m.kind == Mark::VBar)
+          vbarMarks(m.col, m.row) = 1;
+        else
+          SetHBar(m.col, m.row);
       }
     }
   }
   for (int i = 1; i <= H; ++i)
     for (int j = 1; j <= V; ++j)
-      if (p.VBarMarks(i, j) == 1) ToggleVBar(p, i, j);
-  view.InvalidateGrid();
+      if (vbarMarks(i, j) == 1) ToggleVBar(p, i, j);
+  view.Grid().InvalidateGrid();
 }
 
-void ReadManualNumbers(Puzzle& p, PuzzleView& view) {
+void Decoder::ReadManualNumbers() {
   p.ManualNumbered = true;
   view.CheckManual();
-  ++p.TokenLine;
+  ++TokenLine;
   for (int row = 1; row <= p.VSquares; ++row) {
-    p.TokenPos = 1;
+    TokenPos = 1;
     for (int col = 1; col <= p.HSquares; ++col) {
-      const std::int32_t n = ReadNumber(p);
+      const std::int32_t n = ReadNumber();
       p.Numbers(col, row) = n;
-      if (n != 0) view.PaintNumber(col, row, n);
+      if (n != 0) view.Grid().PaintNumber(col, row, n);
     }
-    ++p.TokenLine;
-    p.TokenPos = 1;
+    ++TokenLine;
+    TokenPos = 1;
   }
 }
 
 // Returns the next solution character, a blank where the text has run out or
 // an empty line ends it, or -1 ("no character") when the last line is used up.
-int ReadSolutionChar(Puzzle& p) {
-  ++p.TokenPos;
-  if (!HasLine(p, p.TokenLine)) return ' ';
-  if (LineAt(p, p.TokenLine).empty()) return ' ';
-  if (p.TokenPos > static_cast<std::int32_t>(LineAt(p, p.TokenLine).size()) && !IsLastLine(p)) {
-    NextLine(p);
-    if (LineAt(p, p.TokenLine).empty()) return ' ';
+int Decoder::ReadSolutionChar() {
+  ++TokenPos;
+  if (!HasLine(TokenLine)) return ' ';
+  if (LineAt(TokenLine).empty()) return ' ';
+  if (TokenPos > static_cast<std::int32_t>(LineAt(TokenLine).size()) && !IsLastLine()) {
+    NextLine();
+    if (LineAt(TokenLine).empty()) return ' ';
   }
-  const std::string& line = LineAt(p, p.TokenLine);
-  if (p.TokenPos >= 1 && p.TokenPos <= static_cast<std::int32_t>(line.size()))
-    return static_cast<unsigned char>(line[static_cast<std::size_t>(p.TokenPos - 1)]);
+  const std::string_view line = LineAt(TokenLine);
+  if (TokenPos >= 1 && TokenPos <= static_cast<std::int32_t>(line.size()))
+    return static_cast<unsigned char>(line[static_cast<std::size_t>(TokenPos - 1)]);
   return -1;
 }
 
-void ReadSolution(Puzzle& p, PuzzleView& view) {
-  p.TokenPos = 0;
-  ++p.TokenLine;
+void Decoder::ReadSolution() {
+  TokenPos = 0;
+  ++TokenLine;
   for (int row = 1; row <= p.VSquares; ++row) {
     for (int col = 1; col <= p.HSquares; ++col) {
-      const int c = ReadSolutionChar(p);
+      const int c = ReadSolutionChar();
       if (c >= 0 && IsLetterOrBlank(static_cast<char>(c)) && p.Blocks(col, row) == 0)
-        PaintLetter(p, view, col, row, static_cast<char>(c));
+        PaintLetter(p, view.Grid(), col, row, static_cast<char>(c));
     }
   }
 }
 
-// Finds the first line from `from` on that contains token; -1 when none does.
-std::int32_t FindLine(const Puzzle& p, std::int32_t from, std::string_view token) {
-  for (std::int32_t line = from; HasLine(p, line); ++line)
-    if (LineAt(p, line).find(token) != std::string::npos) return line;
-  return -1;
+DecodeResult Decoder::Run() {
+  // The magic line. Without one the puzzle is left untouched.
+  TokenLine = FindLine(0, "KVEN");
+  if (!HasLine(TokenLine)) return Invalid();
+  TokenPos = Pos("KVEN", LineAt(TokenLine));
+
+  p.Symmetry = ReadListNumber();
+  if (IsKnownSymmetry(p.Symmetry)) view.CheckSymmetry(p.Symmetry);
+  p.HSquares = ReadListNumber();
+  p.VSquares = ReadListNumber();
+  ResetPuzzle(p, view);
+
+  // The diagram line.
+  TokenLine = std::min(FindLine(TokenLine + 1, "HBR"), FindLine(TokenLine + 1, "BLK"));
+  if (!HasLine(TokenLine)) return Invalid();
+  const std::string_view diagramLine = LineAt(TokenLine);
+  p.BarDiagram = Contains(TokenLine, "HBR");
+  p.BlockDiagram = Contains(TokenLine, "BLK");
+  const std::int32_t hbr = Pos("HBR", diagramLine);
+  const std::int32_t blk = Pos("BLK", diagramLine);
+  TokenPos = blk >= hbr ? blk : hbr;
+
+  if (!p.BarDiagram) {
+    ReadBlocks();
+  } else {
+    ReadHBars();
+    TokenLine = FindLine(TokenLine + 1, "VBR");
+    if (!HasLine(TokenLine)) return Invalid();
+    TokenPos = Pos("VBR", LineAt(TokenLine));
+    ReadVBars();
+  }
+
+  // Numbering.
+  TokenPos = 0;
+  ++TokenLine;
+  if (!HasLine(TokenLine)) {
+    AutoNumber(p, view.Grid());
+    return DecodeResult::Decoded;
+  }
+  if (Contains(TokenLine, "MN")) {
+    ReadManualNumbers();
+  } else if (Contains(TokenLine, "NN")) {
+    ++TokenLine;
+  } else {
+    AutoNumber(p, view.Grid());
+  }
+
+  // Title.
+  if (!HasLine(TokenLine)) return DecodeResult::Decoded;
+  TokenPos = Pos("TTL", LineAt(TokenLine));
+  if (TokenPos > 0) {
+    const std::string_view titleLine = LineAt(TokenLine);
+    const auto start = static_cast<std::size_t>(TokenPos) + 3;  // the character after "TTL" is skipped
+    p.Title.clear();
+    if (start < titleLine.size()) AppendShort(p.Title, titleLine.substr(start));
+    view.SetTitleField(p.Title);
+    ++TokenLine;
+    if (!HasLine(TokenLine)) return DecodeResult::Decoded;
+  }
+
+  // Solution.
+  if (Contains(TokenLine, "ANS")) ReadSolution();
+  return DecodeResult::Decoded;
 }
 
 }  // namespace
 
-std::int32_t ReadListNumber(Puzzle& p) { return ScanNumber(p, true); }
+std::int32_t TokenReader::ReadListNumber() { return ScanNumber(*this, true); }
 
-std::int32_t ReadNumber(Puzzle& p) { return ScanNumber(p, false); }
+std::int32_t TokenReader::ReadNumber() { return ScanNumber(*this, false); }
 
-DecodeResult DecodeText(Puzzle& p, PuzzleView& view) {
-  // The magic line.
-  p.TokenLine = 0;
-  p.TokenPos = 0;
-  for (; HasLine(p, p.TokenLine); ++p.TokenLine) {
-    p.TokenPos = Pos("KVEN", LineAt(p, p.TokenLine));
-    if (p.TokenPos > 0) break;
-  }
-  if (p.TokenPos == 0) {
-    view.ReportInvalidData();
-    return DecodeResult::InvalidData;
-  }
-
-  p.Symmetry = ReadListNumber(p);
-  if (p.Symmetry == 0 || p.Symmetry == 2 || p.Symmetry == 4) view.CheckSymmetry(p.Symmetry);
-  p.HSquares = ReadListNumber(p);
-  p.VSquares = ReadListNumber(p);
-  ResetPuzzle(p, view);
-
-  // The diagram line.
-  std::int32_t line = p.TokenLine + 1;
-  while (HasLine(p, line) && !Contains(p, line, "HBR") && !Contains(p, line, "BLK")) ++line;
-  if (!HasLine(p, line)) {
-    p.TokenLine = line;
-    view.ReportInvalidData();
-    return DecodeResult::InvalidData;
-  }
-  p.TokenLine = line;
-  const std::string& diagramLine = LineAt(p, line);
-  p.BarDiagram = Contains(p, line, "HBR");
-  p.BlockDiagram = Contains(p, line, "BLK");
-  const std::int32_t hbr = Pos("HBR", diagramLine);
-  const std::int32_t blk = Pos("BLK", diagramLine);
-  p.TokenPos = blk >= hbr ? blk : hbr;
-
-  if (!p.BarDiagram) {
-    ReadBlocks(p, view);
-  } else {
-    ReadHBars(p, view);
-    const std::int32_t vbr = FindLine(p, p.TokenLine + 1, "VBR");
-    if (vbr < 0) {
-      p.TokenLine = static_cast<std::int32_t>(p.TextLines.size());
-      view.ReportInvalidData();
-      return DecodeResult::InvalidData;
-    }
-    p.TokenLine = vbr;
-    p.TokenPos = Pos("VBR", LineAt(p, vbr));
-    ReadVBars(p, view);
-  }
-
-  // Numbering.
-  p.TokenPos = 0;
-  ++p.TokenLine;
-  if (!HasLine(p, p.TokenLine)) {
-    AutoNumber(p, view);
-    return DecodeResult::Decoded;
-  }
-  if (Contains(p, p.TokenLine, "MN")) {
-    ReadManualNumbers(p, view);
-  } else if (Contains(p, p.TokenLine, "NN")) {
-    ++p.TokenLine;
-  } else {
-    AutoNumber(p, view);
-  }
-
-  // Title.
-  if (!HasLine(p, p.TokenLine)) return DecodeResult::Decoded;
-  p.TokenPos = Pos("TTL", LineAt(p, p.TokenLine));
-  if (p.TokenPos > 0) {
-    const std::string& titleLine = LineAt(p, p.TokenLine);
-    const auto start = static_cast<std::size_t>(p.TokenPos) + 3;  // 0-based index of TokenPos + 4
-    p.Title.clear();
-    if (start < titleLine.size()) AppendShort(p.Title, std::string_view(titleLine).substr(start));
-    view.SetTitleField(p.Title);
-    ++p.TokenLine;
-    if (!HasLine(p, p.TokenLine)) return DecodeResult::Decoded;
-  }
-
-  // Solution.
-  if (Contains(p, p.TokenLine, "ANS")) ReadSolution(p, view);
-  return DecodeResult::Decoded;
-}
+DecodeResult DecodeText(const TextLines& text, Puzzle& p, PuzzleView& view) { return Decoder(text, p, view).Run(); }
 
 }  // namespace kven

@@ -1,16 +1,19 @@
 #pragma once
 
 #include "model/puzzle.h"
+#include "text/text_lines.h"
 
 namespace kven {
 
-enum class ListKind { Block, HBar, VBar };
+// Whether a flagged square is written in its list, given Symmetry. The reader
+// adds the symmetric partners of every listed square, so only one region is
+// written: the whole grid without symmetry; with twofold symmetry the top
+// half, whose middle row (odd heights) or the bars on whose centre line (even
+// heights) are written for their left half; with fourfold symmetry the first
+// quadrant, middle row and column included; with any other order nothing.
+bool IsListedSquare(const Puzzle& p, Mark kind, int col, int row);
 
-// Whether a flagged square is written in its list, given Symmetry: the reader
-// adds the partners of every listed square, so only one region is written.
-bool IsListedSquare(const Puzzle& p, int col, int row, ListKind kind);
-
-// Empties p.TextLines and writes the puzzle as KVEN text into it.
-void EncodeText(Puzzle& p);
+// The puzzle as KVEN text, one line per element.
+TextLineList EncodeText(const Puzzle& p);
 
 }  // namespace kven

@@ -1,25 +1,97 @@
 #include "text/text_lines.h"
 
+#include <algorithm>
+
 namespace kven {
 
-TextLineList SplitLines(std::string_view text) {
-  TextLineList lines;
-  std::string current;
-  bool pending = false;  // characters (or a break) seen since the last line ended
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(std::move(current));
-      current.clear();
-      pending = false;
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      current.push_back(c);
-      pending = true;
-    }
+namespace {
+
+bool IsBreak(char c) { return c == '\r' || c == '\n'; }
+
+}  // namespace
+
+TextLines::TextLines(std::string text) : text_(std::move(text)) {
+  const std::size_t n = text_.size();
+  std::size_t begin = 0;
+  while (begin < n) {
+    if (count_ % Stride == 0) starts_.push_back(begin);
+    ++count_;
+    begin = NextLineStart(LineEnd(begin));
   }
-  if (pending) lines.push_back(std::move(current));
-  return lines;
+}
+
+TextLines TextLines::FromLines(const TextLineList& lines) {
+  std::string text;
+  for (const std::string& line : lines) {
+    text += line;
+    text += '\n';
+  }
+  return TextLines(std::move(text));
+}
+
+std::size_t TextLines::LineEnd(std::size_t begin) const {
+  const char* data = text_.data();
+  const std::size_t n = text_.size();
+  std::size_t i = begin;
+  while (i < n && !IsBreak(data[i])) ++i;
+  return i;
+}
+
+std::size_t TextLines::NextLineStart(std::size_t end) const {
+  if (end >= text_.size()) return text_.size();
+  if (text_[end] == '\r' && end + 1 < text_.size() && text_[end + 1] == '\n') return end + 2;
+  return end + 1;
+}
+
+TextLines::Span TextLines::LineSpan(std::size_t i) const {
+  if (cached_ && cachedLine_ == i) return cachedSpan_;
+  std::size_t line;
+  std::size_t begin;
+  if (cached_ && cachedLine_ < i && i - cachedLine_ < Stride) {
+    line = cachedLine_ + 1;
+    begin = NextLineStart(cachedSpan_.end);
+  } else {
+    line = i - i % Stride;
+    begin = starts_[i / Stride];
+  }
+  for (; line < i; ++line) begin = NextLineStart(LineEnd(begin));
+  cachedLine_ = i;
+  cachedSpan_ = {begin, LineEnd(begin)};
+  cached_ = true;
+  return cachedSpan_;
+}
+
+std::string_view TextLines::operator[](std::size_t i) const {
+  const Span span = LineSpan(i);
+  return std::string_view(text_).substr(span.begin, span.end - span.begin);
+}
+
+std::optional<std::size_t> TextLines::FindLine(std::size_t from, std::string_view token) const {
+  if (from >= count_) return std::nullopt;
+  // One search of the buffer instead of one per line: a text may hold
+  // millions of lines. A token holds no line break, so a match lies within
+  // one line; counting the breaks before it names that line.
+  const std::size_t start = LineSpan(from).begin;
+  const std::size_t at = std::string_view(text_).find(token, start);
+  if (at == std::string_view::npos) return std::nullopt;
+  std::size_t line = from;
+  for (std::size_t pos = start;;) {
+    const std::size_t end = LineEnd(pos);
+    if (at < end) break;
+    pos = NextLineStart(end);
+    ++line;
+  }
+  return line;
+}
+
+std::string TextLines::JoinedCrLf() const {
+  std::string out;
+  out.reserve(text_.size() + count_);
+  for (std::size_t i = 0; i < count_; ++i) {
+    out += (*this)[i];
+    out += "\r\n";
+  }
+  return out;
 }
 
 std::string JoinLinesCrLf(const TextLineList& lines) {

@@ -1,17 +1,62 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
-
-#include "model/puzzle.h"
+#include <vector>
 
 namespace kven {
 
-// Splits text into lines at CR, LF or CR LF. A final line break does not make
-// an extra empty line; an empty text gives no lines.
-TextLineList SplitLines(std::string_view text);
+// Lines the program builds (the KVEN text it writes, the clue list).
+using TextLineList = std::vector<std::string>;
 
-// Joins lines, each followed by CR LF, as Save writes them.
+// The lines of a text as it was read, held compactly: the bytes in one
+// buffer and the start of every 64th line, so that a text of millions of
+// short lines costs little more than its own size. Lines are split at CR,
+// LF or CR LF; a final line break makes no extra empty line, and an empty
+// text has no lines. Reading a line costs a short walk from the nearest
+// kept start, or none when it is the line read last or the one after it.
+class TextLines {
+ public:
+  TextLines() = default;
+  explicit TextLines(std::string text);
+  // The lines as given, each followed by a line break.
+  static TextLines FromLines(const TextLineList& lines);
+
+  std::size_t size() const { return count_; }
+  bool empty() const { return count_ == 0; }
+  // Line i (0-based, i < size()), without its line break.
+  std::string_view operator[](std::size_t i) const;
+  // The first line at or after `from` that contains token, which holds no
+  // line break; none when no line does.
+  std::optional<std::size_t> FindLine(std::size_t from, std::string_view token) const;
+
+  // The lines again, each followed by CR LF.
+  std::string JoinedCrLf() const;
+
+ private:
+  struct Span {
+    std::size_t begin = 0;
+    std::size_t end = 0;  // the line break, or the end of the text
+  };
+  static constexpr std::size_t Stride = 64;
+
+  Span LineSpan(std::size_t i) const;
+  // Where the line after the one ending at `end` begins.
+  std::size_t NextLineStart(std::size_t end) const;
+  std::size_t LineEnd(std::size_t begin) const;
+
+  std::string text_;
+  std::size_t count_ = 0;
+  std::vector<std::size_t> starts_;  // the start of lines 0, 64, 128, ...
+  // The line read last: readers walk forward a line at a time.
+  mutable std::size_t cachedLine_ = 0;
+  mutable Span cachedSpan_;
+  mutable bool cached_ = false;
+};
+
+// Lines joined with CR LF after each, as Save writes them.
 std::string JoinLinesCrLf(const TextLineList& lines);
 
 }  // namespace kven

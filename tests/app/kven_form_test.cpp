@@ -16,6 +16,7 @@
 #include "app/kven_form.h"
 #include "app/spin_button.h"
 #include "render/kven_grid.h"
+#include "form_driver.h"
 #include "scripted_dialogs.h"
 
 using kven::KvenForm;
@@ -28,7 +29,7 @@ const char* const ExampleText =
     "ANS\r\nSTEM.\r\nE.N.A\r\nTOTAL\r\nS.E.S\r\n.TRIO\r\nRegards\r\n";
 
 struct Window {
-  kven::testing::ScriptedDialogs dialogs;
+  kven::test::ScriptedDialogs dialogs;
   KvenForm form{dialogs};
   kven::Instrform instr{&form};
 
@@ -36,20 +37,32 @@ struct Window {
     form.SetInstructionsWindow(&instr);
     form.show();
   }
-  kven::Puzzle& puzzle() { return form.puzzle(); }
-  void Click(int col, int row) {
-    QTest::mouseClick(form.kvenGrid(), Qt::LeftButton, {}, form.kvenGrid()->CellRect(col, row).center());
+  const kven::Puzzle& puzzle() const { return form.puzzle(); }
+  QAction& Item(const char* name) { return kven::test::Find<QAction>(form, name); }
+  void Trigger(const char* name) { kven::test::Trigger(form, name); }
+  QLineEdit& Field(const char* name) { return kven::test::Find<QLineEdit>(form, name); }
+  kven::KvenGrid& Grid() { return kven::test::Grid(form); }
+  void Click(int col, int row) { QTest::mouseClick(&Grid(), Qt::LeftButton, {}, Grid().CellRect(col, row).center()); }
+  void Spin(const char* spinner, bool up) {
+    auto& button = kven::test::Find<kven::SpinButton>(form, spinner);
+    QTest::mouseClick(up ? button.upButton() : button.downButton(), Qt::LeftButton);
   }
+  // The size spinners to h x v, from any size: the upper one moves both sides.
   void ResizeTo(int h, int v) {
-    puzzle().HSquares = h;
-    puzzle().VSquares = v;
-    kven::ResetPuzzle(puzzle(), form);
+    while (puzzle().HSquares != h) Spin("SpinH", puzzle().HSquares < h);
+    while (puzzle().VSquares != v) Spin("SpinV", puzzle().VSquares < v);
   }
   void Paste(const QString& text) {
     QGuiApplication::clipboard()->setText(text);
-    form.miPaste->trigger();
+    Trigger("miPaste");
   }
 };
+
+kven::TextLineList Lines(const kven::TextLines& text) {
+  kven::TextLineList lines;
+  for (std::size_t i = 0; i < text.size(); ++i) lines.emplace_back(text[i]);
+  return lines;
+}
 
 int BlockCount(const kven::Puzzle& p) {
   int n = 0;
@@ -80,34 +93,34 @@ class KvenFormTest : public QObject {
 
   void startUpStateAndNew() {
     Window w;
-    QCOMPARE(w.form.focusWidget(), static_cast<QWidget*>(w.form.kvenGrid()));
+    QCOMPARE(w.form.focusWidget(), static_cast<QWidget*>(&w.Grid()));
     QVERIFY(w.instr.isHidden());
     for (int pass = 0; pass < 2; ++pass) {  // at start-up, then after New has undone some changes
       const kven::Puzzle& p = w.puzzle();
       QCOMPARE(std::tuple(p.HSquares, p.VSquares, p.Symmetry, BlockCount(p)), std::tuple(12, 12, 2, 0));
-      QCOMPARE(w.form.editor().EntryMode, kven::Hbar);
+      QCOMPARE(w.form.editor().EntryMode, kven::EntryMode::Hbar);
       QCOMPARE(w.form.editor().BarWidth, 2);
-      QVERIFY(!p.BlockDiagram && p.Title.empty() && p.TextLines.empty() && p.ClueLines.empty());
+      QVERIFY(!p.BlockDiagram && p.Title.empty());
       QVERIFY(w.form.memo().empty());
-      QCOMPARE(w.form.editV()->text(), QStringLiteral("12"));
-      QVERIFY(w.form.miHbar->isChecked() && w.form.miTwo->isChecked() && w.form.miFour->isEnabled());
-      QCOMPARE(w.form.CopySaveChoice(), int(KvenForm::AsKvenText));
-      QVERIFY(w.form.edTitle()->text().isEmpty());
-      QVERIFY(w.form.edNum()->isHidden() && w.form.lblNum()->isHidden());
-      QCOMPARE(w.form.kvenGrid()->size(), QSize(342, 342));
+      QCOMPARE(w.Field("EditV").text(), QStringLiteral("12"));
+      QVERIFY(w.Item("miHbar").isChecked() && w.Item("miTwo").isChecked() && w.Item("miFour").isEnabled());
+      QCOMPARE(w.form.CopySaveChoice(), kven::CopySaveAs::KvenText);
+      QVERIFY(w.Field("edTitle").text().isEmpty());
+      QVERIFY(w.Field("EdNum").isHidden() && kven::test::Find<QLabel>(w.form, "LblNUm").isHidden());
+      QCOMPARE(w.Grid().size(), QSize(342, 342));
 
-      w.form.SpinVUpClick();
-      w.form.miBlock->trigger();
+      w.Spin("SpinV", true);
+      w.Trigger("miBlock");
       w.Click(2, 2);
-      w.form.edTitle()->setText(QStringLiteral("Old"));
-      w.form.miNone->trigger();
-      w.form.SetCopySaveChoice(KvenForm::AsClueList);
-      w.form.miCopy->trigger();
-      QVERIFY(!w.form.memo().empty() && !w.puzzle().ClueLines.empty());
-      w.form.miNew->trigger();
+      w.Field("edTitle").setText(QStringLiteral("Old"));
+      w.Trigger("miNone");
+      w.form.SetCopySaveChoice(kven::CopySaveAs::ClueList);
+      w.Trigger("miCopy");
+      QVERIFY(!w.form.memo().empty());
+      w.Trigger("miNew");
     }
     // A later activation does not set the start-up state again.
-    w.form.SpinHUpClick();
+    w.Spin("SpinH", true);
     w.form.hide();
     w.form.show();
     QCOMPARE(w.puzzle().HSquares, 13);
@@ -130,89 +143,89 @@ class KvenFormTest : public QObject {
     QFETCH(QSize, want);
     Window w;
     w.ResizeTo(size.width(), size.height());
-    w.form.miBlock->trigger();
+    w.Trigger("miBlock");
     w.Click(1, 1);
     w.Click(0, 2);  // a header cell
-    w.form.edTitle()->setText(QStringLiteral("Gone"));
+    w.Field("edTitle").setText(QStringLiteral("Gone"));
     QCOMPARE(BlockCount(w.puzzle()), 2);
-    kven::SpinButton* button = spinner.startsWith(QLatin1Char('H')) ? w.form.spinH() : w.form.spinV();
-    QTest::mouseClick(spinner.endsWith(QLatin1String("Up")) ? button->upButton() : button->downButton(),
-                      Qt::LeftButton);
+    w.Spin(spinner.startsWith(QLatin1Char('H')) ? "SpinH" : "SpinV", spinner.endsWith(QLatin1String("Up")));
 
     QCOMPARE(QSize(w.puzzle().HSquares, w.puzzle().VSquares), want);
-    QCOMPARE(QSize(w.form.editH()->text().toInt(), w.form.editV()->text().toInt()), want);
+    QCOMPARE(QSize(w.Field("EditH").text().toInt(), w.Field("EditV").text().toInt()), want);
     QCOMPARE(BlockCount(w.puzzle()), 0);
-    QVERIFY(w.puzzle().Title.empty() && w.form.edTitle()->text().isEmpty());
+    QVERIFY(w.puzzle().Title.empty() && w.Field("edTitle").text().isEmpty());
     QVERIFY(w.puzzle().BlockDiagram);
-    QCOMPARE(w.form.editor().EntryMode, kven::Block);
-    QCOMPARE(w.form.kvenGrid()->size(), (want + QSize(1, 1)) * 26 + QSize(4, 4));
+    QCOMPARE(w.form.editor().EntryMode, kven::EntryMode::Block);
+    QCOMPARE(w.Grid().size(), (want + QSize(1, 1)) * 26 + QSize(4, 4));
   }
 
   void fourfoldAvailability() {
     Window w;
-    w.form.miFour->trigger();
-    w.form.SpinHUpClick();  // 13 x 13 in Hbar mode
-    QVERIFY(!w.form.miFour->isEnabled());
-    QVERIFY(w.form.miTwo->isChecked());
+    w.Trigger("miFour");
+    w.Spin("SpinH", true);  // 13 x 13 in Hbar mode
+    QVERIFY(!w.Item("miFour").isEnabled());
+    QVERIFY(w.Item("miTwo").isChecked());
     QCOMPARE(w.puzzle().Symmetry, 4);  // the menu changes, the puzzle does not
-    w.form.miBlock->trigger();
-    QVERIFY(w.form.miFour->isEnabled());
-    QVERIFY(w.form.miTwo->isChecked());
-    w.form.SpinVUpClick();  // 13 x 14, Block checked: stays available
-    QVERIFY(w.form.miFour->isEnabled());
-    w.form.miVbar->trigger();
-    QVERIFY(!w.form.miFour->isEnabled());
-    w.form.SpinHDownClick();  // 12 x 13
-    w.form.SpinVDownClick();  // 12 x 12: every reset makes it available
-    QVERIFY(w.form.miFour->isEnabled());
+    w.Trigger("miBlock");
+    QVERIFY(w.Item("miFour").isEnabled());
+    QVERIFY(w.Item("miTwo").isChecked());
+    w.Spin("SpinV", true);  // 13 x 14, Block checked: stays available
+    QVERIFY(w.Item("miFour").isEnabled());
+    w.Trigger("miVbar");
+    QVERIFY(!w.Item("miFour").isEnabled());
+    w.Spin("SpinH", false);  // 12 x 13
+    w.Spin("SpinV", false);  // 12 x 12: every reset makes it available
+    QVERIFY(w.Item("miFour").isEnabled());
   }
 
   void numberEntryAndAutoIgnoredInManualMode() {
     Window w;
-    w.form.miManual->trigger();
-    QCOMPARE(w.form.editor().EntryMode, kven::ManualNumber);
-    QVERIFY(w.form.miNumber->isChecked() && w.form.edNum()->isVisible() && w.form.lblNum()->isVisible());
-    w.form.edNum()->setText(QStringLiteral("7"));
+    w.Trigger("miManual");
+    QCOMPARE(w.form.editor().EntryMode, kven::EntryMode::ManualNumber);
+    QVERIFY(w.Item("miNumber").isChecked() && w.Field("EdNum").isVisible() && kven::test::Find<QLabel>(w.form, "LblNUm").isVisible());
+    w.Field("EdNum").setText(QStringLiteral("7"));
     w.Click(3, 2);
     QCOMPARE(w.puzzle().Numbers(3, 2), 7);
-    QCOMPARE(w.form.edNum()->text(), QStringLiteral("8"));
+    QCOMPARE(w.Field("EdNum").text(), QStringLiteral("8"));
 
-    w.form.miAuto->trigger();
+    w.Trigger("miAuto");
     QVERIFY(!w.puzzle().AutoNumbered);
     QCOMPARE(w.puzzle().Numbers(1, 1), 0);
-    QCOMPARE(w.form.editor().EntryMode, kven::ManualNumber);
+    QCOMPARE(w.form.editor().EntryMode, kven::EntryMode::ManualNumber);
 
-    w.form.miBlock->trigger();
-    QVERIFY(w.form.edNum()->isHidden());
-    w.form.miAuto->trigger();
+    w.Trigger("miBlock");
+    QVERIFY(w.Field("EdNum").isHidden());
+    w.Trigger("miAuto");
     QVERIFY(w.puzzle().AutoNumbered);
     QCOMPARE(w.puzzle().Numbers(1, 1), 1);
-    QCOMPARE(w.form.editor().EntryMode, kven::Block);
+    QCOMPARE(w.form.editor().EntryMode, kven::EntryMode::Block);
   }
 
   void autoPastItsListsReportsRangeError() {
     Window w;
-    w.ResizeTo(30, 30);
     // Two-square runs between blocks in every third column: 300 across entries.
+    QString blocks = QStringLiteral("KVEN 0 30 30\nBLK");
     for (int row = 1; row <= 30; ++row)
-      for (int col = 3; col <= 30; col += 3) kven::ToggleBlock(w.puzzle(), w.form, col, row);
-    w.form.miAuto->trigger();
+      for (int col = 3; col <= 30; col += 3) blocks += QStringLiteral(" %1").arg((row - 1) * 30 + col);
+    w.Paste(blocks + QStringLiteral(" Z\nNN\n"));
+    QVERIFY(w.dialogs.errors.isEmpty());
+    w.Trigger("miAuto");
     QCOMPARE(w.dialogs.errors, QStringList{QStringLiteral("Range check error")});
-    QVERIFY(!w.form.miNumber->isChecked());
+    QVERIFY(!w.Item("miNumber").isChecked());
   }
 
   void typingTheSolutionIgnoresStrayReleases() {
     Window w;
-    w.form.miLetter->trigger();
-    QCOMPARE(w.form.focusWidget(), static_cast<QWidget*>(w.form.kvenGrid()));
+    w.Trigger("miLetter");
+    QCOMPARE(w.form.focusWidget(), static_cast<QWidget*>(&w.Grid()));
     // The release of the access key that chose Solution types nothing.
-    QTest::keyRelease(w.form.kvenGrid(), Qt::Key_S);
+    QTest::keyRelease(&w.Grid(), Qt::Key_S);
     QCOMPARE(w.puzzle().Letters(1, 1), '.');
-    QTest::keyClicks(w.form.kvenGrid(), QStringLiteral("ab"));
+    QTest::keyClicks(&w.Grid(), QStringLiteral("ab"));
     QCOMPARE(w.puzzle().Letters(1, 1), 'A');
     QCOMPARE(w.puzzle().Letters(2, 1), 'B');
     QVERIFY(w.puzzle().HasSolution);
-    w.form.miClear->trigger();
+    w.Trigger("miClear");
     QCOMPARE(w.puzzle().Letters(1, 1), ' ');
     QVERIFY(!w.puzzle().HasSolution);
   }
@@ -220,13 +233,13 @@ class KvenFormTest : public QObject {
   // A file that cannot be read leaves the puzzle; a readable one is decoded and its picture copied.
   void openFiles() {
     Window w;
-    w.form.SpinHUpClick();
-    w.form.edTitle()->setText(QStringLiteral("Keep me"));
-    w.form.miBlock->trigger();
+    w.Spin("SpinH", true);
+    w.Field("edTitle").setText(QStringLiteral("Keep me"));
+    w.Trigger("miBlock");
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("letter.txt"));
     w.dialogs.openAnswers = {path, path};
-    w.form.miOpen->trigger();
+    w.Trigger("miOpen");
     QCOMPARE(QFileInfo(w.dialogs.openProposals.value(0)).fileName(), QStringLiteral("Xword.txt"));
     QCOMPARE(w.dialogs.errors, QStringList{QStringLiteral("Cannot open file ") + QDir::toNativeSeparators(path)});
     QCOMPARE(w.puzzle().HSquares, 13);
@@ -235,14 +248,14 @@ class KvenFormTest : public QObject {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(ExampleText) > 0);
     file.close();
-    w.form.miOpen->trigger();
+    w.Trigger("miOpen");
     QCOMPARE(w.dialogs.openProposals.last(), path);  // the file chosen last
     const kven::Puzzle& p = w.puzzle();
     QCOMPARE(std::tuple(p.HSquares, p.VSquares, BlockCount(p), p.Letters(1, 1)), std::tuple(5, 5, 6, 'S'));
-    QCOMPARE(w.form.edTitle()->text(), QStringLiteral("Example"));
+    QCOMPARE(w.Field("edTitle").text(), QStringLiteral("Example"));
     QCOMPARE(w.form.memo().size(), std::size_t(11));
-    QCOMPARE(w.form.editor().EntryMode, kven::Hbar);  // Open starts with New
-    QCOMPARE(w.form.CopySaveChoice(), int(KvenForm::AsGrid));
+    QCOMPARE(w.form.editor().EntryMode, kven::EntryMode::Hbar);  // Open starts with New
+    QCOMPARE(w.form.CopySaveChoice(), kven::CopySaveAs::Grid);
     QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(32 * 5 + 8, 32 * 6 + 8));
     QVERIFY(w.dialogs.invalidData.isEmpty());
   }
@@ -252,38 +265,35 @@ class KvenFormTest : public QObject {
     QImage picture(10, 10, QImage::Format_RGB32);
     picture.fill(Qt::red);
     QGuiApplication::clipboard()->setImage(picture);
-    w.form.miPaste->trigger();  // no text: nothing happens
-    QCOMPARE(w.form.CopySaveChoice(), int(KvenForm::AsKvenText));
+    w.Trigger("miPaste");  // no text: nothing happens
+    QCOMPARE(w.form.CopySaveChoice(), kven::CopySaveAs::KvenText);
 
     w.Paste(QString::fromLatin1(ExampleText));
     QCOMPARE(std::tuple(w.puzzle().HSquares, BlockCount(w.puzzle())), std::tuple(5, 6));
     QCOMPARE(w.puzzle().Title, std::string("Example"));
-    QCOMPARE(w.form.CopySaveChoice(), int(KvenForm::AsGrid));
+    QCOMPARE(w.form.CopySaveChoice(), kven::CopySaveAs::Grid);
     QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromLatin1(ExampleText));
     QVERIFY(w.dialogs.invalidData.isEmpty());
 
-    w.form.SetCopySaveChoice(KvenForm::AsKvenText);
+    w.form.SetCopySaveChoice(kven::CopySaveAs::KvenText);
     w.Paste(QStringLiteral("Hello\nworld"));
     QCOMPARE(w.dialogs.invalidData, QStringList{QStringLiteral("Oops - We hit Invalid Data")});
-    QCOMPARE(w.form.CopySaveChoice(), int(KvenForm::AsGrid));
+    QCOMPARE(w.form.CopySaveChoice(), kven::CopySaveAs::Grid);
     QCOMPARE(w.form.memo().size(), std::size_t(2));
   }
 
   void copyAsGridLeavesTheTextLists() {
     Window w;
     w.Paste(QString::fromLatin1(ExampleText));
-    w.form.SetCopySaveChoice(KvenForm::AsClueList);
-    w.form.miCopy->trigger();
+    w.form.SetCopySaveChoice(kven::CopySaveAs::ClueList);
+    w.Trigger("miCopy");
     QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("ACROSS")));
-    const kven::TextLineList text = w.puzzle().TextLines;
-    const kven::TextLineList clues = w.puzzle().ClueLines;
-    QCOMPARE(w.form.memo(), clues);
+    const kven::TextLineList clues = Lines(w.form.memo());
+    QCOMPARE(clues.at(1), std::string("ACROSS"));
 
-    w.form.SetCopySaveChoice(KvenForm::AsGrid);
-    w.form.miCopy->trigger();
-    QCOMPARE(w.puzzle().TextLines, text);
-    QCOMPARE(w.puzzle().ClueLines, clues);
-    QCOMPARE(w.form.memo(), clues);
+    w.form.SetCopySaveChoice(kven::CopySaveAs::Grid);
+    w.Trigger("miCopy");
+    QCOMPARE(Lines(w.form.memo()), clues);
     QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(168, 200));
   }
 
@@ -302,54 +312,54 @@ class KvenFormTest : public QObject {
     QFETCH(QByteArray, start);
     Window w;
     w.Paste(QString::fromLatin1(ExampleText));
-    w.form.SetCopySaveChoice(choice);
+    w.form.SetCopySaveChoice(static_cast<kven::CopySaveAs>(choice));
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("saved"));  // no extension added
     w.dialogs.saveAnswers.push_back(name);
-    w.form.miSave->trigger();
+    w.Trigger("miSave");
     QFile file(name);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY2(file.readAll().startsWith(start), qPrintable(name));
     QVERIFY(QFile::remove(name));
 
-    // Cancelled: proposed in the folder of the last save, nothing written, the lists kept.
-    w.puzzle().TextLines = {"kept"};
-    w.puzzle().ClueLines = {"kept too"};
-    w.form.miSave->trigger();
+    // Cancelled: proposed in the folder of the last save, nothing written, the memo kept.
+    const kven::TextLineList memo = Lines(w.form.memo());
+    w.Trigger("miSave");
     const auto& request = w.dialogs.saveRequests.back();
     QCOMPARE(request.proposed + QStringLiteral(" %1").arg(request.filterIndex), QDir(dir.path()).filePath(proposal));
     QVERIFY(QDir(dir.path()).isEmpty(QDir::Files | QDir::Hidden));
-    QCOMPARE(w.puzzle().TextLines, kven::TextLineList{"kept"});
-    QCOMPARE(w.puzzle().ClueLines, kven::TextLineList{"kept too"});
+    QCOMPARE(Lines(w.form.memo()), memo);
 
     const QString unwritable = dir.filePath(QStringLiteral("no/such/folder/x"));
     w.dialogs.saveAnswers.push_back(unwritable);
-    w.form.miSave->trigger();
+    w.Trigger("miSave");
     QCOMPARE(w.dialogs.errors,
              QStringList{QStringLiteral("Cannot create file ") + QDir::toNativeSeparators(unwritable)});
   }
 
   void titleFieldHolds255Latin1Bytes() {
     Window w;
-    w.form.edTitle()->setText(QString(300, QLatin1Char('T')));
+    w.Field("edTitle").setText(QString(300, QLatin1Char('T')));
     QCOMPARE(w.puzzle().Title, std::string(255, 'T'));
     std::string bytes;  // every byte but the line ends
     for (int c = 1; c < 256; ++c)
       if (c != '\r' && c != '\n') bytes.push_back(static_cast<char>(c));
-    w.form.SetTitleField(bytes);
+    w.Paste(QString::fromLatin1(QByteArray::fromStdString("KVEN 2 12 12\nBLK Z\nNN\nTTL " + bytes)));
     QCOMPARE(w.puzzle().Title, bytes);
-    QCOMPARE(w.form.edTitle()->text().toLatin1(), QByteArray::fromStdString(bytes));
+    QCOMPARE(w.Field("edTitle").text().toLatin1(), QByteArray::fromStdString(bytes));
+    w.form.SetCopySaveChoice(kven::CopySaveAs::KvenText);
 
     // Through the clipboard as KVEN text and back.
-    w.form.miBlock->trigger();
+    w.Trigger("miBlock");
     w.Click(3, 2);
-    w.form.edTitle()->setText(QStringLiteral("Caf\u00e9"));
-    w.form.miCopy->trigger();
+    w.Field("edTitle").setText(QStringLiteral("Caf\u00e9"));
+    w.Trigger("miCopy");
     QCOMPARE(QGuiApplication::clipboard()->text(),
              QStringLiteral("KVEN   2  12  12\r\nBLK  15 Z\r\nNN\r\nTTL Caf\u00e9\r\n"));
-    QCOMPARE(w.form.memo(), w.puzzle().TextLines);
+    QCOMPARE(Lines(w.form.memo()),
+             (kven::TextLineList{"KVEN   2  12  12", "BLK  15 Z", "NN", "TTL Caf\xe9"}));
     Window other;
-    other.form.miPaste->trigger();
+    other.Trigger("miPaste");
     QCOMPARE(other.puzzle().Blocks(10, 11), 1);
     QCOMPARE(other.puzzle().Title, std::string("Caf\xe9"));
   }
@@ -358,31 +368,31 @@ class KvenFormTest : public QObject {
     Window w;
     w.ResizeTo(21, 13);  // taller than 12 rows and wider than 20 columns
     const QSize screen = w.form.screen()->availableGeometry().size();
-    const QSize grid = w.form.kvenGrid()->size();
+    const QSize grid = w.Grid().size();
     if (screen.height() - 10 > grid.height() + 128) QCOMPARE(w.form.height(), grid.height() + 128);
     if (screen.width() - 10 > grid.width() + 40) QCOMPARE(w.form.width(), grid.width() + 40);
     w.ResizeTo(30, 30);  // more than a small screen holds: scroll bars, never hidden again
     w.ResizeTo(12, 12);
     QCOMPARE(w.form.size(), QSize(580, 476));
     if (screen.height() - 10 <= 31 * 26 + 4 + 128)
-      QCOMPARE(w.form.scrollArea()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+      QCOMPARE(kven::test::Find<QScrollArea>(w.form, "ScrollBox").verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
   }
 
   // Cancelled: nothing; outside Solution mode: the picture; in Solution mode also the number list.
   void printing() {
     Window w;
-    w.form.miPrint->trigger();
+    w.Trigger("miPrint");
     QTemporaryDir dir;
     w.dialogs.printConfirmed = true;
     w.dialogs.printToFile = dir.filePath(QStringLiteral("only.pdf"));
-    w.form.miPrint->trigger();
+    w.Trigger("miPrint");
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("only.pdf")});
     QCOMPARE(w.dialogs.printDialogs, 2);
 
     w.Paste(QString::fromLatin1(ExampleText));
-    w.form.miLetter->trigger();
+    w.Trigger("miLetter");
     w.dialogs.printToFile = dir.filePath(QStringLiteral("puzzle.pdf"));
-    w.form.miPrint->trigger();
+    w.Trigger("miPrint");
     QVERIFY(w.dialogs.errors.isEmpty());
     QVERIFY(QFile::exists(dir.filePath(QStringLiteral("puzzle.pdf"))));
     QVERIFY(QFile::exists(dir.filePath(QStringLiteral("puzzle-numbers.pdf"))));
@@ -399,7 +409,7 @@ class KvenFormTest : public QObject {
     w.dialogs.whileShown = [&](QDialog& dialog) {
       shownWhileOpen = &dialog == &w.instr && w.instr.isVisible() && w.instr.ShowingInstructions();
     };
-    w.form.miInstr->trigger();
+    w.Trigger("miInstr");
     QVERIFY(shownWhileOpen);
     QVERIFY(w.instr.isHidden());
   }

@@ -8,7 +8,7 @@
 
 #include "app/dialogs.h"
 
-namespace kven::testing {
+namespace kven::test {
 
 // Answers every modal question from a script and records what was shown;
 // nothing waits for a user. A missing answer is a cancel.
@@ -65,4 +65,4 @@ class ScriptedDialogs : public Dialogs {
   }
 };
 
-}  // namespace kven::testing
+}  // namespace kven::test

@@ -10,8 +10,8 @@
 namespace kven {
 namespace {
 
-using testing::FreshPuzzle;
-using testing::RecordingView;
+using test::FreshPuzzle;
+using test::RecordingView;
 using Grid = std::vector<std::vector<int>>;  // rows of numbers
 
 Grid NumberRows(const Puzzle& p) {
@@ -29,11 +29,11 @@ std::vector<int> List(const std::array<std::int32_t, MaxEntries + 1>& a, int cou
 
 TEST(AutoNumber, BlockExample) {
   Puzzle p = FreshPuzzle(5, 5, 0);
-  NullView view;
+  NullGridView view;
   AutoNumber(p, view);  // no kind yet: block rules number, but no list is built
   EXPECT_EQ(NumberRows(p), (Grid{{1, 2, 3, 4, 5}, {6, 0, 0, 0, 0}, {7, 0, 0, 0, 0}, {8, 0, 0, 0, 0}, {9, 0, 0, 0, 0}}));
   EXPECT_EQ(p.AcrossCount + p.DownCount, 0);
-  p = testing::ExampleBlocks(0);
+  p = test::ExampleBlocks(0);
   AutoNumber(p, view);
   EXPECT_EQ(NumberRows(p), (Grid{{1, 0, 2, 0, 0}, {0, 0, 0, 0, 3}, {4, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {0, 5, 0, 0, 0}}));
   EXPECT_EQ(List(p.AcrossNumbers, p.AcrossCount), (std::vector<int>{1, 4, 5}));
@@ -43,7 +43,7 @@ TEST(AutoNumber, BlockExample) {
 }
 
 TEST(AutoNumber, BarExample) {
-  Puzzle p = testing::ExampleBars();
+  Puzzle p = test::ExampleBars();
   RecordingView view;
   AutoNumber(p, view);
   EXPECT_EQ(NumberRows(p),
@@ -60,7 +60,7 @@ TEST(AutoNumber, BothKindsUseBarRulesAndListTwice) {
   Puzzle p = FreshPuzzle(5, 5, 0);
   p.BlockDiagram = p.BarDiagram = true;
   p.Blocks(3, 3) = 1;
-  NullView view;
+  NullGridView view;
   AutoNumber(p, view);
   EXPECT_EQ(p.Numbers(3, 3), 0);  // blocked squares are never numbered
   EXPECT_EQ(p.Numbers(4, 3), 0);  // blocks do not end bar entries
@@ -117,7 +117,7 @@ TEST(AutoNumber, RangeErrorAtThe101stEntry) {
   for (int r = 1; r <= 30; ++r)
     for (int c = 1; c < 30; c += 2) p.VBars(c, r) = 1;
   p.BarDiagram = true;
-  NullView view;
+  NullGridView view;
   EXPECT_THROW(AutoNumber(p, view), RangeError);
   EXPECT_EQ(p.AcrossCount, 100);
   EXPECT_LE(p.DownCount, 100);

@@ -15,8 +15,8 @@
 namespace kven {
 namespace {
 
-using testing::RecordingView;
-using testing::Square;
+using test::RecordingView;
+using test::Square;
 
 // One key stroke per character: 'A'..'Z' and ' ' type, '\b' is backspace,
 // "<^>v" are the arrow keys, '*' any other key.
@@ -37,7 +37,7 @@ struct Session {
   EditorState e;
   RecordingView view;
 
-  Session(int h, int v, const std::string& setup = "") : p(testing::FreshPuzzle(h, v, 0)) {
+  Session(int h, int v, const std::string& setup = "") : p(test::FreshPuzzle(h, v, 0)) {
     std::istringstream in(setup);
     for (std::string item; in >> item;) {
       int col = 0, row = 0;
@@ -45,7 +45,7 @@ struct Session {
       if (item[0] == '#') p.Blocks(col, row) = 1;
       else p.Letters(col, row) = item[0];
     }
-    e.EntryMode = Solution;
+    e.EntryMode = EntryMode::Solution;
   }
   void Click(int col, int row) { KvenGridMouseDown(p, e, view, col, row); }
   void Type(const std::string& keys) {
@@ -72,7 +72,7 @@ TEST(SolutionEntryStartTest, CursorGoesToFirstUnblockedSquareOfRowOne) {
   const struct { const char* setup; int col; } rows[] = {{"", 1}, {"#1,1 #2,1", 3}, {"Q1,1", 1}};
   for (const auto& c : rows) {
     Session s(12, 12, c.setup);
-    s.e.Direction = DirDown;
+    s.e.Direction = Direction::Down;
     StartSolutionEntry(s.p, s.e, s.view);
     EXPECT_EQ(s.Cursor(), (Square{c.col, 1})) << c.setup;
     EXPECT_EQ(s.view.calls, std::vector<std::string>{"PaintCursorArrow " + std::to_string(c.col) + " 1 3"});
@@ -119,7 +119,7 @@ TEST(SolutionEntryWalkTest, TypedLettersLandAndCursorMovesOn) {
   for (const WalkRow& c : rows) {
     SCOPED_TRACE(::testing::Message() << "keys '" << c.keys << "' at " << c.click.first << "," << c.click.second);
     Session s(c.h, c.v, c.setup);
-    s.e.Direction = DirUp;  // a click points the cursor across whatever it pointed before
+    s.e.Direction = Direction::Up;  // a click points the cursor across whatever it pointed before
     s.Click(c.click.first, c.click.second);
     s.view.calls.clear();
     s.Type(c.keys);
@@ -128,7 +128,7 @@ TEST(SolutionEntryWalkTest, TypedLettersLandAndCursorMovesOn) {
     EXPECT_EQ(s.p.HasSolution, *c.drawn != '\0');
     // After a letter the arrow shows where the next one goes; backspace draws none.
     const std::string arrow = "PaintCursorArrow " + std::to_string(c.end.first) + " " +
-                              std::to_string(c.end.second) + " " + std::to_string(s.e.Direction);
+                              std::to_string(c.end.second) + " " + std::to_string(static_cast<int>(s.e.Direction));
     if (InGrid(s.p, c.end.first, c.end.second) && std::string(c.keys).back() != '\b') {
       EXPECT_EQ(s.view.calls.back(), arrow);
     } else {
@@ -146,10 +146,10 @@ TEST(SolutionEntryClearTest, EveryOpenSquareIsBlankedSoTypingFindsNoFreeSquare) 
   ClearLetters(s.p, s.e, s.view);
 
   EXPECT_EQ(s.view.Count("DrawLetter"), 143u);
-  for (int row = 1; row <= 12; ++row) EXPECT_EQ(testing::LetterRow(s.p, row), row == 5 ? "    .       " : "            ");
+  for (int row = 1; row <= 12; ++row) EXPECT_EQ(test::LetterRow(s.p, row), row == 5 ? "    .       " : "            ");
   EXPECT_FALSE(s.p.HasSolution);
   EXPECT_EQ(s.Cursor(), (Square{1, 1}));
-  EXPECT_EQ(s.e.Direction, DirDown);
+  EXPECT_EQ(s.e.Direction, Direction::Down);
 
   s.Type(">AB");
   EXPECT_EQ(s.p.Letters(1, 1), 'A');
@@ -162,16 +162,17 @@ TEST(SolutionEntryClearTest, EveryOpenSquareIsBlankedSoTypingFindsNoFreeSquare) 
 }
 
 TEST(SolutionEntryOtherModeTest, LettersAreIgnoredButArrowsSetDirectionUnlessCtrlOrAlt) {
-  for (std::int32_t mode : {Block, Hbar, Vbar, ManualNumber, 0}) {
-    SCOPED_TRACE(::testing::Message() << "mode " << mode);
+  for (const EntryMode mode :
+       {EntryMode::Block, EntryMode::Hbar, EntryMode::Vbar, EntryMode::ManualNumber, EntryMode{0}}) {
+    SCOPED_TRACE(::testing::Message() << "mode " << static_cast<int>(mode));
     Session s(12, 12);
     s.e.EntryMode = mode;
     s.Type("AB \b*");
     EXPECT_EQ(s.Drawn(), "");
     EXPECT_EQ(s.Cursor(), (Square{1, 1}));
-    EXPECT_EQ(s.e.Direction, DirRight);
+    EXPECT_EQ(s.e.Direction, Direction::Right);
     s.Type("v");
-    EXPECT_EQ(s.e.Direction, DirDown);
+    EXPECT_EQ(s.e.Direction, Direction::Down);
     EXPECT_EQ(s.view.calls.back(), "PaintCursorArrow 1 1 2");
 
     for (bool ctrl : {true, false}) {
@@ -179,19 +180,19 @@ TEST(SolutionEntryOtherModeTest, LettersAreIgnoredButArrowsSetDirectionUnlessCtr
       (ctrl ? key.ctrl : key.alt) = true;
       KvenGridKeyDown(s.p, s.e, s.view, key);
     }
-    EXPECT_EQ(s.e.Direction, DirDown);
+    EXPECT_EQ(s.e.Direction, Direction::Down);
     // Off the grid the direction still changes, but no arrow is drawn.
     s.e.CursorRow = 13;
     s.view.calls.clear();
     s.Type("^");
-    EXPECT_EQ(s.e.Direction, DirUp);
+    EXPECT_EQ(s.e.Direction, Direction::Up);
     EXPECT_TRUE(s.view.calls.empty());
   }
 }
 
 // Records BarWidth as it is when the view hears of the change, which must
 // still be the old width so the view can wipe the old bars.
-class WidthView : public GridView {
+class WidthView : public test::RecordingView {
  public:
   explicit WidthView(const EditorState& e) : e_(e) {}
   void ChangeBarWidth(int oldWidth, int newWidth) override { seen.push_back({oldWidth, newWidth, e_.BarWidth}); }
@@ -202,11 +203,18 @@ class WidthView : public GridView {
 };
 
 TEST(SolutionEntryBarWidthTest, CtrlBChangesWidthWithinLimitsInEveryMode) {
-  const struct { std::int32_t mode; int before; bool shift; int after; } rows[] = {
-      {Solution, 2, false, 3}, {Block, 6, false, 6}, {Hbar, 1, true, 1}, {Solution, 5, true, 4}};
+  const struct {
+    EntryMode mode;
+    int before;
+    bool shift;
+    int after;
+  } rows[] = {{EntryMode::Solution, 2, false, 3},
+              {EntryMode::Block, 6, false, 6},
+              {EntryMode::Hbar, 1, true, 1},
+              {EntryMode::Solution, 5, true, 4}};
   for (const auto& c : rows) {
-    SCOPED_TRACE(::testing::Message() << "mode " << c.mode << " width " << c.before);
-    Puzzle p = testing::FreshPuzzle(12, 12, 0);
+    SCOPED_TRACE(::testing::Message() << "mode " << static_cast<int>(c.mode) << " width " << c.before);
+    Puzzle p = test::FreshPuzzle(12, 12, 0);
     EditorState e{.EntryMode = c.mode, .BarWidth = c.before};
     WidthView view(e);
     KeyEvent key = KeyFor('B');

@@ -11,14 +11,14 @@
 namespace kven {
 namespace {
 
-using testing::FreshPuzzle;
-using testing::RecordingView;
+using test::FreshPuzzle;
+using test::RecordingView;
 
 // The set blocks, horizontal and vertical bars in reading order: "B3,2 B10,11 H2,3 V9,2".
 std::string Diagram(const Puzzle& p) {
   std::string out;
   auto add = [&](char tag, const SquareArray<std::uint8_t>& flags) {
-    for (auto [col, row] : testing::SetSquares(p, flags))
+    for (auto [col, row] : test::SetSquares(p, flags))
       out += (out.empty() ? "" : " ") + std::string(1, tag) + std::to_string(col) + "," + std::to_string(row);
   };
   add('B', p.Blocks);
@@ -29,7 +29,7 @@ std::string Diagram(const Puzzle& p) {
 
 struct ClickRow {
   int h, v, symmetry;
-  std::int32_t mode;
+  EntryMode mode;
   int col, row;
   const char* flipped;
 };
@@ -37,27 +37,27 @@ struct ClickRow {
 TEST(GridEditClickTest, FlipsExactlyThePartnersAndADoubleClickRestores) {
   const ClickRow rows[] = {
       // No symmetry: a bar on the outer border does not exist.
-      {12, 12, 0, Hbar, 5, 12, ""}, {12, 12, 0, Vbar, 12, 5, ""},
+      {12, 12, 0, EntryMode::Hbar, 5, 12, ""}, {12, 12, 0, EntryMode::Vbar, 12, 5, ""},
       // Twofold: the top half is entered; on the centre line only the left half.
-      {12, 12, 2, Block, 3, 2, "B3,2 B10,11"}, {12, 12, 2, Block, 3, 7, ""}, {12, 12, 2, Block, 12, 6, "B12,6 B1,7"},
-      {12, 12, 2, Hbar, 7, 6, ""}, {12, 12, 2, Vbar, 3, 6, "V3,6 V9,7"},
-      {13, 13, 2, Block, 7, 7, "B7,7"}, {13, 13, 2, Block, 6, 7, "B6,7 B8,7"}, {13, 13, 2, Block, 8, 7, ""},
-      {13, 13, 2, Vbar, 7, 7, ""},
-      {13, 12, 2, Hbar, 7, 6, "H7,6"}, {13, 12, 2, Hbar, 6, 6, "H6,6 H8,6"}, {13, 12, 2, Hbar, 8, 6, ""},
-      {13, 12, 2, Vbar, 7, 6, "V7,6 V6,7"},
-      {12, 13, 2, Vbar, 6, 7, "V6,7"}, {12, 13, 2, Hbar, 3, 7, ""}, {12, 13, 2, Hbar, 3, 6, "H3,6 H10,7"},
+      {12, 12, 2, EntryMode::Block, 3, 2, "B3,2 B10,11"}, {12, 12, 2, EntryMode::Block, 3, 7, ""}, {12, 12, 2, EntryMode::Block, 12, 6, "B12,6 B1,7"},
+      {12, 12, 2, EntryMode::Hbar, 7, 6, ""}, {12, 12, 2, EntryMode::Vbar, 3, 6, "V3,6 V9,7"},
+      {13, 13, 2, EntryMode::Block, 7, 7, "B7,7"}, {13, 13, 2, EntryMode::Block, 6, 7, "B6,7 B8,7"}, {13, 13, 2, EntryMode::Block, 8, 7, ""},
+      {13, 13, 2, EntryMode::Vbar, 7, 7, ""},
+      {13, 12, 2, EntryMode::Hbar, 7, 6, "H7,6"}, {13, 12, 2, EntryMode::Hbar, 6, 6, "H6,6 H8,6"}, {13, 12, 2, EntryMode::Hbar, 8, 6, ""},
+      {13, 12, 2, EntryMode::Vbar, 7, 6, "V7,6 V6,7"},
+      {12, 13, 2, EntryMode::Vbar, 6, 7, "V6,7"}, {12, 13, 2, EntryMode::Hbar, 3, 7, ""}, {12, 13, 2, EntryMode::Hbar, 3, 6, "H3,6 H10,7"},
       // Fourfold blocks are mirrored in both centre lines, on any size.
-      {12, 12, 4, Block, 2, 3, "B2,3 B11,3 B2,10 B11,10"}, {12, 12, 4, Block, 7, 3, ""},
-      {13, 13, 4, Block, 3, 7, "B3,7 B11,7"}, {13, 13, 4, Block, 7, 3, "B7,3 B7,11"}, {13, 13, 4, Block, 7, 7, "B7,7"},
+      {12, 12, 4, EntryMode::Block, 2, 3, "B2,3 B11,3 B2,10 B11,10"}, {12, 12, 4, EntryMode::Block, 7, 3, ""},
+      {13, 13, 4, EntryMode::Block, 3, 7, "B3,7 B11,7"}, {13, 13, 4, EntryMode::Block, 7, 3, "B7,3 B7,11"}, {13, 13, 4, EntryMode::Block, 7, 7, "B7,7"},
       // Fourfold bars are turned through quarter turns, so need a square grid.
-      {12, 12, 4, Hbar, 2, 3, "H2,3 H11,9 V9,2 V3,11"}, {12, 12, 4, Vbar, 2, 3, "H10,2 H3,10 V2,3 V10,10"},
-      {13, 12, 4, Hbar, 2, 3, ""}, {12, 13, 4, Vbar, 2, 3, ""},
+      {12, 12, 4, EntryMode::Hbar, 2, 3, "H2,3 H11,9 V9,2 V3,11"}, {12, 12, 4, EntryMode::Vbar, 2, 3, "H10,2 H3,10 V2,3 V10,10"},
+      {13, 12, 4, EntryMode::Hbar, 2, 3, ""}, {12, 13, 4, EntryMode::Vbar, 2, 3, ""},
       // Any other symmetry value toggles nothing.
-      {12, 12, 3, Block, 2, 2, ""},
+      {12, 12, 3, EntryMode::Block, 2, 2, ""},
   };
   for (const ClickRow& c : rows) {
-    SCOPED_TRACE(::testing::Message() << c.h << "x" << c.v << " symmetry " << c.symmetry << " mode " << c.mode
-                                      << " at " << c.col << "," << c.row);
+    SCOPED_TRACE(::testing::Message() << c.h << "x" << c.v << " symmetry " << c.symmetry << " mode "
+                                      << static_cast<int>(c.mode) << " at " << c.col << "," << c.row);
     Puzzle p = FreshPuzzle(c.h, c.v, c.symmetry);
     EditorState e;
     e.EntryMode = c.mode;
@@ -65,30 +65,31 @@ TEST(GridEditClickTest, FlipsExactlyThePartnersAndADoubleClickRestores) {
     KvenGridMouseDown(p, e, view, c.col, c.row);
     EXPECT_EQ(Diagram(p), c.flipped);
     // Even a refused click decides the diagram's kind.
-    EXPECT_EQ(p.BlockDiagram, c.mode == Block);
-    EXPECT_EQ(p.BarDiagram, c.mode != Block);
+    EXPECT_EQ(p.BlockDiagram, c.mode == EntryMode::Block);
+    EXPECT_EQ(p.BarDiagram, c.mode != EntryMode::Block);
     KvenGridMouseDown(p, e, view, c.col, c.row);
     EXPECT_EQ(Diagram(p), "");
   }
 }
 
 TEST(GridEditDiagramKindTest, OneKindRefusesTheOtherButStillRepaints) {
-  for (std::int32_t kind : {Block, Vbar}) {
-    SCOPED_TRACE("diagram of mode " + std::to_string(kind));
+  for (const EntryMode kind : {EntryMode::Block, EntryMode::Vbar}) {
+    SCOPED_TRACE("diagram of mode " + std::to_string(static_cast<int>(kind)));
     Puzzle p = FreshPuzzle(12, 12, 2);
     EditorState e;
     RecordingView view;
     e.EntryMode = kind;
     KvenGridMouseDown(p, e, view, 3, 2);
     const std::string built = Diagram(p);
-    for (std::int32_t mode : kind == Block ? std::vector{Hbar, Vbar} : std::vector{Block}) {
+    for (const EntryMode mode :
+         kind == EntryMode::Block ? std::vector{EntryMode::Hbar, EntryMode::Vbar} : std::vector{EntryMode::Block}) {
       e.EntryMode = mode;
       view.calls.clear();
       KvenGridMouseDown(p, e, view, 2, 2);
       EXPECT_EQ(view.calls, std::vector<std::string>{"RepaintGrid"});
       EXPECT_EQ(Diagram(p), built);
-      EXPECT_EQ(p.BlockDiagram, kind == Block);
-      EXPECT_EQ(p.BarDiagram, kind != Block);
+      EXPECT_EQ(p.BlockDiagram, kind == EntryMode::Block);
+      EXPECT_EQ(p.BarDiagram, kind != EntryMode::Block);
     }
     e.EntryMode = kind;
     KvenGridMouseDown(p, e, view, 1, 1);
@@ -97,7 +98,7 @@ TEST(GridEditDiagramKindTest, OneKindRefusesTheOtherButStillRepaints) {
 }
 
 struct DispatchRow {
-  std::int32_t mode;
+  EntryMode mode;
   int col, row;
   const char* diagram;
   std::int32_t number;
@@ -105,16 +106,24 @@ struct DispatchRow {
 
 TEST(GridEditDispatchTest, CallsTheOperationOfTheModeThenRepaints) {
   const DispatchRow rows[] = {
-      {Block, 4, 5, "B4,5", 0}, {Hbar, 4, 5, "H4,5", 0}, {Vbar, 4, 5, "V4,5", 0},
-      {Solution, 4, 5, "", 0},  {ManualNumber, 4, 5, "", 7}, {0, 4, 5, "", 0},
-      {3, 4, 5, "", 0},         {32, 4, 5, "", 0},
+      {EntryMode::Block, 4, 5, "B4,5", 0},
+      {EntryMode::Hbar, 4, 5, "H4,5", 0},
+      {EntryMode::Vbar, 4, 5, "V4,5", 0},
+      {EntryMode::Solution, 4, 5, "", 0},
+      {EntryMode::ManualNumber, 4, 5, "", 7},
+      // Any other mode value only repaints.
+      {EntryMode{0}, 4, 5, "", 0},
+      {EntryMode{3}, 4, 5, "", 0},
+      {EntryMode{32}, 4, 5, "", 0},
       // Header cells and points beside the squares are no click at all.
-      {Block, 0, 5, "", 0},     {Solution, 13, 5, "", 0}, {ManualNumber, 4, 0, "", 0},
+      {EntryMode::Block, 0, 5, "", 0},
+      {EntryMode::Solution, 13, 5, "", 0},
+      {EntryMode::ManualNumber, 4, 0, "", 0},
   };
   for (const DispatchRow& c : rows) {
-    SCOPED_TRACE(::testing::Message() << "mode " << c.mode << " at " << c.col << "," << c.row);
+    SCOPED_TRACE(::testing::Message() << "mode " << static_cast<int>(c.mode) << " at " << c.col << "," << c.row);
     Puzzle p = FreshPuzzle(12, 12, 0);
-    EditorState e{.EntryMode = c.mode, .CursorCol = 2, .CursorRow = 3, .Direction = DirUp};
+    EditorState e{.EntryMode = c.mode, .CursorCol = 2, .CursorRow = 3, .Direction = Direction::Up};
     RecordingView view;
     view.SetNumberFieldText("7");
     view.calls.clear();
@@ -129,8 +138,8 @@ TEST(GridEditDispatchTest, CallsTheOperationOfTheModeThenRepaints) {
     }
     EXPECT_EQ(view.calls.back(), "RepaintGrid");
     EXPECT_EQ(view.Count("RepaintGrid"), 1u);
-    const bool placed = c.mode == Solution;
-    EXPECT_EQ((testing::Square{e.CursorCol, e.CursorRow}), (placed ? testing::Square{4, 5} : testing::Square{2, 3}));
+    const bool placed = c.mode == EntryMode::Solution;
+    EXPECT_EQ((test::Square{e.CursorCol, e.CursorRow}), (placed ? test::Square{4, 5} : test::Square{2, 3}));
     if (placed) {
       EXPECT_EQ(view.calls, (std::vector<std::string>{"ClearLetterArea 2 3", "PaintCursorArrow 4 5 3", "RepaintGrid"}));
     }

@@ -7,10 +7,10 @@
 namespace kven {
 namespace {
 
-using testing::FreshPuzzle;
-using testing::RecordingView;
-using testing::SetSquares;
-using testing::Square;
+using test::FreshPuzzle;
+using test::RecordingView;
+using test::SetSquares;
+using test::Square;
 
 struct SizeCase {
   int h, v;
@@ -45,7 +45,6 @@ TEST(ResetPuzzle, ClearsEveryElementWhateverTheSize) {
   p.Blocks.Fill(1);
   p.HBars.Fill(1);
   p.VBars.Fill(1);
-  p.VBarMarks.Fill(1);
   p.Letters.Fill('Q');
   p.Numbers.Fill(7);
   p.Title = "Old";
@@ -57,7 +56,7 @@ TEST(ResetPuzzle, ClearsEveryElementWhateverTheSize) {
   ResetPuzzle(p, view);
   for (int c = 1; c <= 30; ++c)
     for (int r = 1; r <= 30; ++r)
-      ASSERT_TRUE(p.Blocks(c, r) == 0 && p.HBars(c, r) == 0 && p.VBars(c, r) == 0 && p.VBarMarks(c, r) == 0 &&
+      ASSERT_TRUE(p.Blocks(c, r) == 0 && p.HBars(c, r) == 0 && p.VBars(c, r) == 0 &&
                   p.Letters(c, r) == '.' && p.Numbers(c, r) == 0)
           << c << "," << r;
   EXPECT_EQ(p.Title, "");
@@ -73,12 +72,15 @@ TEST(ResetPuzzle, TellsTheWindowItsStepsInOrder) {
   p.VSquares = 25;
   RecordingView view;
   ResetPuzzle(p, view);
-  const std::vector<std::string> want = {
-      "SetGridBrushWhite",   "SetGridCells 14 26",
-      "SetGridPixelSize 368 680", "FitWindowToGrid 13 25 368 680",
-      "ShowSize 13 25",      "EnableFourfold",
-      "WithdrawFourfoldUnlessBlockChecked", "WhitenSquares",
-      "SetTitleField ''",    "HideNumberEntry"};
+  const std::vector<std::string> want = {"SetBrushWhite",
+                                         "SetSquareCount 13 25",
+                                         "FitWindowToGrid 13 25",
+                                         "ShowSize 13 25",
+                                         "EnableFourfold",
+                                         "WithdrawFourfoldUnlessBlockChecked",
+                                         "FillSquaresWhite",
+                                         "SetTitleField ''",
+                                         "HideNumberEntry"};
   EXPECT_EQ(view.calls, want);
 }
 
@@ -87,7 +89,7 @@ TEST(ResetPuzzle, EvenSizeKeepsFourfold) {
   RecordingView view;
   ResetPuzzle(p, view);
   EXPECT_EQ(view.Count("WithdrawFourfold"), 0u);
-  EXPECT_EQ(view.IndexOf("SetGridPixelSize 342 342"), 2);  // a 12 x 12 grid is 342 pixels square
+  EXPECT_EQ(view.IndexOf("SetSquareCount 12 12"), 1);
 }
 
 TEST(Toggles, BarsOnTheBorderSetOnlyTheKind) {
@@ -154,14 +156,12 @@ TEST(NewPuzzle, ClearsFlagsButKeepsBarWidthAndCursor) {
   e.BarWidth = 5;
   e.CursorCol = 7;
   e.CursorRow = 3;
-  e.Direction = DirDown;
-  e.EntryMode = Solution;
+  e.Direction = Direction::Down;
+  e.EntryMode = EntryMode::Solution;
   p.BlockDiagram = p.BarDiagram = p.AutoNumbered = p.ManualNumbered = p.HasSolution = true;
   p.AcrossCount = 5;
   p.AcrossNumbers[1] = 9;
   p.NextNumber = 40;
-  p.TextLines = {"x"};
-  p.ClueLines = {"y"};
   RecordingView view;
   NewPuzzle(p, e, view);
   EXPECT_EQ(p.HSquares, 12);
@@ -171,13 +171,11 @@ TEST(NewPuzzle, ClearsFlagsButKeepsBarWidthAndCursor) {
   EXPECT_EQ(p.AcrossCount, 0);
   EXPECT_EQ(p.AcrossNumbers[1], 9);  // the entries stay; only the counts are cleared
   EXPECT_EQ(p.NextNumber, 1);
-  EXPECT_TRUE(p.TextLines.empty());
-  EXPECT_TRUE(p.ClueLines.empty());
   EXPECT_EQ(e.BarWidth, 5);
   EXPECT_EQ(e.CursorCol, 7);
   EXPECT_EQ(e.CursorRow, 3);
-  EXPECT_EQ(e.Direction, DirRight);
-  EXPECT_EQ(e.EntryMode, Hbar);
+  EXPECT_EQ(e.Direction, Direction::Right);
+  EXPECT_EQ(e.EntryMode, EntryMode::Hbar);
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ TEST(CanvasTest, StateOutlivesTheDevice) {
   canvas.LineTo(8, 0);
   canvas.FillRect({0, 4, 8, 8});
   canvas.End();
-  EXPECT_TRUE(testing::All(image, {0, 0, 8, 1}, rgb::Red) && testing::All(image, {0, 4, 8, 8}, rgb::Silver));
+  EXPECT_TRUE(test::All(image, {0, 0, 8, 1}, rgb::Red) && test::All(image, {0, 4, 8, 8}, rgb::Silver));
   EXPECT_EQ(canvas.ResolvedFont().pixelSize(), 7);
 }
 

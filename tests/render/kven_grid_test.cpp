@@ -12,15 +12,15 @@
 namespace kven {
 namespace {
 
-using testing::All;
-using testing::Count;
-using testing::InkBounds;
-using testing::Px;
+using test::All;
+using test::Count;
+using test::InkBounds;
+using test::Px;
 
 // A 5 x 5 puzzle on a grid of 6 x 6 cells.
 class GridTest : public ::testing::Test {
  protected:
-  GridTest() : puzzle(testing::FreshPuzzle(5, 5)), grid(puzzle, editor) { grid.SetCellCount(6, 6); }
+  GridTest() : puzzle(test::FreshPuzzle(5, 5)), grid(puzzle, editor) { grid.SetSquareCount(5, 5); }
 
   CanvasRect Cell(int col, int row) const { return CanvasRect::FromQRect(grid.CellRect(col, row)); }
   QImage Repainted() {
@@ -45,8 +45,14 @@ TEST_F(GridTest, CellsUnderPointsAndTheControlSize) {
     }
   }
   EXPECT_EQ(grid.size(), QSize(160, 160));
-  grid.SetCellCount(0, 99);
-  EXPECT_EQ(grid.Snapshot().size(), QSize(30, 31 * 26 + 4));
+  // Each square takes 26 pixels with its line, the header as much, the frame 4.
+  grid.SetSquareCount(12, 12);
+  EXPECT_EQ(grid.size(), QSize(342, 342));
+  grid.SetSquareCount(13, 25);
+  EXPECT_EQ(grid.size(), QSize(368, 680));
+  // Counts outside 5..30 are clamped.
+  grid.SetSquareCount(0, 99);
+  EXPECT_EQ(grid.Snapshot().size(), QSize(160, 31 * 26 + 4));
 }
 
 TEST_F(GridTest, RepaintDrawsLinesRedLabelsSilverBlocksAndBarStripsOverThem) {
@@ -165,15 +171,17 @@ TEST_F(GridTest, LettersShowWithASolutionAndATypedLetterSitsOnePixelFurtherIn) {
 }
 
 TEST_F(GridTest, CursorArrowIsSilverFromTailToTipAndBarbsInPlaceOfTheLetter) {
-  editor.EntryMode = Solution;  // shows letters and the cursor without a solution
+  editor.EntryMode = EntryMode::Solution;  // shows letters and the cursor without a solution
   editor.CursorCol = editor.CursorRow = 2;
   puzzle.Letters(2, 2) = 'M';
   const auto [L, T, R, B] = Cell(2, 2);
   // direction: tail, tip, first barb, second barb; any other value points right.
   for (const auto& [direction, tail, tip, barb1, barb2] :
-       {std::tuple{DirUp, QPoint(15, 20), QPoint(15, 10), QPoint(10, 15), QPoint(20, 15)},
-        {DirLeft, {22, 13}, {10, 13}, {15, 8}, {15, 18}}, {DirDown, {15, 10}, {15, 20}, {10, 15}, {20, 15}},
-        {DirRight, {10, 13}, {22, 13}, {17, 8}, {17, 18}}, {std::uint8_t{7}, {10, 13}, {22, 13}, {17, 8}, {17, 18}}}) {
+       {std::tuple{Direction::Up, QPoint(15, 20), QPoint(15, 10), QPoint(10, 15), QPoint(20, 15)},
+        {Direction::Left, {22, 13}, {10, 13}, {15, 8}, {15, 18}},
+        {Direction::Down, {15, 10}, {15, 20}, {10, 15}, {20, 15}},
+        {Direction::Right, {10, 13}, {22, 13}, {17, 8}, {17, 18}},
+        {Direction{7}, {10, 13}, {22, 13}, {17, 8}, {17, 18}}}) {
     editor.Direction = direction;
     const QImage image = Repainted();
     // A cursor run off the grid stands on a header cell: nothing is drawn.
@@ -188,7 +196,7 @@ TEST_F(GridTest, CursorArrowIsSilverFromTailToTipAndBarbsInPlaceOfTheLetter) {
       const QPoint step((b.x() > a.x()) - (b.x() < a.x()), (b.y() > a.y()) - (b.y() < a.y()));
       for (; a != b; a += step) expected.emplace(L + a.x(), T + a.y());
     }
-    EXPECT_EQ(testing::PixelsOf(image, {L, T, R, B}, rgb::Silver), expected) << int(direction);
+    EXPECT_EQ(test::PixelsOf(image, {L, T, R, B}, rgb::Silver), expected) << int(direction);
     EXPECT_EQ(Count(image, {L, T, R, B}, rgb::Black), 0) << int(direction);
   }
 }

@@ -19,7 +19,7 @@ QString Example(const char* name) { return QStringLiteral(KVEN_EXAMPLES_DIR "/")
 QImage Expected(const char* example, int barWidth) {
   kven::Puzzle p;
   kven::EditorState e;
-  kven::tool::DecodeAsOpen(kven::testing::ReadExample(example), p, e);
+  kven::tool::DecodeAsOpen(kven::test::ReadExample(example), p, e);
   return kven::MakePuzzleBitmap(p, barWidth);
 }
 

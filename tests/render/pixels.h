@@ -7,7 +7,7 @@
 
 #include "render/canvas.h"
 
-namespace kven::testing {
+namespace kven::test {
 
 // A pixel as the rgb:: constants write it (opaque).
 inline QRgb Px(const QImage& image, int x, int y) { return image.pixel(x, y) | 0xFF000000u; }
@@ -37,4 +37,4 @@ inline CanvasRect InkBounds(const QImage& image, const CanvasRect& r, QRgb colou
   return ink.IsEmpty() ? CanvasRect{} : ink;
 }
 
-}  // namespace kven::testing
+}  // namespace kven::test

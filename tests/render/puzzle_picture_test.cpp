@@ -10,10 +10,10 @@
 namespace kven {
 namespace {
 
-using testing::All;
-using testing::Count;
-using testing::InkBounds;
-using testing::Px;
+using test::All;
+using test::Count;
+using test::InkBounds;
+using test::Px;
 
 // The inside of square (col, row) of the bitmap, within its grid lines.
 CanvasRect Inside(int col, int row) { return {col * 32 - 31, row * 32 + 1, col * 32, row * 32 + 32}; }
@@ -21,7 +21,7 @@ CanvasRect Inside(int col, int row) { return {col * 32 - 31, row * 32 + 1, col *
 TEST(PictureTest, BitmapHoldsTitleRowGridAndMargin) {
   for (const auto& [h, v, size] : {std::tuple{5, 5, QSize(168, 200)}, {12, 12, QSize(392, 424)},
                                    {30, 30, QSize(968, 1000)}, {13, 7, QSize(424, 264)}}) {
-    const QImage image = MakePuzzleBitmap(testing::FreshPuzzle(h, v), 2);
+    const QImage image = MakePuzzleBitmap(test::FreshPuzzle(h, v), 2);
     ASSERT_EQ(image.size(), size);
     const int right = 32 * h;
     const int bottom = 32 + 32 * v;
@@ -35,7 +35,7 @@ TEST(PictureTest, BitmapHoldsTitleRowGridAndMargin) {
 }
 
 TEST(PictureTest, BlocksAreOutlinedOnTheirGridLinesAndBarsAreOutlinedRectanglesOfTheScreenWidth) {
-  Puzzle p = testing::FreshPuzzle(5, 5);
+  Puzzle p = test::FreshPuzzle(5, 5);
   p.BlockDiagram = true;
   p.Blocks(2, 3) = 1;
   p.Letters(2, 3) = 'A';  // never shown on a block
@@ -45,7 +45,7 @@ TEST(PictureTest, BlocksAreOutlinedOnTheirGridLinesAndBarsAreOutlinedRectanglesO
   EXPECT_TRUE(All(image, {32, 128, 65, 129}, rgb::Black));  // its bottom and right grid lines
   EXPECT_TRUE(All(image, {64, 96, 65, 129}, rgb::Black));
 
-  p = testing::FreshPuzzle(5, 5);
+  p = test::FreshPuzzle(5, 5);
   p.BarDiagram = true;
   p.HBars(2, 2) = 1;
   p.VBars(4, 2) = 1;
@@ -66,7 +66,7 @@ TEST(PictureTest, BlocksAreOutlinedOnTheirGridLinesAndBarsAreOutlinedRectanglesO
 // the box reaches: (13, 10, 29, 26) from the square's corner, or
 // (14, 11, 30, 27) when numbers are shown.
 TEST(PictureTest, LetterBoxSitsOnePixelFurtherInWhenNumbersAreShown) {
-  Puzzle p = testing::FreshPuzzle(5, 5);
+  Puzzle p = test::FreshPuzzle(5, 5);
   p.BarDiagram = true;
   p.VBars(2, 2) = 1;
   p.Letters(2, 2) = ' ';
@@ -82,7 +82,7 @@ TEST(PictureTest, LetterBoxSitsOnePixelFurtherInWhenNumbersAreShown) {
 }
 
 TEST(PictureTest, NumbersAndLettersStayInTheirBoxes) {
-  Puzzle p = testing::FreshPuzzle(5, 5);
+  Puzzle p = test::FreshPuzzle(5, 5);
   p.BlockDiagram = true;
   p.Title = "Clasp";
   p.Blocks(4, 1) = 1;
@@ -109,7 +109,7 @@ TEST(PictureTest, NumbersAndLettersStayInTheirBoxes) {
 // On an image standing in for a page 960 pixels wide: S = 30, title at
 // (60, 30), grid from (60, 60), bars 2 thick, grey fill.
 TEST(PictureTest, PrinterScaleFollowsThePageWidth) {
-  Puzzle p = testing::FreshPuzzle(5, 5);
+  Puzzle p = test::FreshPuzzle(5, 5);
   p.BlockDiagram = true;
   p.Blocks(1, 1) = 1;
   p.HBars(2, 1) = 1;

@@ -5,29 +5,33 @@
 
 #include "model/puzzle_view.h"
 
-namespace kven::testing {
+namespace kven::test {
 
-// A view that records every call as one line of text ("PaintNumber 3 1 2"),
-// so tests can assert what the window was asked to do and in which order.
-class RecordingView : public PuzzleView {
+// A window and grid that record every call as one line of text
+// ("PaintNumber 3 1 2"), in one list, so tests can assert what the window was
+// asked to do and in which order. Its number field holds what was last set
+// ("1" at first).
+class RecordingView : public PuzzleView, public GridView {
  public:
   std::vector<std::string> calls;
 
+  GridView& Grid() override { return *this; }
+
+  void SetBrushWhite() override;
+  void SetSquareCount(int hSquares, int vSquares) override;
+  void FillSquaresWhite() override;
   void InvalidateGrid() override;
   void RepaintGrid() override;
   void PaintNumber(int col, int row, std::int32_t number) override;
   void DrawLetter(int col, int row, char ch) override;
   void ClearLetterArea(int col, int row) override;
-  void PaintCursorArrow(int col, int row, std::uint8_t direction) override;
+  void PaintCursorArrow(int col, int row, Direction direction) override;
   void ChangeBarWidth(int oldWidth, int newWidth) override;
-  void SetGridBrushWhite() override;
-  void SetGridCells(int cols, int rows) override;
-  void SetGridPixelSize(int width, int height) override;
-  void FitWindowToGrid(int hSquares, int vSquares, int gridWidth, int gridHeight) override;
+
+  void FitWindowToGrid(int hSquares, int vSquares) override;
   void ShowSize(int hSquares, int vSquares) override;
   void EnableFourfold() override;
   void WithdrawFourfoldUnlessBlockChecked() override;
-  void WhitenSquares() override;
   void HideNumberEntry() override;
   void SetTitleField(const std::string& title) override;
   void CheckSymmetry(std::int32_t order) override;
@@ -42,6 +46,9 @@ class RecordingView : public PuzzleView {
   std::size_t Count(const std::string& prefix) const;
   // Index of the first call equal to text, or -1.
   int IndexOf(const std::string& text) const;
+
+ private:
+  std::string numberField_ = "1";
 };
 
-}  // namespace kven::testing
+}  // namespace kven::test

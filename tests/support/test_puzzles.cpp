@@ -6,7 +6,7 @@
 
 #include "text/decoder.h"
 
-namespace kven::testing {
+namespace kven::test {
 
 Puzzle FreshPuzzle(int h, int v, int symmetry) {
   Puzzle p;
@@ -22,13 +22,13 @@ Puzzle FreshPuzzle(int h, int v, int symmetry) {
 
 Puzzle ExampleBlocks(int symmetry) {
   Puzzle p = FreshPuzzle(5, 5, symmetry);
-  NullView view;
+  NullGridView view;
   for (auto [c, r] : {std::pair{5, 1}, {2, 2}, {4, 2}, {2, 4}, {4, 4}, {1, 5}}) ToggleBlock(p, view, c, r);
   return p;
 }
 
 Puzzle ExampleBars() {
-  Puzzle p = FreshPuzzle(5, 5, 0);
+  Puzzle p = FreshPuzzle(5, 5, NoSymmetry);
   ToggleHBar(p, 1, 2);
   ToggleHBar(p, 4, 3);
   ToggleVBar(p, 2, 1);
@@ -43,10 +43,42 @@ void SetLetters(Puzzle& p, const std::vector<std::string>& rows) {
   p.HasSolution = true;
 }
 
-void DecodeLines(Puzzle& p, std::vector<std::string> lines) {
+void DecodeLines(Puzzle& p, const TextLineList& lines) {
   NullView view;
-  p.TextLines = std::move(lines);
-  DecodeText(p, view);
+  DecodeText(TextLines::FromLines(lines), p, view);
+}
+
+namespace {
+
+// The flag of a mark, writable or not as the puzzle is.
+template <typename P>
+auto& Flag(P& p, const MarkAt& m) {
+  switch (m.kind) {
+    case Mark::HBar: return p.HBars(m.col, m.row);
+    case Mark::VBar: return p.VBars(m.col, m.row);
+    default: return p.Blocks(m.col, m.row);
+  }
+}
+
+}  // namespace
+
+void SetWithPartners(Puzzle& p, const MarkAt& mark) {
+  Flag(p, mark) = 1;
+  for (const MarkAt& m : SymmetricPartners(mark, p.Symmetry, p.HSquares, p.VSquares)) Flag(p, m) = 1;
+}
+
+bool HasAllPartners(const Puzzle& p) {
+  for (const Mark kind : {Mark::Block, Mark::HBar, Mark::VBar}) {
+    for (int row = 1; row <= p.VSquares; ++row) {
+      for (int col = 1; col <= p.HSquares; ++col) {
+        const MarkAt mark{kind, col, row};
+        if (Flag(p, mark) == 0) continue;
+        for (const MarkAt& m : SymmetricPartners(mark, p.Symmetry, p.HSquares, p.VSquares))
+          if (Flag(p, m) == 0) return false;
+      }
+    }
+  }
+  return true;
 }
 
 std::vector<Square> SetSquares(const Puzzle& p, const SquareArray<std::uint8_t>& flags) {
@@ -71,4 +103,4 @@ std::string ReadExample(const std::string& name) {
   return ss.str();
 }
 
-}  // namespace kven::testing
+}  // namespace kven::test

@@ -1,21 +1,22 @@
 #pragma once
 
-#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "model/puzzle.h"
+#include "text/text_lines.h"
 
-namespace kven::testing {
+namespace kven::test {
 
 using Square = std::pair<int, int>;  // [col, row]
 
 // A puzzle in the start-up state, then resized to h x v with the given symmetry.
-Puzzle FreshPuzzle(int h = 12, int v = 12, int symmetry = 2);
+Puzzle FreshPuzzle(int h = 12, int v = 12, int symmetry = Twofold);
 
-// The 5 x 5 diagrams of the worked examples: blocks at [5,1], [2,2], [4,2],
-// [2,4], [4,4], [1,5]; bars below [1,2] and [4,3], right of [2,1] and [3,3].
+// The 5 x 5 diagrams that the number, text and clue-list tests share: blocks
+// at [5,1], [2,2], [4,2], [2,4], [4,4], [1,5]; bars below [1,2] and [4,3],
+// right of [2,1] and [3,3].
 Puzzle ExampleBlocks(int symmetry);
 Puzzle ExampleBars();
 
@@ -23,8 +24,13 @@ Puzzle ExampleBars();
 // sets HasSolution.
 void SetLetters(Puzzle& p, const std::vector<std::string>& rows);
 
-// Sets p.TextLines to lines and decodes with a null view.
-void DecodeLines(Puzzle& p, std::vector<std::string> lines);
+// Decodes lines of KVEN text into p with a null view.
+void DecodeLines(Puzzle& p, const TextLineList& lines);
+
+// Sets a mark and every symmetric partner it has under the puzzle's symmetry.
+void SetWithPartners(Puzzle& p, const MarkAt& mark);
+// True when every set block and bar has all its symmetric partners set.
+bool HasAllPartners(const Puzzle& p);
 
 // The set squares of a flag array inside the grid, in reading order.
 std::vector<Square> SetSquares(const Puzzle& p, const SquareArray<std::uint8_t>& flags);
@@ -35,4 +41,4 @@ std::string LetterRow(const Puzzle& p, int row);
 // Reads a file of the examples/ folder into a string.
 std::string ReadExample(const std::string& name);
 
-}  // namespace kven::testing
+}  // namespace kven::test

@@ -10,38 +10,34 @@
 namespace kven {
 namespace {
 
-using testing::FreshPuzzle;
+using test::FreshPuzzle;
 using Lines = std::vector<std::string>;
 
 Puzzle Numbered(const Lines& rows) {
-  Puzzle p = testing::ExampleBlocks(2);
-  NullView view;
+  Puzzle p = test::ExampleBlocks(2);
+  NullGridView view;
   AutoNumber(p, view);
-  testing::SetLetters(p, rows);
+  test::SetLetters(p, rows);
   return p;
 }
 
-TEST(BuildClueList, WorkedExample) {
+TEST(BuildClueList, FiveByFiveBlocksWithFullSolution) {
   Puzzle p = Numbered({"STEM.", "E.N.A", "TOTAL", "S.E.S", ".TRIO"});
-  BuildClueList(p);
-  EXPECT_EQ(p.ClueLines, (Lines{" ", "ACROSS", " ", "1  STEM   (4)", "4  TOTAL   (5)", "5  TRIO   (4)", " ", "DOWN",
+  EXPECT_EQ(BuildClueList(p), (Lines{" ", "ACROSS", " ", "1  STEM   (4)", "4  TOTAL   (5)", "5  TRIO   (4)", " ", "DOWN",
                                 " ", "1  SETS   (4)", "2  ENTER   (5)", "3  ALSO   (4)"}));
 }
 
 TEST(BuildClueList, WithoutLettersAndWithBlanks) {
   Puzzle p = Numbered({".....", ".....", ".....", ".....", "....."});
-  BuildClueList(p);
-  EXPECT_EQ(p.ClueLines, (Lines{" ", "ACROSS", " ", "1  ", "4  ", "5  ", " ", "DOWN", " ", "1  ", "2  ", "3  "}));
+  EXPECT_EQ(BuildClueList(p), (Lines{" ", "ACROSS", " ", "1  ", "4  ", "5  ", " ", "DOWN", " ", "1  ", "2  ", "3  "}));
 
   Puzzle q = Numbered({"     ", "     ", "     ", "     ", "     "});
-  BuildClueList(q);
-  EXPECT_EQ(q.ClueLines[3], "1         (4)");
+  EXPECT_EQ(BuildClueList(q)[3], "1         (4)");
 }
 
 TEST(BuildClueList, EmptyListsGiveHeadingsOnly) {
   Puzzle p = FreshPuzzle();
-  BuildClueList(p);
-  EXPECT_EQ(p.ClueLines, (Lines{" ", "ACROSS", " ", " ", "DOWN", " "}));
+  EXPECT_EQ(BuildClueList(p), (Lines{" ", "ACROSS", " ", " ", "DOWN", " "}));
 }
 
 TEST(EntryTextAt, RunsOfLetters) {
@@ -57,20 +53,20 @@ TEST(EntryTextAt, RunsOfLetters) {
   EXPECT_EQ(EntryTextAt(p, 31, 1, EntryDirection::Down), "");
 }
 
-TEST(EntryTextForNumber, DuplicatesAndMissing) {
+// A number carried twice is looked up at its first square: in reading order
+// across, in column order down. A number no square carries has no text.
+TEST(BuildClueList, DuplicateAndMissingNumbers) {
   Puzzle p = FreshPuzzle(5, 5, 0);
   for (int r = 1; r <= 5; ++r)
     for (int c = 1; c <= 5; ++c) p.Letters(c, r) = static_cast<char>('A' + (r - 1) * 5 + (c - 1));
   p.Numbers(4, 1) = 7;  // first in reading order
   p.Numbers(2, 3) = 7;  // first in column order
-  EXPECT_EQ(EntryTextForNumber(p, 7, EntryDirection::Across), "DE   (2)");
-  EXPECT_EQ(EntryTextForNumber(p, 7, EntryDirection::Down), "LQV   (3)");
-  EXPECT_EQ(EntryTextForNumber(p, 8, EntryDirection::Down), "");
-
-  p.AcrossCount = 1;
-  p.AcrossNumbers[1] = 8;
-  BuildClueList(p);
-  EXPECT_EQ(p.ClueLines[3], "8  ");
+  p.AcrossCount = 2;
+  p.AcrossNumbers[1] = 7;
+  p.AcrossNumbers[2] = 8;
+  p.DownCount = 1;
+  p.DownNumbers[1] = 7;
+  EXPECT_EQ(BuildClueList(p), (Lines{" ", "ACROSS", " ", "7  DE   (2)", "8  ", " ", "DOWN", " ", "7  LQV   (3)"}));
 }
 
 }  // namespace

@@ -10,29 +10,30 @@
 namespace kven {
 namespace {
 
-using testing::FreshPuzzle;
-using testing::LetterRow;
-using testing::RecordingView;
-using testing::SetSquares;
-using testing::Square;
+using test::FreshPuzzle;
+using test::LetterRow;
+using test::RecordingView;
+using test::SetSquares;
+using test::Square;
 using Squares = std::vector<Square>;
 using Lines = std::vector<std::string>;
 
-Puzzle Decode(Lines lines, DecodeResult want = DecodeResult::Decoded) {
+Puzzle Decode(const Lines& lines, DecodeResult want = DecodeResult::Decoded) {
   Puzzle p = FreshPuzzle();
   NullView view;
-  p.TextLines = std::move(lines);
-  EXPECT_EQ(DecodeText(p, view), want);
+  EXPECT_EQ(DecodeText(TextLines::FromLines(lines), p, view), want);
   return p;
 }
 
-const Lines WorkedExample = {
+// A five-by-five twofold block puzzle in a letter, numbered by hand, with a
+// title and a solution.
+const Lines MiniInALetter = {
     "Here is this week's diagram.", "KVEN 2 5 5", "BLK 2 4 7 Z", "MN", "1 0 2 0 3", "0 0 4 5 0",
     "6 7 0 0 0", "8 0 0 0 0", "0 0 0 0 0", "TTL Mini", "ANS", "S.A.T", "H.NOW", "ORBIT",
     "ELK.A", "S.E.S"};
 
-TEST(DecodeText, WorkedExample) {
-  const Puzzle p = Decode(WorkedExample);
+TEST(DecodeText, FiveByFiveWithManualNumbersTitleAndSolution) {
+  const Puzzle p = Decode(MiniInALetter);
   EXPECT_EQ(p.HSquares, 5);
   EXPECT_EQ(p.VSquares, 5);
   EXPECT_EQ(p.Symmetry, 2);
@@ -54,11 +55,10 @@ TEST(DecodeText, WorkedExample) {
   EXPECT_EQ(p.AcrossCount, 0);  // an MN section does not build the entry lists
 }
 
-TEST(DecodeText, WorkedExampleTellsTheWindowInOrder) {
+TEST(DecodeText, FiveByFiveTellsTheWindowInOrder) {
   Puzzle p = FreshPuzzle();
   RecordingView view;
-  p.TextLines = WorkedExample;
-  ASSERT_EQ(DecodeText(p, view), DecodeResult::Decoded);
+  ASSERT_EQ(DecodeText(TextLines::FromLines(MiniInALetter), p, view), DecodeResult::Decoded);
   // The symmetry check comes before the reset, whose Fourfold withdrawal
   // (5 x 5 is odd) must come after it; the reset empties the title field
   // before the reader fills it.
@@ -170,8 +170,7 @@ TEST(DecodeText, SymmetryCheckedOnlyForKnownOrders) {
            {"KVEN 4 5 5", {"CheckSymmetry 4"}}, {"KVEN 3 5 5", {}}}) {
     Puzzle p = FreshPuzzle();
     RecordingView view;
-    p.TextLines = {header, "BLK Z"};
-    DecodeText(p, view);
+    DecodeText(TextLines::FromLines({header, "BLK Z"}), p, view);
     EXPECT_EQ(view.Matching("CheckSymmetry"), want) << header;
   }
 }
@@ -273,8 +272,7 @@ TEST(DecodeText, NoMagicLineLeavesPuzzleUntouched) {
     p.Blocks(2, 2) = 1;
     p.Title = "Kept";
     RecordingView view;
-    p.TextLines = lines;
-    EXPECT_EQ(DecodeText(p, view), DecodeResult::InvalidData);
+    EXPECT_EQ(DecodeText(TextLines::FromLines(lines), p, view), DecodeResult::InvalidData);
     EXPECT_EQ(view.calls, Lines{"ReportInvalidData"});
     EXPECT_EQ(p.HSquares, 9);
     EXPECT_EQ(p.Symmetry, 4);
@@ -288,8 +286,8 @@ TEST(DecodeText, NoDiagramLineLeavesResetPuzzle) {
   p.Blocks(2, 2) = 1;
   p.Title = "Old";
   RecordingView view;
-  p.TextLines = {"KVEN 4 8 9", "BLOCKS 1 2 Z", "TTL Lost"};
-  EXPECT_EQ(DecodeText(p, view), DecodeResult::InvalidData);
+  EXPECT_EQ(DecodeText(TextLines::FromLines({"KVEN 4 8 9", "BLOCKS 1 2 Z", "TTL Lost"}), p, view),
+            DecodeResult::InvalidData);
   EXPECT_EQ(view.calls.back(), "ReportInvalidData");
   EXPECT_EQ(view.calls.front(), "CheckSymmetry 4");
   EXPECT_EQ(p.Symmetry, 4);
@@ -302,8 +300,8 @@ TEST(DecodeText, NoDiagramLineLeavesResetPuzzle) {
 TEST(DecodeText, NoVbrKeepsHorizontalBarsAndPartners) {
   Puzzle p = FreshPuzzle();
   RecordingView view;
-  p.TextLines = {"KVEN 4 6 6", "HBR 1 Z", "TTL No verticals"};
-  EXPECT_EQ(DecodeText(p, view), DecodeResult::InvalidData);
+  EXPECT_EQ(DecodeText(TextLines::FromLines({"KVEN 4 6 6", "HBR 1 Z", "TTL No verticals"}), p, view),
+            DecodeResult::InvalidData);
   EXPECT_EQ(view.calls.back(), "ReportInvalidData");
   EXPECT_EQ(SetSquares(p, p.HBars), (Squares{{1, 1}, {6, 5}}));
   EXPECT_EQ(SetSquares(p, p.VBars), (Squares{{5, 1}, {1, 6}}));
@@ -322,9 +320,9 @@ TEST(DecodeText, TooManyEntriesStopsAfterNumbering) {
   list += " Z";
   Puzzle p = FreshPuzzle();
   NullView view;
-  p.TextLines = {"KVEN 0 30 30", list, "TTL Never read", "ANS", std::string(30, 'A')};
   try {
-    DecodeText(p, view);
+    DecodeText(TextLines::FromLines({"KVEN 0 30 30", list, "TTL Never read", "ANS", std::string(30, 'A')}), p,
+               view);
     FAIL() << "no range error";
   } catch (const RangeError& e) {
     EXPECT_STREQ(e.what(), "Range check error");
@@ -360,9 +358,8 @@ TEST(DecodeText, HostileInputNeverBreaksTheScanners) {
   for (const Lines& lines : texts) {
     Puzzle p = FreshPuzzle();
     NullView view;
-    p.TextLines = lines;
     try {
-      DecodeText(p, view);
+      DecodeText(TextLines::FromLines(lines), p, view);
     } catch (const RangeError&) {
     }
     EXPECT_GE(p.HSquares, 5);
@@ -372,25 +369,25 @@ TEST(DecodeText, HostileInputNeverBreaksTheScanners) {
 }
 
 TEST(ReadListNumber, StopsAtZAndRunsOffAsZ) {
-  Puzzle p = FreshPuzzle();
-  p.TextLines = {"ab 12 x345Z 7", "", "  "};
-  p.TokenLine = 0;
-  p.TokenPos = 1;
-  EXPECT_EQ(ReadListNumber(p), 12);
-  EXPECT_EQ(p.TokenPos, 6);
-  EXPECT_EQ(ReadListNumber(p), 345);
-  EXPECT_EQ(ReadListNumber(p), 999);
-  EXPECT_EQ(p.TokenPos, 11);  // left on the "Z"
-  EXPECT_EQ(ReadNumber(p), 7);
-  EXPECT_EQ(ReadNumber(p), 0);  // nothing left on the line
-  p.TokenLine = 1;
-  p.TokenPos = 1;
-  EXPECT_EQ(ReadListNumber(p), 999);  // an empty line counts as "Z"
-  p.TokenLine = 2;
-  EXPECT_EQ(ReadListNumber(p), 999);  // blanks to the end of the line
-  p.TokenLine = 7;
-  EXPECT_EQ(ReadListNumber(p), 999);  // past the last line
-  EXPECT_EQ(ReadNumber(p), 0);
+  const TextLines text = TextLines::FromLines({"ab 12 x345Z 7", "", "  "});
+  TokenReader r(text);
+  r.TokenLine = 0;
+  r.TokenPos = 1;
+  EXPECT_EQ(r.ReadListNumber(), 12);
+  EXPECT_EQ(r.TokenPos, 6);
+  EXPECT_EQ(r.ReadListNumber(), 345);
+  EXPECT_EQ(r.ReadListNumber(), 999);
+  EXPECT_EQ(r.TokenPos, 11);  // left on the "Z"
+  EXPECT_EQ(r.ReadNumber(), 7);
+  EXPECT_EQ(r.ReadNumber(), 0);  // nothing left on the line
+  r.TokenLine = 1;
+  r.TokenPos = 1;
+  EXPECT_EQ(r.ReadListNumber(), 999);  // an empty line counts as "Z"
+  r.TokenLine = 2;
+  EXPECT_EQ(r.ReadListNumber(), 999);  // blanks to the end of the line
+  r.TokenLine = 7;
+  EXPECT_EQ(r.ReadListNumber(), 999);  // past the last line
+  EXPECT_EQ(r.ReadNumber(), 0);
 }
 
 }  // namespace

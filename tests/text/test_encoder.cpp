@@ -10,39 +10,36 @@
 namespace kven {
 namespace {
 
-using testing::ExampleBars;
-using testing::ExampleBlocks;
-using testing::FreshPuzzle;
-using testing::SetLetters;
+using test::ExampleBars;
+using test::ExampleBlocks;
+using test::FreshPuzzle;
+using test::SetLetters;
 using Lines = std::vector<std::string>;
 
-TEST(EncodeText, BlockExample) {
+TEST(EncodeText, FiveByFiveBlocksNumberedAutomaticallyWithTitleAndSolution) {
   Puzzle p = ExampleBlocks(2);
-  NullView view;
+  NullGridView view;
   AutoNumber(p, view);
   p.Title = "Example";
   SetLetters(p, {"STEM.", "E.N.A", "TOTAL", "S.E.S", ".TRIO"});
-  EncodeText(p);
-  EXPECT_EQ(p.TextLines, (Lines{"KVEN   2   5   5", "BLK   5   7   9 Z", "TTL Example", "ANS", "STEM.", "E.N.A",
+  EXPECT_EQ(EncodeText(p), (Lines{"KVEN   2   5   5", "BLK   5   7   9 Z", "TTL Example", "ANS", "STEM.", "E.N.A",
                                 "TOTAL", "S.E.S", ".TRIO"}));
 }
 
 TEST(EncodeText, UnnumberedGetsNN) {
   Puzzle p = ExampleBlocks(2);
   p.Title = "Example";
-  EncodeText(p);
-  EXPECT_EQ(p.TextLines, (Lines{"KVEN   2   5   5", "BLK   5   7   9 Z", "NN", "TTL Example"}));
+  EXPECT_EQ(EncodeText(p), (Lines{"KVEN   2   5   5", "BLK   5   7   9 Z", "NN", "TTL Example"}));
 }
 
-TEST(EncodeText, BarsWithManualNumbers) {
+TEST(EncodeText, FiveByFiveBarsWithManualNumbers) {
   Puzzle p = ExampleBars();
-  NullView view;
+  NullGridView view;
   AutoNumber(p, view);
   p.AutoNumbered = false;
   p.ManualNumbered = true;
   p.Numbers(5, 1) = 0;
-  EncodeText(p);
-  EXPECT_EQ(p.TextLines, (Lines{"KVEN   0   5   5", "HBR   6  14 Z", "VBR   2  13 Z", "MN", "   1   2   3   4   0",
+  EXPECT_EQ(EncodeText(p), (Lines{"KVEN   0   5   5", "HBR   6  14 Z", "VBR   2  13 Z", "MN", "   1   2   3   4   0",
                                 "   6   0   0   0   0", "   7   0   0   8   0", "   9   0   0  10   0",
                                 "  11   0   0   0   0"}));
 }
@@ -68,23 +65,20 @@ TEST(EncodeText, LineBreaking) {
       const int n = 2 + 3 * i;
       p.Blocks((n - 1) % 10 + 1, (n - 1) / 10 + 1) = 1;
     }
-    p.Title.clear();
-    EncodeText(p);
-    Lines got(p.TextLines.begin() + 1, p.TextLines.end() - 1);  // less the header and "NN"
+    const Lines text = EncodeText(p);
+    const Lines got(text.begin() + 1, text.end() - 1);  // less the header and "NN"
     EXPECT_EQ(got, c.want) << c.count << " blocks";
   }
 }
 
 TEST(EncodeText, EmptyDiagramAndBothKinds) {
   Puzzle p = FreshPuzzle(5, 5, 2);
-  EncodeText(p);
-  EXPECT_EQ(p.TextLines, (Lines{"KVEN   2   5   5", "BLK Z", "NN"}));
+  EXPECT_EQ(EncodeText(p), (Lines{"KVEN   2   5   5", "BLK Z", "NN"}));
 
   p.BlockDiagram = p.BarDiagram = true;
   p.Blocks(1, 1) = 1;
   p.HBars(2, 1) = 1;
-  EncodeText(p);
-  EXPECT_EQ(p.TextLines, (Lines{"KVEN   2   5   5", "BLK   1 Z", "HBR   2 Z", "VBR Z", "NN"}));
+  EXPECT_EQ(EncodeText(p), (Lines{"KVEN   2   5   5", "BLK   1 Z", "HBR   2 Z", "VBR Z", "NN"}));
 }
 
 TEST(EncodeText, TitleCutTo251AndSolutionOfBlanks) {
@@ -94,13 +88,13 @@ TEST(EncodeText, TitleCutTo251AndSolutionOfBlanks) {
   p.Title = std::string(254, 'T');
   p.Letters.Fill(' ');
   p.HasSolution = true;
-  EncodeText(p);
-  ASSERT_EQ(p.TextLines.size(), 1u + 1 + 6 + 1 + 6);
-  EXPECT_EQ(p.TextLines[2], "MN");
-  EXPECT_EQ(p.TextLines[3], "   0   0   0   0   0");
-  EXPECT_EQ(p.TextLines[8], "TTL " + std::string(251, 'T'));
-  EXPECT_EQ(p.TextLines[9], "ANS");
-  EXPECT_EQ(p.TextLines[10], "     ");
+  const Lines text = EncodeText(p);
+  ASSERT_EQ(text.size(), 1u + 1 + 6 + 1 + 6);
+  EXPECT_EQ(text[2], "MN");
+  EXPECT_EQ(text[3], "   0   0   0   0   0");
+  EXPECT_EQ(text[8], "TTL " + std::string(251, 'T'));
+  EXPECT_EQ(text[9], "ANS");
+  EXPECT_EQ(text[10], "     ");
 }
 
 TEST(EncodeText, ManualNumbersOutsideFieldsAreWrittenInFull) {
@@ -109,37 +103,36 @@ TEST(EncodeText, ManualNumbersOutsideFieldsAreWrittenInFull) {
   p.ManualNumbered = true;
   p.Numbers(1, 1) = 12345;
   p.Numbers(2, 1) = -3;
-  EncodeText(p);
-  EXPECT_EQ(p.TextLines[3], "12345  -3   0   0   0");
+  EXPECT_EQ(EncodeText(p)[3], "12345  -3   0   0   0");
 }
 
 struct RegionCase {
   int h, v, symmetry;
-  ListKind kind;
+  Mark kind;
   std::vector<std::pair<int, int>> listed, unlisted;
 };
 
 TEST(IsListedSquare, Regions) {
   const std::vector<RegionCase> cases = {
-      {12, 12, 0, ListKind::Block, {{12, 12}, {1, 1}}, {}},
-      {12, 12, 2, ListKind::Block, {{12, 6}, {1, 1}}, {{1, 7}}},
-      {12, 12, 2, ListKind::VBar, {{11, 6}}, {{1, 7}}},
-      {12, 12, 2, ListKind::HBar, {{6, 6}, {12, 5}}, {{7, 6}, {1, 7}}},
-      {13, 12, 2, ListKind::HBar, {{7, 6}}, {{8, 6}}},
-      {13, 13, 2, ListKind::Block, {{13, 6}, {7, 7}}, {{8, 7}, {1, 8}}},
-      {13, 13, 2, ListKind::HBar, {{7, 7}}, {{8, 7}}},
-      {13, 13, 2, ListKind::VBar, {{6, 7}}, {{7, 7}}},
-      {12, 13, 2, ListKind::VBar, {{6, 7}}, {{7, 7}}},
-      {13, 13, 4, ListKind::Block, {{7, 7}, {1, 7}, {7, 1}}, {{8, 1}, {1, 8}}},
-      {12, 12, 4, ListKind::VBar, {{6, 6}}, {{7, 6}, {6, 7}}},
-      {12, 12, 3, ListKind::Block, {}, {{1, 1}}},
+      {12, 12, 0, Mark::Block, {{12, 12}, {1, 1}}, {}},
+      {12, 12, 2, Mark::Block, {{12, 6}, {1, 1}}, {{1, 7}}},
+      {12, 12, 2, Mark::VBar, {{11, 6}}, {{1, 7}}},
+      {12, 12, 2, Mark::HBar, {{6, 6}, {12, 5}}, {{7, 6}, {1, 7}}},
+      {13, 12, 2, Mark::HBar, {{7, 6}}, {{8, 6}}},
+      {13, 13, 2, Mark::Block, {{13, 6}, {7, 7}}, {{8, 7}, {1, 8}}},
+      {13, 13, 2, Mark::HBar, {{7, 7}}, {{8, 7}}},
+      {13, 13, 2, Mark::VBar, {{6, 7}}, {{7, 7}}},
+      {12, 13, 2, Mark::VBar, {{6, 7}}, {{7, 7}}},
+      {13, 13, 4, Mark::Block, {{7, 7}, {1, 7}, {7, 1}}, {{8, 1}, {1, 8}}},
+      {12, 12, 4, Mark::VBar, {{6, 6}}, {{7, 6}, {6, 7}}},
+      {12, 12, 3, Mark::Block, {}, {{1, 1}}},
   };
   for (const RegionCase& c : cases) {
     const Puzzle p = FreshPuzzle(c.h, c.v, c.symmetry);
     for (auto [col, row] : c.listed)
-      EXPECT_TRUE(IsListedSquare(p, col, row, c.kind)) << c.h << "x" << c.v << " sym " << c.symmetry << " [" << col << "," << row << "]";
+      EXPECT_TRUE(IsListedSquare(p, c.kind, col, row)) << c.h << "x" << c.v << " sym " << c.symmetry << " [" << col << "," << row << "]";
     for (auto [col, row] : c.unlisted)
-      EXPECT_FALSE(IsListedSquare(p, col, row, c.kind)) << c.h << "x" << c.v << " sym " << c.symmetry << " [" << col << "," << row << "]";
+      EXPECT_FALSE(IsListedSquare(p, c.kind, col, row)) << c.h << "x" << c.v << " sym " << c.symmetry << " [" << col << "," << row << "]";
   }
 }
 
@@ -148,8 +141,7 @@ TEST(EncodeText, OtherSymmetryWritesEmptyLists) {
   p.BarDiagram = true;
   p.HBars(1, 1) = 1;
   p.VBars(1, 1) = 1;
-  EncodeText(p);
-  EXPECT_EQ(p.TextLines, (Lines{"KVEN   3   6   6", "HBR Z", "VBR Z", "NN"}));
+  EXPECT_EQ(EncodeText(p), (Lines{"KVEN   3   6   6", "HBR Z", "VBR Z", "NN"}));
 }
 
 }  // namespace

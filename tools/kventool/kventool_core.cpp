@@ -37,7 +37,7 @@ nlohmann::ordered_json FlagSquares(const Puzzle& p, const SquareArray<std::uint8
   return list;
 }
 
-nlohmann::ordered_json EntryList(const std::array<std::int32_t, MaxEntries + 1>& entries, std::int32_t count) {
+nlohmann::ordered_json EntryNumbers(const EntryList& entries, std::int32_t count) {
   auto list = nlohmann::ordered_json::array();
   for (int i = 1; i <= count && i <= MaxEntries; ++i) list.push_back(entries[static_cast<std::size_t>(i)]);
   return list;
@@ -56,16 +56,15 @@ bool ReadInput(const std::string& name, std::string& text) {
   return !in.bad();
 }
 
-DecodeOutcome DecodeAsOpen(std::string_view text, Puzzle& p, EditorState& e) {
+DecodeOutcome DecodeAsOpen(std::string text, Puzzle& p, EditorState& e) {
   NullView view;
   StartUpPuzzle(p, e, view);
   NewPuzzle(p, e, view);
-  p.TextLines = SplitLines(text);
   DecodeOutcome outcome;
   try {
-    if (DecodeText(p, view) == DecodeResult::InvalidData) {
+    if (DecodeText(TextLines(std::move(text)), p, view) == DecodeResult::InvalidData) {
       outcome.valid = false;
-      outcome.message = "Oops - We hit Invalid Data";
+      outcome.message = message::InvalidData;
     }
   } catch (const RangeError& error) {
     outcome.valid = false;
@@ -103,19 +102,13 @@ std::string PuzzleJson(const Puzzle& p, const DecodeOutcome& outcome) {
   }
   j["numbers"] = std::move(numbers);
   j["letters"] = std::move(letters);
-  j["across"] = EntryList(p.AcrossNumbers, p.AcrossCount);
-  j["down"] = EntryList(p.DownNumbers, p.DownCount);
+  j["across"] = EntryNumbers(p.AcrossNumbers, p.AcrossCount);
+  j["down"] = EntryNumbers(p.DownNumbers, p.DownCount);
   return j.dump(-1, ' ', true) + "\n";
 }
 
-std::string EncodedText(Puzzle& p) {
-  EncodeText(p);
-  return JoinLinesCrLf(p.TextLines);
-}
+std::string EncodedText(const Puzzle& p) { return JoinLinesCrLf(EncodeText(p)); }
 
-std::string ClueListText(Puzzle& p) {
-  BuildClueList(p);
-  return JoinLinesCrLf(p.ClueLines);
-}
+std::string ClueListText(const Puzzle& p) { return JoinLinesCrLf(BuildClueList(p)); }
 
 }  // namespace kven::tool

@@ -1,0 +1,177 @@
+#include "app/form_layout.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "app/kven_form_texts.h"
+#include "app/spin_button.h"
+#include "render/kven_grid.h"
+
+namespace kven {
+
+QFont WindowFont() {
+  // fontconfig knows no "MS Sans Serif"; asking for it first would cost a
+  // fruitless match at every start.
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setPixelSize(13);
+  return font;
+}
+
+namespace {
+
+template <typename T>
+T* Named(T* object, const char* name) {
+  object->setObjectName(QLatin1String(name));
+  return object;
+}
+
+}  // namespace
+
+FormControls BuildFormControls(QMainWindow& window, const Puzzle& puzzle, const EditorState& editor) {
+  FormControls c;
+  c.scroll = Named(new QScrollArea(&window), "ScrollBox");
+  c.scroll->setFrameShape(QFrame::NoFrame);
+  c.scroll->setWidgetResizable(true);
+  auto* content = new QWidget;
+  content->setAutoFillBackground(true);
+
+  auto* sizes = new QGridLayout;
+  sizes->setHorizontalSpacing(4);
+  sizes->setVerticalSpacing(4);
+  c.editH = Named(new QLineEdit(QStringLiteral("12"), content), "EditH");
+  c.editV = Named(new QLineEdit(QStringLiteral("12"), content), "EditV");
+  c.spinH = Named(new SpinButton(content), "SpinH");
+  c.spinV = Named(new SpinButton(content), "SpinV");
+  int row = 0;
+  for (auto [label, edit, spin] : {std::tuple{form_text::HorizontalSquares, c.editH, c.spinH},
+                                   std::tuple{form_text::VerticalSquares, c.editV, c.spinV}}) {
+    // The size fields only show the size; the spinners change it.
+    edit->setReadOnly(true);
+    edit->setFixedWidth(32);
+    edit->setFocusPolicy(Qt::NoFocus);
+    sizes->addWidget(new QLabel(label, content), row, 0);
+    sizes->addWidget(edit, row, 1);
+    sizes->addWidget(spin, row, 2);
+    ++row;
+  }
+
+  auto* titleGrid = new QGridLayout;
+  titleGrid->setHorizontalSpacing(4);
+  c.edTitle = Named(new QLineEdit(content), "edTitle");
+  c.edTitle->setMaxLength(static_cast<int>(MaxShortString));
+  c.lblNum = Named(new QLabel(form_text::NumberEntry, content), "LblNUm");
+  c.edNum = Named(new QLineEdit(form_text::FirstManualNumber, content), "EdNum");
+  c.edNum->setFixedWidth(48);
+  c.lblNum->hide();
+  c.edNum->hide();
+  titleGrid->addWidget(new QLabel(form_text::TitleLabel, content), 0, 0);
+  titleGrid->addWidget(c.edTitle, 0, 1, 1, 2);
+  titleGrid->addWidget(c.lblNum, 1, 0, 1, 2, Qt::AlignRight);
+  titleGrid->addWidget(c.edNum, 1, 2, Qt::AlignLeft);
+  titleGrid->setColumnStretch(2, 1);
+
+  auto* group = Named(new QGroupBox(form_text::CopySaveAs, content), "RadGrpCS");
+  auto* groupLayout = new QVBoxLayout(group);
+  groupLayout->setContentsMargins(6, 2, 6, 2);
+  groupLayout->setSpacing(0);
+  c.copySaveAs = new QButtonGroup(&window);
+  for (const auto& [caption, choice] : {std::pair{form_text::KvenText, CopySaveAs::KvenText},
+                                        std::pair{form_text::Grid, CopySaveAs::Grid},
+                                        std::pair{form_text::ClueList, CopySaveAs::ClueList}}) {
+    auto* radio = new QRadioButton(caption, group);
+    radio->setFocusPolicy(Qt::NoFocus);
+    c.copySaveAs->addButton(radio, static_cast<int>(choice));
+    groupLayout->addWidget(radio);
+  }
+  c.copySaveAs->button(static_cast<int>(CopySaveAs::KvenText))->setChecked(true);
+
+  auto* top = new QHBoxLayout;
+  top->setSpacing(12);
+  top->addLayout(sizes);
+  top->addLayout(titleGrid, 1);
+  top->addWidget(group);
+
+  c.grid = Named(new KvenGrid(puzzle, editor, content), "KvenGrid");
+
+  auto* layout = new QVBoxLayout(content);
+  layout->setContentsMargins(6, 4, 6, 4);
+  layout->setSpacing(6);
+  layout->addLayout(top);
+  layout->addWidget(c.grid, 0, Qt::AlignLeft | Qt::AlignTop);
+  layout->addStretch(1);
+
+  c.scroll->setWidget(content);
+  window.setCentralWidget(c.scroll);
+  return c;
+}
+
+FormMenus BuildFormMenus(QMainWindow& window) {
+  QMenuBar* bar = window.menuBar();
+  const auto menu = [&](QLatin1String caption, const char* name) {
+    return Named(bar->addMenu(caption), name);
+  };
+  const auto item = [](QMenu* parent, QLatin1String caption, const char* name, QLatin1String shortcut = {}) {
+    QAction* action = Named(parent->addAction(caption), name);
+    if (!shortcut.isEmpty()) action->setShortcut(QKeySequence(shortcut));
+    return action;
+  };
+  const auto exclusive = [&](std::initializer_list<QAction*> items) {
+    auto* group = new QActionGroup(&window);
+    for (QAction* action : items) {
+      action->setCheckable(true);
+      group->addAction(action);
+    }
+  };
+
+  FormMenus m{};
+  QMenu* mnFile = menu(form_text::MenuFile, "mnFile");
+  m.miNew = item(mnFile, form_text::MenuNew, "miNew");
+  m.miOpen = item(mnFile, form_text::MenuOpen, "miOpen");
+  m.miSave = item(mnFile, form_text::MenuSave, "miSave");
+  mnFile->addSeparator();
+  m.miPrint = item(mnFile, form_text::MenuPrint, "miPrint");
+  mnFile->addSeparator();
+  m.miExit = item(mnFile, form_text::MenuExit, "miExit");
+
+  QMenu* mnEdit = menu(form_text::MenuEdit, "mnEdit");
+  m.miCopy = item(mnEdit, form_text::MenuCopy, "miCopy", form_text::ShortcutCopy);
+  m.miPaste = item(mnEdit, form_text::MenuPaste, "miPaste", form_text::ShortcutPaste);
+  m.miClear = item(mnEdit, form_text::MenuClear, "miClear", form_text::ShortcutClear);
+
+  QMenu* mnEntry = menu(form_text::MenuEntry, "mnEntry");
+  m.miHbar = item(mnEntry, form_text::MenuHbar, "miHbar");
+  m.miVbar = item(mnEntry, form_text::MenuVbar, "miVbar");
+  m.miBlock = item(mnEntry, form_text::MenuBlock, "miBlock");
+  QMenu* mnNumber = Named(mnEntry->addMenu(form_text::MenuNumber), "mnNumber");
+  m.miNumber = Named(mnNumber->menuAction(), "miNumber");
+  m.miNumber->setCheckable(true);
+  m.miAuto = item(mnNumber, form_text::MenuAuto, "miAuto");
+  m.miManual = item(mnNumber, form_text::MenuManual, "miManual");
+  m.miLetter = item(mnEntry, form_text::MenuSolution, "miLetter");
+  exclusive({m.miHbar, m.miVbar, m.miBlock, m.miLetter});
+  // The window's first activation checks Hbar instead.
+  m.miBlock->setChecked(true);
+
+  QMenu* mnSymm = menu(form_text::MenuSymmetry, "mnSymm");
+  m.miNone = item(mnSymm, form_text::MenuNone, "miNone");
+  m.miTwo = item(mnSymm, form_text::MenuTwofold, "miTwo");
+  m.miFour = item(mnSymm, form_text::MenuFourfold, "miFour");
+  exclusive({m.miNone, m.miTwo, m.miFour});
+
+  QMenu* mnHelp = menu(form_text::MenuHelp, "mnHelp");
+  m.miInstr = item(mnHelp, form_text::MenuHowToUse, "miInstr");
+  return m;
+}
+
+}  // namespace kven

@@ -1,0 +1,94 @@
+#include "app/form_view.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPrinter>
+#include <QScreen>
+#include <QScrollArea>
+
+#include "app/dialogs.h"
+#include "app/qt_text.h"
+#include "app/window_fit.h"
+#include "render/kven_grid.h"
+
+namespace kven {
+
+FormView::FormView(QMainWindow& window, const FormControls& controls, const FormMenus& menus, Dialogs& dialogs)
+    : window_(window), c_(controls), m_(menus), dialogs_(dialogs) {}
+
+GridView& FormView::Grid() { return *c_.grid; }
+
+void FormView::FitWindowToGrid(int hSquares, int vSquares) {
+  const QScreen* screen = window_.screen();
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  const QSize available = screen != nullptr ? screen->availableGeometry().size() : DesignedWindowSize;
+  const WindowFit fit = FitWindow(window_.size(), hSquares, vSquares, c_.grid->size(), available);
+  // The scroll area takes the scroll range from its content, the grid included.
+  if (fit.verticalScrollBar) c_.scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  if (fit.horizontalScrollBar) c_.scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  window_.resize(fit.size);
+}
+
+void FormView::ShowSize(int hSquares, int vSquares) {
+  c_.editH->setText(QString::number(hSquares));
+  c_.editV->setText(QString::number(vSquares));
+}
+
+void FormView::EnableFourfold() { m_.miFour->setEnabled(true); }
+
+void FormView::WithdrawFourfoldUnlessBlockChecked() {
+  if (m_.miBlock->isChecked()) return;
+  m_.miFour->setEnabled(false);
+  m_.miTwo->setChecked(true);
+}
+
+void FormView::HideNumberFields() {
+  c_.edNum->hide();
+  c_.lblNum->hide();
+}
+
+void FormView::HideNumberEntry() {
+  HideNumberFields();
+  m_.miNumber->setChecked(false);
+}
+
+void FormView::SetTitleField(const std::string& title) {
+  // The field's change handler copies the same text back into the title.
+  c_.edTitle->setText(FromLatin1(title));
+}
+
+void FormView::CheckSymmetry(std::int32_t order) {
+  switch (order) {
+    case NoSymmetry:
+      m_.miNone->setChecked(true);
+      break;
+    case Twofold:
+      m_.miTwo->setChecked(true);
+      break;
+    case Fourfold:
+      m_.miFour->setChecked(true);
+      break;
+    default:
+      break;
+  }
+}
+
+void FormView::CheckManual() {
+  manualMarked_ = true;
+  m_.miManual->setCheckable(true);
+  m_.miManual->setChecked(true);
+}
+
+void FormView::ReportInvalidData() {
+  if (printJob_ != nullptr && printJob_->printerState() == QPrinter::Active) printJob_->abort();
+  dialogs_.showInvalidData(&window_, FromLatin1(message::InvalidData));
+}
+
+std::string FormView::NumberFieldText() { return ToLatin1(c_.edNum->text()); }
+
+void FormView::SetNumberFieldText(const std::string& text) { c_.edNum->setText(FromLatin1(text)); }
+
+}  // namespace kven

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+#include "app/form_layout.h"
+#include "model/puzzle_view.h"
+
+class QMainWindow;
+class QPrinter;
+
+namespace kven {
+
+class Dialogs;
+
+// The core's view of the main window: the window steps of a reset, the
+// reader's menu checks, title field and failure report, and the manual
+// number field, each carried out on the window's controls. The grid
+// operations go to the grid control itself.
+class FormView final : public PuzzleView {
+ public:
+  FormView(QMainWindow& window, const FormControls& controls, const FormMenus& menus, Dialogs& dialogs);
+
+  GridView& Grid() override;
+  void FitWindowToGrid(int hSquares, int vSquares) override;
+  void ShowSize(int hSquares, int vSquares) override;
+  void EnableFourfold() override;
+  void WithdrawFourfoldUnlessBlockChecked() override;
+  void HideNumberEntry() override;
+  void SetTitleField(const std::string& title) override;
+  void CheckSymmetry(std::int32_t order) override;
+  void CheckManual() override;
+  void ReportInvalidData() override;
+  std::string NumberFieldText() override;
+  void SetNumberFieldText(const std::string& text) override;
+
+  // Whether a text with manual numbers has been read: only that gives
+  // Entry > Number > Manual its check mark.
+  bool ManualMarked() const { return manualMarked_; }
+  // The print job under way, which an invalid-data report aborts; null when none is.
+  void SetPrintJob(QPrinter* printer) { printJob_ = printer; }
+
+  // The number field and its label are hidden (without touching Number).
+  void HideNumberFields();
+
+ private:
+  QMainWindow& window_;
+  const FormControls& c_;
+  const FormMenus& m_;
+  Dialogs& dialogs_;
+  bool manualMarked_ = false;
+  QPrinter* printJob_ = nullptr;
+};
+
+}  // namespace kven

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QLatin1String>
+#include <QString>
+#include <optional>
+#include <string>
+
+#include "text/text_lines.h"
+
+class QImage;
+class QWidget;
+
+namespace kven {
+
+class Dialogs;
+
+// Texts and pictures in and out of the program: the file dialogs, reading
+// and writing files, and the clipboard. It knows nothing of puzzles. Every
+// failure is reported to the user here, with the file's name.
+class Transfer {
+ public:
+  Transfer(QWidget& window, Dialogs& dialogs) : window_(window), dialogs_(dialogs) {}
+
+  // File > Open: asks for a file (proposing the one opened last) and reads
+  // it whole. None when the user cancels or the file cannot be read.
+  std::optional<std::string> OpenTextFile();
+
+  // Asks where to save, proposing `name` in the folder used last, with the
+  // text filter (filterIndex 1) or the bitmap filter (2) selected. An empty
+  // name when the user cancels.
+  QString AskSaveName(QLatin1String name, int filterIndex);
+  // Writes lines with CR LF after each, or the picture as a BMP file. A
+  // failed write leaves any earlier file as it was.
+  bool WriteText(const QString& name, const TextLineList& lines);
+  bool WritePicture(const QString& name, const QImage& picture);
+
+  // The clipboard: lines with CR LF after each, a picture, and the text it
+  // holds as single bytes (none when it holds no text).
+  void CopyText(const TextLineList& lines);
+  void CopyPicture(const QImage& picture);
+  std::optional<std::string> PastedText() const;
+
+ private:
+  QString InLastFolder(QLatin1String name) const;
+  void RememberFolder(const QString& fileName);
+  void ReportCannotCreate(const QString& name);
+
+  QWidget& window_;
+  Dialogs& dialogs_;
+  QString lastOpenName_;
+  QString lastFolder_;
+};
+
+}  // namespace kven

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+// The program's own messages, each written once, and its run-time error.
+namespace kven::message {
+
+inline constexpr std::string_view InvalidData = "Oops - We hit Invalid Data";
+inline constexpr std::string_view RangeCheck = "Range check error";
+// "%s" stands for the file name.
+inline constexpr std::string_view CannotOpenFile = "Cannot open file %s";
+inline constexpr std::string_view CannotCreateFile = "Cannot create file %s";
+
+// The message with its "%s" replaced by fileName.
+std::string WithFileName(std::string_view message, std::string_view fileName);
+
+}  // namespace kven::message
+
+namespace kven {
+
+// A fixed limit reached at run time (the 101st across or down entry). It ends
+// the current command; whoever runs commands catches it and shows what().
+class RangeError : public std::runtime_error {
+ public:
+  RangeError() : std::runtime_error(std::string(message::RangeCheck)) {}
+};
+
+}  // namespace kven
