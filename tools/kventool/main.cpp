@@ -7,11 +7,9 @@
 
 #include "kventool_core.h"
 
-#ifdef KVEN_HAVE_PICTURE
 #include <QGuiApplication>
 
 #include "picture_command.h"
-#endif
 
 namespace {
 
@@ -79,13 +77,11 @@ int RunTextCommand(const QString& command, const QStringList& arguments) {
 int main(int argc, char* argv[]) {
   const std::string first = argc > 1 ? argv[1] : "";
   std::unique_ptr<QCoreApplication> app;
-#ifdef KVEN_HAVE_PICTURE
   if (first == "picture") {
     // A picture needs fonts and a paint device, never a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     app = std::make_unique<QGuiApplication>(argc, argv);
   }
-#endif
   if (!app) app = std::make_unique<QCoreApplication>(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("kventool"));
 
@@ -103,8 +99,6 @@ int main(int argc, char* argv[]) {
   }
   if (command == QLatin1String("decode") || command == QLatin1String("encode") || command == QLatin1String("clues"))
     return RunTextCommand(command, arguments);
-#ifdef KVEN_HAVE_PICTURE
   if (command == QLatin1String("picture")) return RunPictureCommand(arguments.mid(1));
-#endif
   return UsageError(QStringLiteral("unknown command '%1'").arg(command));
 }
