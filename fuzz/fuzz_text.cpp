@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "kventool_core.h"
+#include "read_puzzle.h"
 #include "text/clue_list.h"
 #include "text/encoder.h"
 #include "text/text_lines.h"
@@ -108,8 +108,7 @@ void CheckSame(const kven::Puzzle& a, const kven::Puzzle& b) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   kven::Puzzle p;
-  kven::EditorState e;
-  const bool decoded = kven::tool::DecodeAsOpen(std::string(reinterpret_cast<const char*>(data), size), p, e).valid;
+  const bool decoded = kven::tool::ReadAsOpen(std::string(reinterpret_cast<const char*>(data), size), p).valid;
   CheckInvariants(p);
 
   const kven::TextLineList text = kven::EncodeText(p);
@@ -118,7 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   if (decoded && Representable(p)) {
     kven::Puzzle again;
-    Check(kven::tool::DecodeAsOpen(kven::JoinLinesCrLf(text), again, e).valid, "encoded text decodes");
+    Check(kven::tool::ReadAsOpen(kven::JoinLinesCrLf(text), again).valid, "encoded text decodes");
     CheckSame(p, again);
   }
   return 0;

@@ -6,11 +6,11 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QSaveFile>
 
 #include "app/dialogs.h"
 #include "app/kven_form_texts.h"
 #include "app/qt_text.h"
+#include "io/files.h"
 #include "render/puzzle_picture.h"
 
 namespace kven {
@@ -21,13 +21,18 @@ std::optional<std::string> Transfer::OpenTextFile() {
   if (name.isEmpty()) return std::nullopt;
   lastOpenName_ = name;
   RememberFolder(name);
-  QFile file(name);
-  if (!file.open(QIODevice::ReadOnly)) {
-    dialogs_.showError(&window_, FileMessage(message::CannotOpenFile, name));
-    return std::nullopt;
+  io::ReadResult read = io::ReadFile(QFile::encodeName(name).toStdString(), io::Accept::RegularFiles);
+  switch (read.status) {
+    case io::ReadStatus::Read:
+      return std::move(read.bytes);
+    case io::ReadStatus::TooLarge:
+      dialogs_.showError(&window_, FileMessage(message::TooLargeFile, name));
+      return std::nullopt;
+    case io::ReadStatus::CannotOpen:
+      break;
   }
-  const QByteArray bytes = file.readAll();
-  return bytes.toStdString();
+  dialogs_.showError(&window_, FileMessage(message::CannotOpenFile, name));
+  return std::nullopt;
 }
 
 QString Transfer::AskSaveName(QLatin1String name, int filterIndex) {
@@ -38,19 +43,20 @@ QString Transfer::AskSaveName(QLatin1String name, int filterIndex) {
 }
 
 bool Transfer::WriteText(const QString& name, const TextLineList& lines) {
-  const std::string text = JoinLinesCrLf(lines);
-  QSaveFile file(name);
-  if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) !=
-                                              static_cast<qint64>(text.size()) ||
-      !file.commit()) {
-    ReportCannotCreate(name);
-    return false;
-  }
-  return true;
+  return WriteFile(name, JoinLinesCrLf(lines));
 }
 
 bool Transfer::WritePicture(const QString& name, const QImage& picture) {
-  if (SavePicture(picture, name, "BMP")) return true;
+  const std::string bytes = EncodePicture(picture, "BMP");
+  if (bytes.empty()) {
+    ReportCannotCreate(name);
+    return false;
+  }
+  return WriteFile(name, bytes);
+}
+
+bool Transfer::WriteFile(const QString& name, std::string_view bytes) {
+  if (io::SaveFile(QFile::encodeName(name).toStdString(), bytes).ok) return true;
   ReportCannotCreate(name);
   return false;
 }
@@ -68,7 +74,12 @@ void Transfer::CopyPicture(const QImage& picture) { QGuiApplication::clipboard()
 std::optional<std::string> Transfer::PastedText() const {
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   if (data == nullptr || !data->hasText()) return std::nullopt;
-  return ToLatin1(data->text());
+  const QString text = data->text();
+  if (static_cast<std::size_t>(text.size()) > io::MaxInputBytes) {
+    dialogs_.showError(&window_, FromLatin1(message::TooLargeClipboard));
+    return std::nullopt;
+  }
+  return ToLatin1(text);
 }
 
 QString Transfer::InLastFolder(QLatin1String name) const {

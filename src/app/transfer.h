@@ -35,12 +35,14 @@ class Transfer {
   bool WritePicture(const QString& name, const QImage& picture);
 
   // The clipboard: lines with CR LF after each, a picture, and the text it
-  // holds as single bytes (none when it holds no text).
+  // holds as single bytes (none when it holds no text, or more than a text
+  // may be, which is reported).
   void CopyText(const TextLineList& lines);
   void CopyPicture(const QImage& picture);
   std::optional<std::string> PastedText() const;
 
  private:
+  bool WriteFile(const QString& name, std::string_view bytes);
   QString InLastFolder(QLatin1String name) const;
   void RememberFolder(const QString& fileName);
   void ReportCannotCreate(const QString& name);

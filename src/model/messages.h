@@ -12,6 +12,9 @@ inline constexpr std::string_view RangeCheck = "Range check error";
 // "%s" stands for the file name.
 inline constexpr std::string_view CannotOpenFile = "Cannot open file %s";
 inline constexpr std::string_view CannotCreateFile = "Cannot create file %s";
+// A text larger than the program reads (the limit is kven::io::MaxInputBytes).
+inline constexpr std::string_view TooLargeFile = "Cannot open file %s: it is larger than 64 MiB, the most a text may be";
+inline constexpr std::string_view TooLargeClipboard = "The clipboard holds more than 64 MiB, the most a text may be";
 
 // The message with its "%s" replaced by fileName.
 std::string WithFileName(std::string_view message, std::string_view fileName);

@@ -1,7 +1,7 @@
 #include "render/puzzle_picture.h"
 
+#include <QBuffer>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace kven {
@@ -119,23 +119,16 @@ QImage MakePuzzleBitmap(const Puzzle& puzzle, int barWidth) {
   return image;
 }
 
-bool SavePicture(const QImage& image, const QString& fileName, const char* format, QString* detail) {
-  QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly)) {
-    if (detail != nullptr) *detail = file.errorString();
-    return false;
-  }
-  QImageWriter writer(&file, format);
+std::string EncodePicture(const QImage& image, const char* format, std::string* reason) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, format);
   if (!writer.write(image)) {
-    if (detail != nullptr) *detail = writer.errorString();
-    file.cancelWriting();
-    return false;
+    if (reason != nullptr) *reason = writer.errorString().toStdString();
+    return std::string();
   }
-  if (!file.commit()) {
-    if (detail != nullptr) *detail = file.errorString();
-    return false;
-  }
-  return true;
+  return bytes.toStdString();
 }
 
 }  // namespace kven

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <string>
 
 #include "model/puzzle.h"
 #include "render/canvas.h"
@@ -29,9 +30,9 @@ QSize PuzzleBitmapSize(const Puzzle& puzzle);
 // make it when "Grid" is chosen.
 QImage MakePuzzleBitmap(const Puzzle& puzzle, int barWidth);
 
-// Writes an image in the given format ("BMP", "PNG") through a temporary
-// file that replaces fileName only when complete. On failure returns false,
-// leaves any existing file alone and puts the writer's reason in detail.
-bool SavePicture(const QImage& image, const QString& fileName, const char* format, QString* detail = nullptr);
+// The picture as the bytes of a file in the given format ("BMP", "PNG"),
+// for whoever saves or sends it. Empty when the image cannot be written,
+// with the writer's reason in `reason`.
+std::string EncodePicture(const QImage& image, const char* format, std::string* reason = nullptr);
 
 }  // namespace kven

@@ -5,28 +5,36 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
-#include <map>
 
-#include "kventool_core.h"
+#include "read_puzzle.h"
 #include "render/puzzle_picture.h"
 #include "support/test_puzzles.h"
 
+namespace kven::tool {
 namespace {
 
-QString Example(const char* name) { return QStringLiteral(KVEN_EXAMPLES_DIR "/") + QLatin1String(name); }
+std::string Example(const char* name) { return std::string(KVEN_EXAMPLES_DIR "/") + name; }
 
 // The bitmap that Copy as "Grid" makes after opening an example.
 QImage Expected(const char* example, int barWidth) {
-  kven::Puzzle p;
-  kven::EditorState e;
-  kven::tool::DecodeAsOpen(kven::test::ReadExample(example), p, e);
-  return kven::MakePuzzleBitmap(p, barWidth);
+  Puzzle p;
+  ReadAsOpen(test::ReadExample(example), p);
+  return MakePuzzleBitmap(p, barWidth);
+}
+
+Options PictureOf(std::vector<std::string> inputs, const QString& output, int barWidth = 2) {
+  Options options;
+  options.command = Command::Picture;
+  options.inputs = std::move(inputs);
+  options.output = output.toStdString();
+  options.barWidth = barWidth;
+  return options;
 }
 
 // Runs the command; returns its status and what it wrote to stderr.
-std::pair<int, std::string> RunPicture(const QStringList& arguments) {
+std::pair<int, std::string> RunCommand(const Options& options) {
   ::testing::internal::CaptureStderr();
-  const int status = RunPictureCommand(arguments);
+  const int status = RunPictureCommand(options);
   return {status, ::testing::internal::GetCapturedStderr()};
 }
 
@@ -34,10 +42,8 @@ TEST(PictureCommandTest, WritesBmpOrPngByNameWithTheGivenBarWidth) {
   QTemporaryDir dir;
   const QString bmp = dir.filePath(QStringLiteral("Xword.bmp"));
   const QString png = dir.filePath(QStringLiteral("bars.PNG"));
-  ASSERT_EQ(RunPicture({Example("block-twofold.txt"), QStringLiteral("-o"), bmp}).first, 0);
-  const QStringList pngArguments{QStringLiteral("--output"), png, QStringLiteral("--bar-width"), QStringLiteral("5"),
-                                 Example("bar-fourfold.txt")};
-  ASSERT_EQ(RunPicture(pngArguments).first, 0);
+  ASSERT_EQ(RunCommand(PictureOf({Example("block-twofold.txt")}, bmp)).first, 0);
+  ASSERT_EQ(RunCommand(PictureOf({Example("bar-fourfold.txt")}, png, 5)).first, 0);
   for (const auto& [out, format, magic, example, width] :
        {std::tuple{bmp, "BMP", "BM", "block-twofold.txt", 2}, {png, "PNG", "\x89PNG", "bar-fourfold.txt", 5}}) {
     QFile file(out);
@@ -48,6 +54,18 @@ TEST(PictureCommandTest, WritesBmpOrPngByNameWithTheGivenBarWidth) {
   }
 }
 
+TEST(PictureCommandTest, SeveralInputsGoIntoAFolderNamedAfterThem) {
+  QTemporaryDir dir;
+  const QString folder = dir.filePath(QStringLiteral("pictures"));
+  Options options = PictureOf({Example("block-twofold.txt"), Example("bar-fourfold.txt")}, folder);
+  options.format = "png";
+  ASSERT_EQ(RunCommand(options).first, 0);
+  EXPECT_EQ(QImage(folder + QStringLiteral("/block-twofold.png")).convertToFormat(QImage::Format_RGB32),
+            Expected("block-twofold.txt", 2));
+  EXPECT_EQ(QImage(folder + QStringLiteral("/bar-fourfold.png")).convertToFormat(QImage::Format_RGB32),
+            Expected("bar-fourfold.txt", 2));
+}
+
 TEST(PictureCommandTest, RefusedTextStillWritesThePictureAndReturnsOne) {
   QTemporaryDir dir;
   const QString in = dir.filePath(QStringLiteral("junk.txt"));
@@ -55,35 +73,24 @@ TEST(PictureCommandTest, RefusedTextStillWritesThePictureAndReturnsOne) {
   ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("no puzzle here\r\n") > 0);
   file.close();
   const QString out = dir.filePath(QStringLiteral("junk.bmp"));
-  const auto [status, errors] = RunPicture({in, QStringLiteral("-o"), out});
+  const auto [status, errors] = RunCommand(PictureOf({in.toStdString()}, out));
   EXPECT_EQ(status, 1);
   EXPECT_NE(errors.find("Oops - We hit Invalid Data"), std::string::npos);
   EXPECT_EQ(QImage(out).size(), QSize(392, 424));  // the empty 12 x 12 grid of New
 }
 
-TEST(PictureCommandTest, FileAndUsageErrorsReturnTwo) {
+TEST(PictureCommandTest, UnreadableInputOrUnwritableOutputReturnsTwo) {
   QTemporaryDir dir;
-  const std::map<QString, QString> paths{{QStringLiteral("OUT"), dir.filePath(QStringLiteral("a.bmp"))},
-                                         {QStringLiteral("MISSING"), dir.filePath(QStringLiteral("missing.txt"))},
-                                         {QStringLiteral("UNWRITABLE"), dir.filePath(QStringLiteral("no/a.bmp"))},
-                                         {QStringLiteral("EXAMPLE"), Example("block-twofold.txt")}};
-  // Arguments, with the names above standing for paths, and what stderr must say.
-  const std::pair<const char*, QString> cases[] = {
-      {"MISSING -o OUT", QStringLiteral("Cannot open file ") + paths.at(QStringLiteral("MISSING"))},
-      {"EXAMPLE -o UNWRITABLE", QStringLiteral("Cannot create file ") + paths.at(QStringLiteral("UNWRITABLE"))},
-      {"", QString()}, {"in.txt", QString()}, {"in.txt -o", QString()}, {"a.txt b.txt -o OUT", QString()},
-      {"in.txt -o OUT --frame", QString()}, {"in.txt -o OUT --bar-width 0", QString()},
-      {"in.txt -o OUT --bar-width 7", QString()}, {"in.txt -o OUT --bar-width two", QString()}};
-  for (const auto& [line, message] : cases) {
-    QStringList arguments;
-    for (const QString& word : QString::fromLatin1(line).split(QLatin1Char(' '), Qt::SkipEmptyParts))
-      arguments << (paths.count(word) != 0 ? paths.at(word) : word);
-    const auto [status, errors] = RunPicture(arguments);
-    EXPECT_EQ(status, 2) << line;
-    EXPECT_FALSE(errors.empty()) << line;
-    EXPECT_NE(errors.find(message.toStdString()), std::string::npos) << errors;
-  }
-  EXPECT_FALSE(QFile::exists(paths.at(QStringLiteral("OUT"))));
+  const QString missing = dir.filePath(QStringLiteral("missing.txt"));
+  const QString unwritable = dir.filePath(QStringLiteral("no/a.bmp"));
+  const auto [missingStatus, missingErrors] = RunCommand(PictureOf({missing.toStdString()}, dir.filePath(QStringLiteral("a.bmp"))));
+  EXPECT_EQ(missingStatus, 2);
+  EXPECT_NE(missingErrors.find("Cannot open file " + missing.toStdString()), std::string::npos) << missingErrors;
+  const auto [status, errors] = RunCommand(PictureOf({Example("block-twofold.txt")}, unwritable));
+  EXPECT_EQ(status, 2);
+  EXPECT_NE(errors.find("Cannot create file " + unwritable.toStdString()), std::string::npos) << errors;
+  EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("a.bmp"))));
 }
 
 }  // namespace
+}  // namespace kven::tool

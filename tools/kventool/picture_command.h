@@ -1,16 +1,16 @@
 #pragma once
 
-#include <QStringList>
+#include "exit_codes.h"
+#include "options.h"
 
-// kventool picture [FILE] -o OUT [--bar-width N]: reads KVEN text as the
-// Open command does (FILE, or standard input when FILE is - or absent) and
-// writes the bitmap picture that Copy as "Grid" makes, as BMP, or PNG when
-// OUT ends in .png. N (1..6, default 2) stands in for the on-screen bar
-// thickness. arguments are those after the word "picture".
-//
-// Returns 0 when written; 1 when the text was refused (invalid data or a
-// range error: the picture of what was read is still written); 2 for a
-// usage error or a file that cannot be read or written. Messages go to
-// stderr. Needs a QGuiApplication to exist (kventool's main makes one on the
-// offscreen platform).
-int RunPictureCommand(const QStringList& arguments);
+namespace kven::tool {
+
+// kventool picture: reads every input as File > Open does and writes the
+// picture that Copy as "Grid" makes of it: as BMP, or as PNG or SVG when the
+// output's name ends in .png or .svg (or --format says so for a folder).
+// --bar-width stands in for the thickness of bars on screen. A refused text
+// still gets the picture of what was read, and exit code 1. Needs a
+// QGuiApplication to exist.
+ExitCode RunPictureCommand(const Options& options);
+
+}  // namespace kven::tool

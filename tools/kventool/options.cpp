@@ -1,0 +1,158 @@
+#include "options.h"
+
+#include <getopt.h>
+
+#include <charconv>
+
+namespace kven::tool {
+
+const char* const HelpText =
+    "Usage: kventool COMMAND [options] [FILE...]\n"
+    "\n"
+    "Reads each FILE (standard input when FILE is - or when none is given) as\n"
+    "the Open command of KVEN3 reads a file, and then:\n"
+    "  decode    prints the puzzle as one JSON object; with several files one\n"
+    "            object per line, each beginning with its \"file\"\n"
+    "  encode    writes the puzzle's KVEN text (CR LF after every line)\n"
+    "  clues     writes the clue-list skeleton (CR LF after every line)\n"
+    "  picture   writes the grid picture: BMP, or PNG or SVG when OUT ends in\n"
+    "            .png or .svg (needs -o)\n"
+    "\n"
+    "Options:\n"
+    "  -o, --output OUT  write to the file OUT instead of standard output; with\n"
+    "                    several files, or when OUT is a folder, one file per\n"
+    "                    input goes into the folder OUT (made if missing), named\n"
+    "                    after the input: NAME.txt (encode), NAME.clues.txt\n"
+    "                    (clues), NAME.bmp (picture)\n"
+    "  --bar-width N     picture: bar thickness in pixels, 1..6 (default 2)\n"
+    "  --format F        picture into a folder: bmp, png or svg (default bmp)\n"
+    "  -h, --help        this text\n"
+    "  --                what follows are file names, even those starting with -\n"
+    "\n"
+    "An input larger than 64 MiB is refused.\n"
+    "\n"
+    "Exit status (with several files, the highest of them):\n"
+    "  0  done\n"
+    "  1  a text was refused (invalid data or a range error); what was read\n"
+    "     is still written\n"
+    "  2  a usage error, an input that cannot be read, or an output file that\n"
+    "     cannot be created\n"
+    "  3  standard output could not be written\n"
+    "\n"
+    "Examples:\n"
+    "  kventool decode examples/block-twofold.txt\n"
+    "  kventool clues examples/manual-numbers.txt\n"
+    "  kventool picture examples/bar-fourfold.txt -o grid.png\n"
+    "  kventool encode examples/*.txt -o texts\n";
+
+namespace {
+
+std::optional<Command> CommandNamed(const std::string& name) {
+  if (name == "decode") return Command::Decode;
+  if (name == "encode") return Command::Encode;
+  if (name == "clues") return Command::Clues;
+  if (name == "picture") return Command::Picture;
+  if (name == "help" || name == "-h" || name == "--help") return Command::Help;
+  return std::nullopt;
+}
+
+bool ParseInt(const char* text, int low, int high, int& value) {
+  const char* end = text + std::char_traits<char>::length(text);
+  const auto [ptr, ec] = std::from_chars(text, end, value);
+  return ec == std::errc() && ptr == end && value >= low && value <= high;
+}
+
+enum LongOnly { BarWidth = 256, Format };
+
+}  // namespace
+
+std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, std::string& error) {
+  if (arguments.empty()) {
+    error = "missing command";
+    return std::nullopt;
+  }
+  Options options;
+  const std::optional<Command> command = CommandNamed(arguments[0]);
+  if (!command) {
+    error = "unknown command '" + arguments[0] + "'";
+    return std::nullopt;
+  }
+  options.command = *command;
+
+  // getopt works on C strings it may reorder: options may follow the files.
+  std::vector<std::string> words = arguments;
+  std::vector<char*> argv;
+  for (std::string& word : words) argv.push_back(word.data());
+  argv.push_back(nullptr);
+  static const option LongOptions[] = {
+      {"output", required_argument, nullptr, 'o'},     {"bar-width", required_argument, nullptr, BarWidth},
+      {"format", required_argument, nullptr, Format},  {"help", no_argument, nullptr, 'h'},
+      {nullptr, 0, nullptr, 0},
+  };
+  optind = 0;  // a fresh scan
+  opterr = 0;  // errors are reported by the caller
+  bool formatGiven = false;
+  for (;;) {
+    const int c = ::getopt_long(static_cast<int>(words.size()), argv.data(), ":o:h", LongOptions, nullptr);
+    if (c == -1) break;
+    switch (c) {
+      case 'o':
+        options.output = optarg;
+        if (options.output.empty()) {
+          error = "-o needs a name";
+          return std::nullopt;
+        }
+        break;
+      case BarWidth:
+        if (!ParseInt(optarg, 1, 6, options.barWidth)) {
+          error = "--bar-width must be a number from 1 to 6";
+          return std::nullopt;
+        }
+        break;
+      case Format:
+        options.format = optarg;
+        formatGiven = true;
+        if (options.format != "bmp" && options.format != "png" && options.format != "svg") {
+          error = "--format must be bmp, png or svg";
+          return std::nullopt;
+        }
+        break;
+      case 'h':
+        options.command = Command::Help;
+        return options;
+      case ':':
+        error = std::string("option ") + argv[static_cast<std::size_t>(optind - 1)] + " needs a value";
+        return std::nullopt;
+      default:
+        error = optopt != 0 ? std::string("unknown option -") + static_cast<char>(optopt)
+                            : std::string("unknown option ") + argv[static_cast<std::size_t>(optind - 1)];
+        return std::nullopt;
+    }
+  }
+  // getopt has moved the file names behind the options, in their order.
+  for (int i = optind; i < static_cast<int>(words.size()); ++i) {
+    const std::string name = argv[static_cast<std::size_t>(i)];
+    if (name.empty()) {
+      error = "an empty file name";
+      return std::nullopt;
+    }
+    options.inputs.push_back(name);
+  }
+
+  const bool picture = options.command == Command::Picture;
+  if (!picture && (options.barWidth != 2 || formatGiven)) {
+    error = "--bar-width and --format belong to picture";
+    return std::nullopt;
+  }
+  if (picture && options.output.empty()) {
+    error = "picture needs -o OUT";
+    return std::nullopt;
+  }
+  if (options.command == Command::Decode && !options.output.empty()) {
+    error = "decode writes to standard output only";
+    return std::nullopt;
+  }
+  return options;
+}
+
+}  // namespace kven::tool

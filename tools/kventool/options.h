@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kven::tool {
+
+enum class Command { Decode, Encode, Clues, Picture, Help };
+
+// A kventool command line, checked.
+struct Options {
+  Command command = Command::Help;
+  std::vector<std::string> inputs;  // "-" is standard input; none means standard input
+  std::string output;               // -o: a file, or a folder for several inputs
+  int barWidth = 2;                 // picture: 1..6
+  std::string format;               // picture into a folder: "bmp", "png" or "svg"
+};
+
+// Parses the arguments after the program name. On a usage error returns
+// none and puts the reason in `error`.
+std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, std::string& error);
+
+// What --help prints.
+extern const char* const HelpText;
+
+}  // namespace kven::tool
