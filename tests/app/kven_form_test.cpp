@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <sys/stat.h>
 
 #include "app/instr_form.h"
 #include "app/kven_form.h"
@@ -258,6 +259,26 @@ class KvenFormTest : public QObject {
     QCOMPARE(w.form.CopySaveChoice(), kven::CopySaveAs::Grid);
     QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(32 * 5 + 8, 32 * 6 + 8));
     QVERIFY(w.dialogs.invalidData.isEmpty());
+
+    // A pipe is not read (without a writer it would block for ever), nor a
+    // file larger than a text may be; neither touches the puzzle.
+    const QString fifo = dir.filePath(QStringLiteral("pipe"));
+    const QString big = dir.filePath(QStringLiteral("big.txt"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QFile bigFile(big);
+    QVERIFY(bigFile.open(QIODevice::WriteOnly) && bigFile.resize(qint64{65} << 20));
+    bigFile.close();
+    w.dialogs.openAnswers = {fifo, big};
+    w.dialogs.errors.clear();
+    w.Trigger("miOpen");
+    w.Trigger("miOpen");
+    QCOMPARE(w.dialogs.errors,
+             QStringList({QStringLiteral("Cannot open file ") + QDir::toNativeSeparators(fifo),
+                          QStringLiteral("Cannot open file ") + QDir::toNativeSeparators(big) +
+                              QStringLiteral(": it is larger than 64 MiB, the most a text may be")}));
+    QCOMPARE(w.puzzle().HSquares, 5);
+    QCOMPARE(w.puzzle().Title, std::string("Example"));
+
   }
 
   void pasteDecodesAndLeavesTheClipboard() {

@@ -39,6 +39,7 @@ ExitCode Decode(const Options& options) {
     const ReadOutcome outcome = ReadAsOpen(std::move(text), p);
     // With several files, one object a line, each beginning with its file.
     const ExitCode written = out.Write(name, PuzzleJson(p, outcome, several ? name : std::string()) + "\n");
+    if (!outcome.valid && several) ReportRefusal(options, name, outcome);
     return std::max(written, outcome.valid ? Done : Refused);
   });
 }
