@@ -232,8 +232,7 @@ void ReadNumbering(Puzzle& p, const SquareArray<std::int64_t>& numbers) {
   for (int row = 1; row <= p.VSquares; ++row) {
     for (int col = 1; col <= p.HSquares; ++col) {
       const std::int64_t n = numbers(col, row);
-      if (n < 0 || n > 999)
-        Refuse("its clue number " + std::to_string(n) + " at " + At(col, row) + " is outside 0 to 999");
+      if (n < 0 || n > 999) Refuse("the clue number at " + At(col, row) + " is outside 0 to 999");
       p.Numbers(col, row) = static_cast<std::int32_t>(n);
     }
   }
