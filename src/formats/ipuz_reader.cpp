@@ -137,11 +137,14 @@ class CellReader {
  private:
   Cell ReadLabel(const Json& value, int col, int row) const {
     if (value.is_null()) Refuse("the square at " + At(col, row) + " is omitted (a null cell)");
+    // The document's own values come first, so that "empty": "#" still works.
     Cell cell;
-    if (value == block_ || (value != empty_ && value == "#")) {
+    if (value == block_) {
       cell.block = true;
     } else if (value == empty_) {
       // an open square without a number
+    } else if (value == "#") {
+      cell.block = true;
     } else if (value.is_number_integer()) {
       cell.number = WholeNumber(value);
     } else if (!value.is_string() || !ParseDigits(value.get_ref<const std::string&>(), cell.number)) {
@@ -150,8 +153,10 @@ class CellReader {
     return cell;
   }
 
-  // A style is given in place or by the name of one in "styles"; a name that
-  // is not there gives no style, as styles only decorate elsewhere.
+  // A style is given in place or by the name of one in "styles". A name that
+  // "styles" lacks gives a plain square rather than a refusal: the grid and
+  // its numbers still read, and a style that was never defined shows nothing
+  // in the writer's own program either.
   std::string Barred(const Json& value, int col, int row) const {
     const Json* style = Member(value, "style");
     if (style != nullptr && style->is_string()) {

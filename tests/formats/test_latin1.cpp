@@ -1,3 +1,5 @@
+// Every byte of a title in both directions is covered by the round trips;
+// these are the malformed inputs that only a direct call can reach.
 #include <gtest/gtest.h>
 
 #include "formats/latin1.h"
@@ -19,15 +21,7 @@ TEST(Latin1, FromUtf8KeepsLatin1AndReplacesTheRest) {
       {"\xE2\x82" "A", "??A"},                  // incomplete sequence before a letter
   };
   for (const auto& c : cases) EXPECT_EQ(Utf8ToLatin1(c.utf8), c.latin1) << c.utf8;
-}
-
-TEST(Latin1, EveryByteGoesToUtf8AndBack) {
-  std::string all;
-  for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
-  const std::string utf8 = Latin1ToUtf8(all);
-  EXPECT_EQ(utf8.size(), 127u + 2u * 128u);
-  EXPECT_EQ(Latin1ToUtf8("\xE9"), "\xC3\xA9");
-  EXPECT_EQ(Utf8ToLatin1(utf8), all);
+  EXPECT_EQ(Latin1ToUtf8("Caf\xE9 \xFF"), "Caf\xC3\xA9 \xC3\xBF");
 }
 
 }  // namespace
