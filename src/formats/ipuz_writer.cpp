@@ -57,7 +57,7 @@ Json Grid(const Puzzle& d, Json (*cell)(const Puzzle&, int, int)) {
   return rows;
 }
 
-// The clue texts are not part of a KVEN puzzle; the numbers tell other
+// A KVEN puzzle has no clue texts; the numbers alone tell other
 // programs which entries exist, even where they number them differently.
 Json Clues(const Puzzle& d) {
   Json across = Json::array();

@@ -38,7 +38,7 @@ TEST(WriteIpuz, WritesWhatOtherProgramsRead) {
   Puzzle blocks = ExampleBlocks(2);  // unnumbered, blocks at [5,1] [2,2] [4,2] [2,4] [4,4] [1,5]
   blocks.Title = "Caf\xE9";
   testing::SetLetters(blocks, {"AB.D ", "E.G.I", "  .  ", "P.R.T", "UVWXY"});
-  blocks.HBars(1, 1) = 1;  // left over from a bar diagram: not part of this one
+  blocks.HBars(1, 1) = 1;  // left over from a bar diagram: this one has no bars
   Puzzle bars = ExampleBars();
   bars.Blocks(3, 3) = 1;  // left over from a block diagram
   bars.ManualNumbered = true;
