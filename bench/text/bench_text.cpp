@@ -15,31 +15,18 @@ using namespace kven;
 
 using test::FreshPuzzle;
 
-// Blocks down columns 10 and 20 (90 across, 28 down entries), numbered by
-// hand from the automatic numbers, with a title and a full solution.
+// The large block puzzle numbered by hand (with its automatic numbers), so
+// that its text carries an MN section.
 Puzzle BlockPuzzle() {
-  Puzzle p = FreshPuzzle(30, 30, 2);
-  NullGridView view;
-  for (int r = 1; r <= 30; ++r) {
-    ToggleBlock(p, view, 10, r);
-    ToggleBlock(p, view, 20, r);
-  }
-  AutoNumber(p, view);
+  Puzzle p = test::LargeBlockPuzzle();
   p.ManualNumbered = true;
-  p.Title = "Benchmark blocks, thirty by thirty";
-  for (int r = 1; r <= 30; ++r)
-    for (int c = 1; c <= 30; ++c)
-      if (p.Blocks(c, r) == 0) PaintLetter(p, view, c, r, static_cast<char>('A' + (c + r) % 26));
   return p;
 }
 
-// Ten fourfold orbits of bars on a square grid.
+// The large bar puzzle without its solution.
 Puzzle BarPuzzle() {
-  Puzzle p = FreshPuzzle(30, 30, 4);
-  NullGridView view;
-  for (int k = 0; k < 10; ++k) ToggleMarkSymmetric(p, view, {Mark::HBar, 2 + k, 3 + k});
-  AutoNumber(p, view);
-  p.Title = "Benchmark bars";
+  Puzzle p = test::LargeBarPuzzle();
+  p.HasSolution = false;
   return p;
 }
 

@@ -5,21 +5,15 @@
 
 namespace kven {
 
-// The program's texts are single bytes; where UTF-8 is wanted (JSON, ipuz)
-// each byte is read as a Latin-1 character.
-inline std::string Latin1ToUtf8(std::string_view bytes) {
-  std::string out;
-  out.reserve(bytes.size());
-  for (const char ch : bytes) {
-    const auto b = static_cast<unsigned char>(ch);
-    if (b < 0x80) {
-      out += static_cast<char>(b);
-    } else {
-      out += static_cast<char>(0xC0 | (b >> 6));
-      out += static_cast<char>(0x80 | (b & 0x3F));
-    }
-  }
-  return out;
-}
+// Titles are single bytes read as Latin-1; documents of other programs are
+// UTF-8. These convert between the two.
+
+// Every byte becomes the UTF-8 form of the code point with its value.
+std::string Latin1ToUtf8(std::string_view latin1);
+
+// Every code point up to U+00FF becomes its byte; every other code point,
+// and every byte that does not start a well-formed UTF-8 sequence, becomes
+// `replacement`. Never fails.
+std::string Utf8ToLatin1(std::string_view utf8, char replacement = '?');
 
 }  // namespace kven

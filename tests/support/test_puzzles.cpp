@@ -4,6 +4,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "editing/numbering.h"
+#include "editing/symmetry.h"
 #include "text/decoder.h"
 
 namespace kven::test {
@@ -34,6 +36,37 @@ Puzzle ExampleBars() {
   ToggleVBar(p, 2, 1);
   ToggleVBar(p, 3, 3);
   return p;
+}
+
+namespace {
+
+Puzzle Lettered(Puzzle p, const char* title) {
+  NullGridView view;
+  AutoNumber(p, view);
+  p.Title = title;
+  for (int r = 1; r <= p.VSquares; ++r)
+    for (int c = 1; c <= p.HSquares; ++c)
+      if (p.Blocks(c, r) == 0) PaintLetter(p, view, c, r, static_cast<char>('A' + (c + r) % 26));
+  return p;
+}
+
+}  // namespace
+
+Puzzle LargeBlockPuzzle() {
+  Puzzle p = FreshPuzzle(30, 30, Twofold);
+  NullGridView view;
+  for (int r = 1; r <= 30; ++r) {
+    ToggleBlock(p, view, 10, r);
+    ToggleBlock(p, view, 20, r);
+  }
+  return Lettered(p, "Benchmark blocks, thirty by thirty");
+}
+
+Puzzle LargeBarPuzzle() {
+  Puzzle p = FreshPuzzle(30, 30, Fourfold);
+  NullGridView view;
+  for (int k = 0; k < 10; ++k) ToggleMarkSymmetric(p, view, {Mark::HBar, 2 + k, 3 + k});
+  return Lettered(p, "Benchmark bars");
 }
 
 void SetLetters(Puzzle& p, const std::vector<std::string>& rows) {

@@ -20,6 +20,13 @@ Puzzle FreshPuzzle(int h = 12, int v = 12, int symmetry = Twofold);
 Puzzle ExampleBlocks(int symmetry);
 Puzzle ExampleBars();
 
+// Two 30 x 30 puzzles within 100 across and 100 down entries, for
+// benchmarks: blocks down columns 10 and 20 (90 across, 28 down entries),
+// and ten fourfold orbits of bars. Both numbered automatically, with a title
+// and a letter in every open square.
+Puzzle LargeBlockPuzzle();
+Puzzle LargeBarPuzzle();
+
 // Stores the letters of rows (one string per row) in the open squares and
 // sets HasSolution.
 void SetLetters(Puzzle& p, const std::vector<std::string>& rows);

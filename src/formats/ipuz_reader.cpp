@@ -1,0 +1,403 @@
+#include "formats/ipuz_reader.h"
+
+#include <cstdint>
+#include <limits>
+#include <nlohmann/json.hpp>
+#include <stdexcept>
+
+#include "editing/numbering.h"
+#include "formats/ipuz_document.h"
+#include "formats/ipuz_writer.h"
+#include "text/latin1.h"
+#include "model/marks.h"
+
+namespace kven {
+
+namespace {
+
+using Json = nlohmann::json;
+
+class Refusal : public std::runtime_error {
+ public:
+  explicit Refusal(const std::string& reason) : std::runtime_error(IpuzRefusal(reason)) {}
+};
+
+[[noreturn]] void Refuse(const std::string& reason) { throw Refusal(reason); }
+
+std::string At(int col, int row) { return "row " + std::to_string(row) + ", column " + std::to_string(col); }
+
+// A member that is present and not null, or nullptr.
+const Json* Member(const Json& object, const std::string& key) {
+  const auto it = object.find(key);
+  return it == object.end() || it->is_null() ? nullptr : &*it;
+}
+
+// Large enough to be refused as a hand number, small enough to compare
+// without overflow.
+constexpr std::int64_t HugeNumber = std::numeric_limits<std::int32_t>::max();
+
+std::int64_t WholeNumber(const Json& v) {
+  if (v.is_number_unsigned()) return static_cast<std::int64_t>(std::min<std::uint64_t>(v.get<std::uint64_t>(), HugeNumber));
+  return v.get<std::int64_t>();
+}
+
+// A clue number written as text: digits only.
+bool ParseDigits(const std::string& s, std::int64_t& number) {
+  if (s.empty() || s.find_first_not_of("0123456789") != std::string::npos) return false;
+  number = 0;
+  for (const char c : s) number = std::min(number * 10 + (c - '0'), HugeNumber);
+  return true;
+}
+
+bool IsCrosswordKind(std::string_view uri) {
+  for (std::string_view scheme : {"http://", "https://"}) {
+    if (!uri.starts_with(scheme)) continue;
+    std::string_view rest = uri.substr(scheme.size());
+    if (!rest.starts_with("ipuz.org/crossword")) return false;
+    rest.remove_prefix(std::string_view("ipuz.org/crossword").size());
+    return rest.empty() || rest.front() == '#' || rest.front() == '/';
+  }
+  return false;
+}
+
+void CheckKind(const Json& root) {
+  const Json* kind = Member(root, "kind");
+  if (kind == nullptr || !kind->is_array()) Refuse("its \"kind\" is not a list of puzzle kinds");
+  for (const Json& k : *kind)
+    if (k.is_string() && IsCrosswordKind(k.get_ref<const std::string&>())) return;
+  Refuse("it is not a crossword");
+}
+
+struct Size {
+  int width = 0;
+  int height = 0;
+};
+
+Size ReadDimensions(const Json& root) {
+  const Json* dimensions = Member(root, "dimensions");
+  if (dimensions == nullptr || !dimensions->is_object()) Refuse("it has no \"dimensions\"");
+  const Json* width = Member(*dimensions, "width");
+  const Json* height = Member(*dimensions, "height");
+  if (width == nullptr || height == nullptr || !width->is_number_integer() || !height->is_number_integer())
+    Refuse("its width and height are not whole numbers");
+  const std::int64_t w = WholeNumber(*width);
+  const std::int64_t h = WholeNumber(*height);
+  if (w < MinSide || w > MaxSide || h < MinSide || h > MaxSide)
+    Refuse("it is " + width->dump() + " x " + height->dump() + " squares; sizes must be 5 to 30");
+  return {static_cast<int>(w), static_cast<int>(h)};
+}
+
+// A table of `size.height` rows of `size.width` values under `key`.
+const Json& ReadTable(const Json& root, const char* key, const Size& size) {
+  const Json* table = Member(root, key);
+  const std::string name = std::string("its \"") + key + "\"";
+  if (table == nullptr || !table->is_array()) Refuse(name + " is not a list of rows");
+  if (table->size() != static_cast<std::size_t>(size.height))
+    Refuse(name + " has " + std::to_string(table->size()) + " rows, not " + std::to_string(size.height));
+  for (std::size_t r = 0; r < table->size(); ++r) {
+    const Json& row = (*table)[r];
+    if (!row.is_array()) Refuse("row " + std::to_string(r + 1) + " of " + name + " is not a list");
+    if (row.size() != static_cast<std::size_t>(size.width))
+      Refuse("row " + std::to_string(r + 1) + " of " + name + " has " + std::to_string(row.size()) +
+             " cells, not " + std::to_string(size.width));
+  }
+  return *table;
+}
+
+// The value that a document names with "block" or "empty", or the default.
+Json MarkerValue(const Json& root, const char* key, Json fallback) {
+  const Json* value = Member(root, key);
+  if (value == nullptr) return fallback;
+  if (!value->is_string() && !value->is_number()) Refuse(std::string("its \"") + key + "\" is neither text nor a number");
+  return *value;
+}
+
+struct Cell {
+  bool block = false;
+  std::int64_t number = 0;
+  std::string barred;
+};
+
+class CellReader {
+ public:
+  explicit CellReader(const Json& root)
+      : block_(MarkerValue(root, "block", "#")), empty_(MarkerValue(root, "empty", 0)), styles_(Member(root, "styles")) {
+    if (styles_ != nullptr && !styles_->is_object()) Refuse("its \"styles\" is not a set of named styles");
+  }
+
+  const Json& Empty() const { return empty_; }
+
+  Cell Read(const Json& value, int col, int row) const {
+    if (!value.is_object()) return ReadLabel(value, col, row);
+    const auto inner = value.find("cell");
+    Cell cell = inner == value.end() ? Cell{} : ReadLabel(*inner, col, row);
+    cell.barred = Barred(value, col, row);
+    return cell;
+  }
+
+ private:
+  Cell ReadLabel(const Json& value, int col, int row) const {
+    if (value.is_null()) Refuse("the square at " + At(col, row) + " is omitted (a null cell)");
+    // The document's own values come first, so that "empty": "#" still works.
+    Cell cell;
+    if (value == block_) {
+      cell.block = true;
+    } else if (value == empty_) {
+      // an open square without a number
+    } else if (value == "#") {
+      cell.block = true;
+    } else if (value.is_number_integer()) {
+      cell.number = WholeNumber(value);
+    } else if (!value.is_string() || !ParseDigits(value.get_ref<const std::string&>(), cell.number)) {
+      Refuse("the cell at " + At(col, row) + " is not a clue number, a block or an empty square");
+    }
+    return cell;
+  }
+
+  // A style is given in place or by the name of one in "styles". A name that
+  // "styles" lacks gives a plain square rather than a refusal: the grid and
+  // its numbers still read, and a style that was never defined shows nothing
+  // in the writer's own program either.
+  std::string Barred(const Json& value, int col, int row) const {
+    const Json* style = Member(value, "style");
+    if (style != nullptr && style->is_string()) {
+      style = styles_ != nullptr ? Member(*styles_, style->get_ref<const std::string&>()) : nullptr;
+      if (style != nullptr && !style->is_object()) style = nullptr;
+    }
+    if (style == nullptr) return {};
+    if (!style->is_object()) Refuse("the style of the cell at " + At(col, row) + " is neither a style nor a name");
+    const Json* barred = Member(*style, "barred");
+    if (barred == nullptr) return {};
+    if (!barred->is_string()) Refuse("the bars of the cell at " + At(col, row) + " are not given as letters");
+    return barred->get<std::string>();
+  }
+
+  Json block_;
+  Json empty_;
+  const Json* styles_;
+};
+
+// Sets the bar on each side that `letters` names, unless it is the outer border.
+void AddBars(Puzzle& p, int col, int row, const std::string& letters) {
+  for (const char side : letters) {
+    switch (side) {
+      case 'T': case 't': if (row > 1) p.HBars(col, row - 1) = 1; break;
+      case 'B': case 'b': if (row < p.VSquares) p.HBars(col, row) = 1; break;
+      case 'L': case 'l': if (col > 1) p.VBars(col - 1, row) = 1; break;
+      case 'R': case 'r': if (col < p.HSquares) p.VBars(col, row) = 1; break;
+      default: break;
+    }
+  }
+}
+
+bool AnySet(const Puzzle& p, const SquareArray<std::uint8_t>& flags) {
+  for (int row = 1; row <= p.VSquares; ++row)
+    for (int col = 1; col <= p.HSquares; ++col)
+      if (flags(col, row) != 0) return true;
+  return false;
+}
+
+// Reads the diagram into p and leaves each open square's clue number in numbers.
+void ReadDiagram(const Json& root, const CellReader& reader, Puzzle& p, SquareArray<std::int64_t>& numbers) {
+  const Json& rows = ReadTable(root, "puzzle", {p.HSquares, p.VSquares});
+  for (int row = 1; row <= p.VSquares; ++row) {
+    for (int col = 1; col <= p.HSquares; ++col) {
+      const Cell cell = reader.Read(rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col - 1)], col, row);
+      if (cell.block) p.Blocks(col, row) = 1;
+      else numbers(col, row) = cell.number;
+      AddBars(p, col, row, cell.barred);
+    }
+  }
+  const bool bars = AnySet(p, p.HBars) || AnySet(p, p.VBars);
+  if (bars && AnySet(p, p.Blocks)) Refuse("it has both blocks and bars");
+  p.BarDiagram = bars;
+  p.BlockDiagram = !bars;
+}
+
+void ReadNumbering(Puzzle& p, const SquareArray<std::int64_t>& numbers) {
+  bool any = false;
+  for (int row = 1; row <= p.VSquares; ++row)
+    for (int col = 1; col <= p.HSquares; ++col) any = any || numbers(col, row) != 0;
+  if (!any) return;
+
+  Puzzle automatic = p;
+  NullGridView view;
+  bool fits = true;
+  try {
+    AutoNumber(automatic, view);
+  } catch (const RangeError&) {
+    fits = false;  // the numbers are complete; the entry lists are not
+  }
+  bool same = true;
+  for (int row = 1; row <= p.VSquares; ++row)
+    for (int col = 1; col <= p.HSquares; ++col) same = same && automatic.Numbers(col, row) == numbers(col, row);
+  if (same && fits) {
+    p = automatic;
+    return;
+  }
+  for (int row = 1; row <= p.VSquares; ++row) {
+    for (int col = 1; col <= p.HSquares; ++col) {
+      const std::int64_t n = numbers(col, row);
+      if (n < 0 || n > 999) Refuse("the clue number at " + At(col, row) + " is outside 0 to 999");
+      p.Numbers(col, row) = static_cast<std::int32_t>(n);
+    }
+  }
+  p.ManualNumbered = true;
+}
+
+bool SymmetricUnder(const Puzzle& p, std::int32_t order) {
+  const auto isSet = [&p](const MarkAt& m) {
+    switch (m.kind) {
+      case Mark::Block: return p.Blocks(m.col, m.row) != 0;
+      case Mark::HBar: return p.HBars(m.col, m.row) != 0;
+      case Mark::VBar: return p.VBars(m.col, m.row) != 0;
+    }
+    return false;
+  };
+  for (int row = 1; row <= p.VSquares; ++row) {
+    for (int col = 1; col <= p.HSquares; ++col) {
+      for (const Mark kind : {Mark::Block, Mark::HBar, Mark::VBar}) {
+        const MarkAt mark{kind, col, row};
+        if (!isSet(mark)) continue;
+        for (const MarkAt& partner : SymmetricPartners(mark, order, p.HSquares, p.VSquares))
+          if (!isSet(partner)) return false;
+      }
+    }
+  }
+  return true;
+}
+
+std::int32_t DiagramSymmetry(const Puzzle& p) {
+  // Fourfold bars on an oblong grid would be only twofold: the KVEN writer
+  // could not list them.
+  if ((p.BlockDiagram || p.HSquares == p.VSquares) && SymmetricUnder(p, Fourfold)) return Fourfold;
+  if (SymmetricUnder(p, Twofold)) return Twofold;
+  return NoSymmetry;
+}
+
+// The kind, symmetry and numbering our own export records, taken as
+// recorded where the diagram bears them out: a bar diagram with no bar yet, a
+// symmetry its marks have, hand numbers that the automatic ones happen to equal.
+void ReadKvenExtension(const Json& root, Puzzle& p) {
+  const Json* extension = Member(root, std::string(KvenIpuzExtension));
+  if (extension == nullptr || !extension->is_object()) return;
+  const Json* diagram = Member(*extension, "diagram");
+  if (diagram != nullptr && *diagram == "bars" && !AnySet(p, p.Blocks)) {
+    p.BarDiagram = true;
+    p.BlockDiagram = false;
+  }
+  if (const Json* symmetry = Member(*extension, "symmetry"); symmetry != nullptr && symmetry->is_number_integer()) {
+    const std::int64_t order = WholeNumber(*symmetry);
+    if (IsKnownSymmetry(static_cast<std::int32_t>(order)) && order == static_cast<std::int32_t>(order) &&
+        SymmetricUnder(p, static_cast<std::int32_t>(order)))
+      p.Symmetry = static_cast<std::int32_t>(order);
+  }
+  const Json* numbering = Member(*extension, "numbering");
+  if (numbering != nullptr && *numbering == "manual" && p.AutoNumbered) {
+    // As a KVEN text with an MN section reads: the numbers, no entry lists.
+    p.AutoNumbered = false;
+    p.ManualNumbered = true;
+    p.AcrossNumbers.fill(0);
+    p.DownNumbers.fill(0);
+    p.AcrossCount = p.DownCount = 0;
+  }
+}
+
+void ReadTitle(const Json& root, Puzzle& p) {
+  const Json* title = Member(root, "title");
+  if (title == nullptr) return;
+  if (!title->is_string()) Refuse("its title is not text");
+  std::string latin1 = Utf8ToLatin1(title->get_ref<const std::string&>());
+  for (char& c : latin1)
+    if (c == '\r' || c == '\n') c = ' ';  // a KVEN title is one line
+  AppendShort(p.Title, latin1);
+}
+
+// The letter for an open square's solution value. `unreadable` is set for a
+// value that is neither one letter nor empty.
+char SolutionLetter(const Json& cell, const Json& empty, bool& unreadable) {
+  const Json* value = &cell;
+  if (cell.is_object()) {
+    const auto it = cell.find("value");
+    if (it == cell.end()) return '.';
+    value = &*it;
+  }
+  if (value->is_string()) {
+    const std::string& s = value->get_ref<const std::string&>();
+    if (s.size() == 1 && s[0] >= 'A' && s[0] <= 'Z') return s[0];
+    if (s.size() == 1 && s[0] >= 'a' && s[0] <= 'z') return static_cast<char>(s[0] - 'a' + 'A');
+    if (s.find_first_not_of(' ') == std::string::npos) return ' ';
+  } else if (value->is_null() || *value == 0) {
+    return '.';
+  }
+  if (*value == empty) return '.';
+  unreadable = true;
+  return '.';
+}
+
+int ReadSolution(const Json& root, const CellReader& reader, Puzzle& p) {
+  if (Member(root, "solution") == nullptr) return 0;
+  const Json& rows = ReadTable(root, "solution", {p.HSquares, p.VSquares});
+  int leftEmpty = 0;
+  p.HasSolution = true;
+  for (int row = 1; row <= p.VSquares; ++row) {
+    for (int col = 1; col <= p.HSquares; ++col) {
+      if (p.Blocks(col, row) != 0) continue;
+      bool unreadable = false;
+      p.Letters(col, row) = SolutionLetter(rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col - 1)],
+                                           reader.Empty(), unreadable);
+      if (unreadable) ++leftEmpty;
+    }
+  }
+  return leftEmpty;
+}
+
+IpuzImport ReadCrossword(const Json& root) {
+  CheckKind(root);
+  const Size size = ReadDimensions(root);
+  const CellReader reader(root);
+
+  IpuzImport result;
+  Puzzle& p = result.puzzle;
+  p.HSquares = size.width;
+  p.VSquares = size.height;
+  NullView view;
+  ResetPuzzle(p, view);
+  SquareArray<std::int64_t> numbers;
+  ReadDiagram(root, reader, p, numbers);
+  ReadNumbering(p, numbers);
+  p.Symmetry = DiagramSymmetry(p);
+  ReadKvenExtension(root, p);
+  ReadTitle(root, p);
+  result.solutionCellsLeftEmpty = ReadSolution(root, reader, p);
+  result.outcome = IpuzOutcome::Imported;
+  return result;
+}
+
+}  // namespace
+
+IpuzImport ReadIpuz(std::string_view text) {
+  IpuzImport result;
+  try {
+    const IpuzDocument document = FindIpuzDocument(text);
+    switch (document.kind) {
+      case IpuzDocument::Kind::None:
+        return result;
+      case IpuzDocument::Kind::Broken:
+        result.outcome = IpuzOutcome::Refused;
+        result.message = document.refusal;
+        return result;
+      case IpuzDocument::Kind::Document:
+        return ReadCrossword(document.json);
+    }
+  } catch (const Refusal& refusal) {
+    result.message = refusal.what();
+  } catch (const std::exception&) {
+    // Every type is checked before it is read; this is the last line of defence.
+    result.message = IpuzRefusal("it could not be read");
+  }
+  result.outcome = IpuzOutcome::Refused;
+  return result;
+}
+
+}  // namespace kven

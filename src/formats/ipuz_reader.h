@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "model/puzzle.h"
+
+namespace kven {
+
+enum class IpuzOutcome {
+  NotIpuz,   // the text is no ipuz document: the caller reports invalid data as for any other text
+  Refused,   // an ipuz document that cannot be imported: `message` says why
+  Imported,  // `puzzle` holds the crossword
+};
+
+struct IpuzImport {
+  IpuzOutcome outcome = IpuzOutcome::NotIpuz;
+  std::string message;  // one sentence when Refused, "" otherwise
+  Puzzle puzzle;        // meaningful when Imported
+  // Open squares whose solution held something other than one letter or an
+  // empty value (several letters, a digit, a symbol): left without a letter.
+  int solutionCellsLeftEmpty = 0;
+};
+
+// Reads the whole text of a file or of the clipboard (UTF-8) as an ipuz
+// crossword; see FindIpuzDocument (ipuz_document.h) for what counts as one.
+// An imported puzzle is what the KVEN text of the same diagram decodes to:
+//   - a block diagram, or a bar diagram (bars come from "barred" letters
+//     T, R, B, L on either square beside an edge; bars on the outer border
+//     are dropped); neither blocks nor bars gives a block diagram;
+//   - numbered automatically when the clue numbers are the automatic ones
+//     (and the diagram has at most 100 across and 100 down entries), else by
+//     hand when they all lie in 0..999, unnumbered when there are none;
+//   - Symmetry 4, 2 or 0: the strongest order under which every block or bar
+//     has its partners (bars turn through quarter turns on square grids only);
+//   - the title in Latin-1 ("?" for other characters, line breaks as blanks,
+//     cut to 255 bytes);
+//   - letters 'A'..'Z' (from either case), ' ' for an empty or blank string,
+//     '.' for 0, null or the "empty" value; HasSolution when there is a
+//     "solution".
+// Refuses omitted squares, blocks together with bars, sizes outside 5..30,
+// hand numbers outside 0..999, cells that are not clue numbers, and wrong
+// types or shapes. Never throws and never crashes on any input.
+IpuzImport ReadIpuz(std::string_view text);
+
+}  // namespace kven

@@ -1,0 +1,97 @@
+#include "formats/ipuz_writer.h"
+
+#include <algorithm>
+#include <nlohmann/json.hpp>
+
+#include "formats/json_layout.h"
+#include "text/latin1.h"
+#include "model/entries.h"
+
+namespace kven {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// Marks of the other kind can linger in the arrays (a block toggle leaves the
+// bars, a bar toggle the blocks); the diagram is what the kind shows.
+Puzzle DiagramOf(const Puzzle& p) {
+  Puzzle d = p;
+  d.HSquares = std::clamp(p.HSquares, 0, MaxSide);
+  d.VSquares = std::clamp(p.VSquares, 0, MaxSide);
+  if (!p.BlockDiagram) d.Blocks.Fill(0);
+  if (!p.BarDiagram) {
+    d.HBars.Fill(0);
+    d.VBars.Fill(0);
+  }
+  return d;
+}
+
+bool IsNumbered(const Puzzle& p) { return p.AutoNumbered || p.ManualNumbered; }
+
+const char* NumberingName(const Puzzle& p) {
+  if (p.ManualNumbered) return "manual";
+  return p.AutoNumbered ? "automatic" : "none";
+}
+
+Json PuzzleCell(const Puzzle& d, int col, int row) {
+  if (d.Blocks(col, row) != 0) return "#";
+  const Json number = IsNumbered(d) ? d.Numbers(col, row) : 0;
+  std::string barred;
+  if (d.HBars(col, row) != 0) barred += 'B';
+  if (d.VBars(col, row) != 0) barred += 'R';
+  if (barred.empty()) return number;
+  return Json{{"cell", number}, {"style", {{"barred", barred}}}};
+}
+
+Json SolutionCell(const Puzzle& d, int col, int row) {
+  if (d.Blocks(col, row) != 0) return "#";
+  const char letter = d.Letters(col, row);
+  if (letter >= 'A' && letter <= 'Z') return std::string(1, letter);
+  if (letter == ' ') return "";
+  return 0;
+}
+
+Json Grid(const Puzzle& d, Json (*cell)(const Puzzle&, int, int)) {
+  Json rows = Json::array();
+  for (int row = 1; row <= d.VSquares; ++row) {
+    Json cells = Json::array();
+    for (int col = 1; col <= d.HSquares; ++col) cells.push_back(cell(d, col, row));
+    rows.push_back(std::move(cells));
+  }
+  return rows;
+}
+
+// A KVEN puzzle has no clue texts; the numbers alone tell other
+// programs which entries exist, even where they number them differently.
+Json Clues(const Puzzle& d) {
+  Json across = Json::array();
+  Json down = Json::array();
+  for (const DiagramEntry& entry : DiagramEntries(d)) {
+    const std::int32_t number = d.Numbers(entry.col, entry.row);
+    if (number == 0) continue;
+    (entry.direction == EntryDirection::Across ? across : down).push_back(Json::array({number, ""}));
+  }
+  return Json{{"Across", std::move(across)}, {"Down", std::move(down)}};
+}
+
+}  // namespace
+
+std::string WriteIpuz(const Puzzle& p) {
+  const Puzzle d = DiagramOf(p);
+  Json doc;
+  doc["version"] = "http://ipuz.org/v2";
+  doc["kind"] = Json::array({"http://ipuz.org/crossword#1"});
+  doc["dimensions"] = Json{{"width", d.HSquares}, {"height", d.VSquares}};
+  if (!d.Title.empty()) doc["title"] = Latin1ToUtf8(d.Title);
+  doc["block"] = "#";
+  doc["empty"] = 0;
+  doc["puzzle"] = Grid(d, PuzzleCell);
+  if (d.HasSolution) doc["solution"] = Grid(d, SolutionCell);
+  if (IsNumbered(d)) doc["clues"] = Clues(d);
+  doc[std::string(KvenIpuzExtension)] =
+      Json{{"diagram", d.BarDiagram ? "bars" : "blocks"}, {"symmetry", d.Symmetry}, {"numbering", NumberingName(d)}};
+  return LayOutJson(doc);
+}
+
+}  // namespace kven

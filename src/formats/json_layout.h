@@ -1,0 +1,15 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <string>
+
+namespace kven {
+
+// Writes a JSON value for people and for line diffs: a table (an array of
+// arrays) puts each of its rows on a line of its own, an object that holds a
+// table puts each member on a line; everything else stays on one line, with
+// a blank after each comma and colon. Ends with a line break. The values
+// themselves (strings, numbers) are written by the JSON library.
+std::string LayOutJson(const nlohmann::ordered_json& value);
+
+}  // namespace kven

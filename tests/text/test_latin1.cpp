@@ -1,0 +1,28 @@
+// Every byte of a title in both directions is covered by the round trips;
+// these are the malformed inputs that only a direct call can reach.
+#include <gtest/gtest.h>
+
+#include "text/latin1.h"
+
+namespace kven {
+namespace {
+
+TEST(Latin1, FromUtf8KeepsLatin1AndReplacesTheRest) {
+  const struct {
+    std::string utf8, latin1;
+  } cases[] = {
+      {"Clasp", "Clasp"},
+      {"Caf\xC3\xA9 \xC3\xBF", "Caf\xE9 \xFF"},
+      {"\xE2\x82\xAC 5", "? 5"},                // euro sign
+      {"\xF0\x9F\x98\x80!", "?!"},              // beyond the basic plane
+      {"\xC3", "?"},                            // cut short
+      {"\x80x\xBF", "?x?"},                     // stray continuation bytes
+      {"\xC0\xAF\xF8\x80", "????"},             // overlong and impossible leads
+      {"\xE2\x82" "A", "??A"},                  // incomplete sequence before a letter
+  };
+  for (const auto& c : cases) EXPECT_EQ(Utf8ToLatin1(c.utf8), c.latin1) << c.utf8;
+  EXPECT_EQ(Latin1ToUtf8("Caf\xE9 \xFF"), "Caf\xC3\xA9 \xC3\xBF");
+}
+
+}  // namespace
+}  // namespace kven
