@@ -118,7 +118,6 @@ class Checker {
 
   // What breaks the style in the entry, or "" when nothing does.
   std::string UncheckedProblem(const CheckedEntry& e) const {
-    const std::string style(CheckStyleName(report_.style));
     switch (report_.style) {
       case CheckStyle::Us:
         if (e.unchecked == 0) return {};
