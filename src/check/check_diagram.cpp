@@ -243,6 +243,9 @@ class Checker {
 
   // One finding for each set of symmetric marks (a mark and its partners)
   // that is only partly there: it names the marks present and those missing.
+  // The order goes to SymmetricPartners as the puzzle carries it, so an
+  // order the menu does not offer (3, 999) reads as twofold, as the text
+  // reader takes it, and one below 2 as none.
   void CheckSymmetry() {
     std::array<SquareArray<std::uint8_t>, 3> done;
     const auto doneAt = [&](const MarkAt& m) -> std::uint8_t& {
@@ -352,6 +355,8 @@ class Checker {
     Add(CheckRule::Numbering, std::move(text), std::move(squares));
   }
 
+  // The blank mark counts as no letter: it is what Space types over a
+  // letter and what the reader leaves where an answer line runs short.
   void CheckSolution() {
     if (!p_.HasSolution) return;
     std::vector<SquarePos> empty;
