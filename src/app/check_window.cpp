@@ -1,0 +1,203 @@
+#include "app/check_window.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QHideEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "check/check_diagram.h"
+#include "check/check_text.h"
+
+namespace kven {
+namespace {
+
+// Report text is single bytes (a title may hold any of them).
+QString Latin1(const std::string& text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+constexpr int IndexRole = Qt::UserRole;
+
+}  // namespace
+
+CheckWindow::CheckWindow(PuzzleSource puzzle, QWidget* parent) : QDialog(parent), puzzle_(std::move(puzzle)) {
+  setWindowTitle(QStringLiteral("Check Diagram"));
+  setObjectName(QStringLiteral("CheckWindow"));
+  setModal(false);
+
+  styleBox_ = new QComboBox(this);
+  styleBox_->addItem(QStringLiteral("automatic (uk for blocks, barred for bars)"),
+                     static_cast<int>(CheckStyle::Automatic));
+  styleBox_->addItem(QStringLiteral("us: every letter checked"), static_cast<int>(CheckStyle::Us));
+  styleBox_->addItem(QStringLiteral("uk: no two unchecked in a row"), static_cast<int>(CheckStyle::Uk));
+  styleBox_->addItem(QStringLiteral("barred: 66 to 75% checked"), static_cast<int>(CheckStyle::Barred));
+  styleBox_->addItem(QStringLiteral("none: checking not judged"), static_cast<int>(CheckStyle::None));
+  auto* styleLabel = new QLabel(QStringLiteral("&Style:"), this);
+  styleLabel->setBuddy(styleBox_);
+
+  summary_ = new QLabel(this);
+  summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  summary_->setWordWrap(true);
+
+  findings_ = new QListWidget(this);
+  findings_->setSelectionMode(QAbstractItemView::SingleSelection);
+
+  entries_ = new QTreeWidget(this);
+  entries_->setRootIsDecorated(false);
+  entries_->setSelectionMode(QAbstractItemView::SingleSelection);
+  entries_->setHeaderLabels({QStringLiteral("Entry"), QStringLiteral("Dir"), QStringLiteral("Length"),
+                             QStringLiteral("Checked"), QStringLiteral("Unchecked"), QStringLiteral("Longest run")});
+  entries_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+  tabs_ = new QTabWidget(this);
+  tabs_->addTab(findings_, QStringLiteral("Findings"));
+  tabs_->addTab(entries_, QStringLiteral("Entries"));
+
+  checkAgain_ = new QPushButton(QStringLiteral("Check &Again"), this);
+  close_ = new QPushButton(QStringLiteral("Close"), this);
+  checkAgain_->setDefault(true);
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(styleLabel);
+  top->addWidget(styleBox_, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(checkAgain_);
+  buttons->addWidget(close_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(summary_);
+  layout->addWidget(tabs_, 1);
+  layout->addLayout(buttons);
+  resize(560, 440);
+
+  connect(styleBox_, &QComboBox::currentIndexChanged, this, &CheckWindow::checkAgain);
+  connect(checkAgain_, &QPushButton::clicked, this, &CheckWindow::checkAgain);
+  connect(close_, &QPushButton::clicked, this, &QDialog::close);
+  connect(findings_, &QListWidget::itemSelectionChanged, this, &CheckWindow::FindingSelectionChanged);
+  connect(entries_, &QTreeWidget::itemSelectionChanged, this, &CheckWindow::EntrySelectionChanged);
+}
+
+CheckStyle CheckWindow::chosenStyle() const { return static_cast<CheckStyle>(styleBox_->currentData().toInt()); }
+
+void CheckWindow::checkAgain() {
+  CheckOptions options;
+  options.style = chosenStyle();
+  report_ = CheckDiagram(puzzle_ ? puzzle_() : Puzzle{}, options);
+  ShowReport();
+  if (marking_) Emit({});
+}
+
+void CheckWindow::clearSelection() {
+  {
+    const QSignalBlocker blockFindings(findings_);
+    const QSignalBlocker blockEntries(entries_);
+    findings_->clearSelection();
+    entries_->clearSelection();
+  }
+  if (marking_) Emit({});
+}
+
+void CheckWindow::ShowReport() {
+  const QSignalBlocker blockFindings(findings_);
+  const QSignalBlocker blockEntries(entries_);
+  const TextLineList lines = CheckReportLines(report_);
+  QStringList summary;
+  for (std::size_t i = 0; i < lines.size() && i < 4; ++i) summary << Latin1(lines[i]);
+  summary_->setText(summary.join(QLatin1Char('\n')));
+
+  findings_->clear();
+  for (std::size_t i = 0; i < report_.findings.size(); ++i) {
+    auto* item = new QListWidgetItem(Latin1(FindingLine(report_.findings[i])), findings_);
+    item->setData(IndexRole, static_cast<int>(i));
+  }
+  if (report_.findings.empty()) {
+    auto* item = new QListWidgetItem(QStringLiteral("Every rule holds."), findings_);
+    item->setFlags(Qt::NoItemFlags);
+  }
+  entries_->clear();
+  for (std::size_t i = 0; i < report_.entries.size(); ++i) {
+    const CheckedEntry& e = report_.entries[i];
+    auto* item = new QTreeWidgetItem(entries_);
+    item->setText(0, Latin1(EntryLabel(e)));
+    item->setText(1, e.direction == EntryDirection::Across ? QStringLiteral("across") : QStringLiteral("down"));
+    item->setText(2, QString::number(e.length));
+    item->setText(3, QString::number(e.checked));
+    item->setText(4, QString::number(e.unchecked));
+    item->setText(5, QString::number(e.longestUncheckedRun));
+    for (int column = 2; column <= 5; ++column) item->setTextAlignment(column, Qt::AlignRight);
+    item->setData(0, IndexRole, static_cast<int>(i));
+  }
+  tabs_->setTabText(0, QStringLiteral("Findings (%1)").arg(report_.findings.size()));
+  tabs_->setTabText(1, QStringLiteral("Entries (%1)").arg(report_.entries.size()));
+}
+
+void CheckWindow::FindingSelectionChanged() {
+  const QList<QListWidgetItem*> selected = findings_->selectedItems();
+  if (selected.isEmpty()) {
+    if (entries_->selectedItems().isEmpty()) Emit({});
+    return;
+  }
+  {
+    const QSignalBlocker block(entries_);
+    entries_->clearSelection();
+  }
+  const auto index = static_cast<std::size_t>(selected.front()->data(IndexRole).toInt());
+  if (index < report_.findings.size()) Emit(report_.findings[index].squares);
+}
+
+void CheckWindow::EntrySelectionChanged() {
+  const QList<QTreeWidgetItem*> selected = entries_->selectedItems();
+  if (selected.isEmpty()) {
+    if (findings_->selectedItems().isEmpty()) Emit({});
+    return;
+  }
+  {
+    const QSignalBlocker block(findings_);
+    findings_->clearSelection();
+  }
+  const auto index = static_cast<std::size_t>(selected.front()->data(0, IndexRole).toInt());
+  if (index < report_.entries.size()) Emit(report_.entries[index].squares);
+}
+
+void CheckWindow::Emit(const std::vector<SquarePos>& squares) {
+  QList<QPoint> points;
+  points.reserve(static_cast<qsizetype>(squares.size()));
+  for (const SquarePos& s : squares) points.append(QPoint(s.col, s.row));
+  marking_ = !points.isEmpty();
+  emit findingSelected(points);
+}
+
+// Each opening shows the puzzle as it is now; a window brought back from
+// the task bar keeps what it showed.
+void CheckWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) checkAgain();
+}
+
+// However the window goes (Close, Escape, the frame's button, the owner
+// hiding it), the grid must stop marking squares.
+void CheckWindow::hideEvent(QHideEvent* event) {
+  if (event->spontaneous()) {
+    QDialog::hideEvent(event);
+    return;
+  }
+  {
+    const QSignalBlocker blockFindings(findings_);
+    const QSignalBlocker blockEntries(entries_);
+    findings_->clearSelection();
+    entries_->clearSelection();
+  }
+  Emit({});
+  QDialog::hideEvent(event);
+}
+
+}  // namespace kven
