@@ -211,17 +211,7 @@ class Checker {
     }
   }
 
-  bool Present(const MarkAt& m) const {
-    switch (m.kind) {
-      case Mark::Block:
-        return d_.Blocks(m.col, m.row) != 0;
-      case Mark::HBar:
-        return d_.HBars(m.col, m.row) != 0;
-      case Mark::VBar:
-        return d_.VBars(m.col, m.row) != 0;
-    }
-    return false;
-  }
+  bool Present(const MarkAt& m) const { return IsMarkSet(d_, m); }
 
   static std::string MarkText(const MarkAt& m) {
     switch (m.kind) {

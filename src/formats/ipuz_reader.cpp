@@ -245,33 +245,11 @@ void ReadNumbering(Puzzle& p, const SquareArray<std::int64_t>& numbers) {
   p.ManualNumbered = true;
 }
 
-bool SymmetricUnder(const Puzzle& p, std::int32_t order) {
-  const auto isSet = [&p](const MarkAt& m) {
-    switch (m.kind) {
-      case Mark::Block: return p.Blocks(m.col, m.row) != 0;
-      case Mark::HBar: return p.HBars(m.col, m.row) != 0;
-      case Mark::VBar: return p.VBars(m.col, m.row) != 0;
-    }
-    return false;
-  };
-  for (int row = 1; row <= p.VSquares; ++row) {
-    for (int col = 1; col <= p.HSquares; ++col) {
-      for (const Mark kind : {Mark::Block, Mark::HBar, Mark::VBar}) {
-        const MarkAt mark{kind, col, row};
-        if (!isSet(mark)) continue;
-        for (const MarkAt& partner : SymmetricPartners(mark, order, p.HSquares, p.VSquares))
-          if (!isSet(partner)) return false;
-      }
-    }
-  }
-  return true;
-}
-
 std::int32_t DiagramSymmetry(const Puzzle& p) {
   // Fourfold bars on an oblong grid would be only twofold: the KVEN writer
   // could not list them.
-  if ((p.BlockDiagram || p.HSquares == p.VSquares) && SymmetricUnder(p, Fourfold)) return Fourfold;
-  if (SymmetricUnder(p, Twofold)) return Twofold;
+  if ((p.BlockDiagram || p.HSquares == p.VSquares) && HasAllPartners(p, Fourfold)) return Fourfold;
+  if (HasAllPartners(p, Twofold)) return Twofold;
   return NoSymmetry;
 }
 
@@ -289,7 +267,7 @@ void ReadKvenExtension(const Json& root, Puzzle& p) {
   if (const Json* symmetry = Member(*extension, "symmetry"); symmetry != nullptr && symmetry->is_number_integer()) {
     const std::int64_t order = WholeNumber(*symmetry);
     if (IsKnownSymmetry(static_cast<std::int32_t>(order)) && order == static_cast<std::int32_t>(order) &&
-        SymmetricUnder(p, static_cast<std::int32_t>(order)))
+        HasAllPartners(p, static_cast<std::int32_t>(order)))
       p.Symmetry = static_cast<std::int32_t>(order);
   }
   const Json* numbering = Member(*extension, "numbering");

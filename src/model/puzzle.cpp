@@ -11,6 +11,29 @@ void SquareIndexFault(int col, int row) {
   std::abort();
 }
 
+bool IsMarkSet(const Puzzle& p, const MarkAt& mark) {
+  switch (mark.kind) {
+    case Mark::Block: return p.Blocks(mark.col, mark.row) != 0;
+    case Mark::HBar: return p.HBars(mark.col, mark.row) != 0;
+    case Mark::VBar: return p.VBars(mark.col, mark.row) != 0;
+  }
+  return false;
+}
+
+bool HasAllPartners(const Puzzle& p, std::int32_t order) {
+  for (const Mark kind : {Mark::Block, Mark::HBar, Mark::VBar}) {
+    for (int row = 1; row <= p.VSquares; ++row) {
+      for (int col = 1; col <= p.HSquares; ++col) {
+        const MarkAt mark{kind, col, row};
+        if (!IsMarkSet(p, mark)) continue;
+        for (const MarkAt& partner : SymmetricPartners(mark, order, p.HSquares, p.VSquares))
+          if (!IsMarkSet(p, partner)) return false;
+      }
+    }
+  }
+  return true;
+}
+
 std::int32_t SquareNumber(const Puzzle& p, int col, int row) { return (row - 1) * p.HSquares + col; }
 
 bool SquareFromNumber(const Puzzle& p, std::int32_t n, int& col, int& row) {

@@ -67,6 +67,12 @@ inline bool IsOpenSquare(const Puzzle& p, int col, int row) {
   return InGrid(p, col, row) && p.Blocks(col, row) == 0;
 }
 
+// Whether a block or bar is set (the mark must lie on a square of 1..30).
+bool IsMarkSet(const Puzzle& p, const MarkAt& mark);
+// Whether every set block and bar of the grid has all its symmetric
+// partners under the order set too, which makes the diagram symmetric.
+bool HasAllPartners(const Puzzle& p, std::int32_t order);
+
 // Square number (row - 1) * HSquares + col, and back. SquareFromNumber
 // returns false (and leaves col/row alone) for a number naming no square.
 std::int32_t SquareNumber(const Puzzle& p, int col, int row);

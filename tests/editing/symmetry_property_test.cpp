@@ -21,7 +21,7 @@ using test::SetSquares;
 bool Symmetric(const Puzzle& p) {
   for (int i = 1; i <= MaxSide; ++i)
     if ((i <= p.HSquares && p.HBars(i, p.VSquares)) || (i <= p.VSquares && p.VBars(p.HSquares, i))) return false;
-  return test::HasAllPartners(p);
+  return HasAllPartners(p, p.Symmetry);
 }
 
 auto Shape(const Puzzle& p) {

@@ -69,6 +69,18 @@ Puzzle LargeBarPuzzle() {
   return Lettered(p, "Benchmark bars");
 }
 
+namespace {
+
+void SetMark(Puzzle& p, const MarkAt& m) {
+  switch (m.kind) {
+    case Mark::Block: p.Blocks(m.col, m.row) = 1; break;
+    case Mark::HBar: p.HBars(m.col, m.row) = 1; break;
+    case Mark::VBar: p.VBars(m.col, m.row) = 1; break;
+  }
+}
+
+}  // namespace
+
 void SetLetters(Puzzle& p, const std::vector<std::string>& rows) {
   for (int r = 1; r <= p.VSquares; ++r)
     for (int c = 1; c <= p.HSquares; ++c)
@@ -81,37 +93,9 @@ void DecodeLines(Puzzle& p, const TextLineList& lines) {
   DecodeText(TextLines::FromLines(lines), p, view);
 }
 
-namespace {
-
-// The flag of a mark, writable or not as the puzzle is.
-template <typename P>
-auto& Flag(P& p, const MarkAt& m) {
-  switch (m.kind) {
-    case Mark::HBar: return p.HBars(m.col, m.row);
-    case Mark::VBar: return p.VBars(m.col, m.row);
-    default: return p.Blocks(m.col, m.row);
-  }
-}
-
-}  // namespace
-
 void SetWithPartners(Puzzle& p, const MarkAt& mark) {
-  Flag(p, mark) = 1;
-  for (const MarkAt& m : SymmetricPartners(mark, p.Symmetry, p.HSquares, p.VSquares)) Flag(p, m) = 1;
-}
-
-bool HasAllPartners(const Puzzle& p) {
-  for (const Mark kind : {Mark::Block, Mark::HBar, Mark::VBar}) {
-    for (int row = 1; row <= p.VSquares; ++row) {
-      for (int col = 1; col <= p.HSquares; ++col) {
-        const MarkAt mark{kind, col, row};
-        if (Flag(p, mark) == 0) continue;
-        for (const MarkAt& m : SymmetricPartners(mark, p.Symmetry, p.HSquares, p.VSquares))
-          if (Flag(p, m) == 0) return false;
-      }
-    }
-  }
-  return true;
+  for (const MarkAt& m : SymmetricPartners(mark, p.Symmetry, p.HSquares, p.VSquares)) SetMark(p, m);
+  SetMark(p, mark);
 }
 
 std::vector<Square> SetSquares(const Puzzle& p, const SquareArray<std::uint8_t>& flags) {

@@ -36,8 +36,6 @@ void DecodeLines(Puzzle& p, const TextLineList& lines);
 
 // Sets a mark and every symmetric partner it has under the puzzle's symmetry.
 void SetWithPartners(Puzzle& p, const MarkAt& mark);
-// True when every set block and bar has all its symmetric partners set.
-bool HasAllPartners(const Puzzle& p);
 
 // The set squares of a flag array inside the grid, in reading order.
 std::vector<Square> SetSquares(const Puzzle& p, const SquareArray<std::uint8_t>& flags);
