@@ -1,11 +1,13 @@
-// Feeds arbitrary bytes as KVEN text through the reader, the writer and the
-// clue list, and checks what must hold for every input.
+// Feeds arbitrary bytes as KVEN text through the reader, the diagram check,
+// the writer and the clue list, and checks what must hold for every input.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "check/check_diagram.h"
+#include "check/check_text.h"
 #include "read_puzzle.h"
 #include "text/clue_list.h"
 #include "text/encoder.h"
@@ -110,6 +112,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   kven::Puzzle p;
   const bool decoded = kven::tool::ReadAsOpen(std::string(reinterpret_cast<const char*>(data), size), p).valid;
   CheckInvariants(p);
+
+  // The diagram check reads every puzzle the reader can leave.
+  const kven::CheckReport report = kven::CheckDiagram(p);
+  for (const std::string& line : kven::CheckReportLines(report)) Check(line.size() <= 255, "check line <= 255");
+  for (const kven::Finding& finding : report.findings)
+    for (const kven::SquarePos& at : finding.squares)
+      Check(kven::InGrid(p, at.col, at.row), "a finding's squares lie in the grid");
 
   const kven::TextLineList text = kven::EncodeText(p);
   CheckEncoded(p, text);

@@ -19,7 +19,7 @@ inline std::string ToLatin1(const QString& text) { return text.toLatin1().toStdS
 
 // A message of the program naming a file, the name written as the platform writes it.
 inline QString FileMessage(std::string_view message, const QString& fileName) {
-  return QString::fromStdString(message::WithFileName(message, QDir::toNativeSeparators(fileName).toStdString()));
+  return QString::fromStdString(message::Format(message, QDir::toNativeSeparators(fileName).toStdString()));
 }
 
 }  // namespace kven

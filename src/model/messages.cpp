@@ -2,10 +2,10 @@
 
 namespace kven::message {
 
-std::string WithFileName(std::string_view message, std::string_view fileName) {
-  std::string text(message);
-  if (const auto at = text.find("%s"); at != std::string::npos) text.replace(at, 2, fileName);
-  return text;
+std::string Format(std::string_view message, std::string_view text) {
+  std::string filled(message);
+  if (const auto at = filled.find("%s"); at != std::string::npos) filled.replace(at, 2, text);
+  return filled;
 }
 
 }  // namespace kven::message

@@ -16,8 +16,12 @@ inline constexpr std::string_view CannotCreateFile = "Cannot create file %s";
 inline constexpr std::string_view TooLargeFile = "Cannot open file %s: it is larger than 64 MiB, the most a text may be";
 inline constexpr std::string_view TooLargeClipboard = "The clipboard holds more than 64 MiB, the most a text may be";
 
-// The message with its "%s" replaced by fileName.
-std::string WithFileName(std::string_view message, std::string_view fileName);
+// An ipuz import left squares without a letter; "%s" stands for their number.
+inline constexpr std::string_view SolutionLeftEmpty =
+    "Squares left without a letter because their solution was not a single letter: %s";
+
+// The message with its "%s" replaced by text.
+std::string Format(std::string_view message, std::string_view text);
 
 }  // namespace kven::message
 

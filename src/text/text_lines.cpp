@@ -84,16 +84,6 @@ std::optional<std::size_t> TextLines::FindLine(std::size_t from, std::string_vie
   return line;
 }
 
-std::string TextLines::JoinedCrLf() const {
-  std::string out;
-  out.reserve(text_.size() + count_);
-  for (std::size_t i = 0; i < count_; ++i) {
-    out += (*this)[i];
-    out += "\r\n";
-  }
-  return out;
-}
-
 std::string JoinLinesCrLf(const TextLineList& lines) {
   std::string out;
   for (const auto& line : lines) {

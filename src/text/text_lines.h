@@ -32,8 +32,8 @@ class TextLines {
   // line break; none when no line does.
   std::optional<std::size_t> FindLine(std::size_t from, std::string_view token) const;
 
-  // The lines again, each followed by CR LF.
-  std::string JoinedCrLf() const;
+  // The text as it was read, line breaks and all.
+  std::string_view Text() const { return text_; }
 
  private:
   struct Span {

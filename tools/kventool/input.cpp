@@ -13,12 +13,12 @@ std::optional<std::string> ReadInput(const std::string& name, std::string& error
     case io::ReadStatus::Read:
       return std::move(read.bytes);
     case io::ReadStatus::TooLarge:
-      error = message::WithFileName(message::TooLargeFile, name);
+      error = message::Format(message::TooLargeFile, name);
       return std::nullopt;
     case io::ReadStatus::CannotOpen:
       break;
   }
-  error = message::WithFileName(message::CannotOpenFile, name);
+  error = message::Format(message::CannotOpenFile, name);
   return std::nullopt;
 }
 

@@ -15,17 +15,28 @@ const char* const HelpText =
     "            object per line, each beginning with its \"file\"\n"
     "  encode    writes the puzzle's KVEN text (CR LF after every line)\n"
     "  clues     writes the clue-list skeleton (CR LF after every line)\n"
+    "  ipuz      writes the puzzle as an ipuz document\n"
     "  picture   writes the grid picture: BMP, or PNG or SVG when OUT ends in\n"
     "            .png or .svg (needs -o)\n"
+    "  check     reports what a setter checks: short entries, unchecked\n"
+    "            letters, orphans, a split diagram, symmetry, numbering and\n"
+    "            the solution\n"
+    "A text that holds no line with KVEN and is an ipuz crossword is imported.\n"
     "\n"
     "Options:\n"
     "  -o, --output OUT  write to the file OUT instead of standard output; with\n"
     "                    several files, or when OUT is a folder, one file per\n"
     "                    input goes into the folder OUT (made if missing), named\n"
     "                    after the input: NAME.txt (encode), NAME.clues.txt\n"
-    "                    (clues), NAME.bmp (picture)\n"
+    "                    (clues), NAME.ipuz (ipuz), NAME.bmp (picture)\n"
     "  --bar-width N     picture: bar thickness in pixels, 1..6 (default 2)\n"
     "  --format F        picture into a folder: bmp, png or svg (default bmp)\n"
+    "  --style S         check: us, uk, barred or none (default uk for blocks,\n"
+    "                    barred for bars)\n"
+    "  --min-length N    check: the shortest entry allowed (default 3)\n"
+    "  --barred MIN-MAX  check: the barred style's share of checked letters in\n"
+    "                    percent (default 66-75)\n"
+    "  --json            check: one JSON object per file, each line one object\n"
     "  -h, --help        this text\n"
     "  --                what follows are file names, even those starting with -\n"
     "\n"
@@ -33,8 +44,9 @@ const char* const HelpText =
     "\n"
     "Exit status (with several files, the highest of them):\n"
     "  0  done\n"
-    "  1  a text was refused (invalid data or a range error); what was read\n"
-    "     is still written\n"
+    "  1  a text was refused (invalid data, a range error, an ipuz document\n"
+    "     that cannot be imported; what was read is still written), or a\n"
+    "     check found something\n"
     "  2  a usage error, an input that cannot be read, or an output file that\n"
     "     cannot be created\n"
     "  3  standard output could not be written\n"
@@ -43,7 +55,9 @@ const char* const HelpText =
     "  kventool decode examples/block-twofold.txt\n"
     "  kventool clues examples/manual-numbers.txt\n"
     "  kventool picture examples/bar-fourfold.txt -o grid.png\n"
-    "  kventool encode examples/*.txt -o texts\n";
+    "  kventool encode examples/*.txt -o texts\n"
+    "  kventool ipuz examples/bar-fourfold.txt -o bars.ipuz\n"
+    "  kventool check examples/block-twofold.txt --style us --json\n";
 
 namespace {
 
@@ -51,6 +65,8 @@ std::optional<Command> CommandNamed(const std::string& name) {
   if (name == "decode") return Command::Decode;
   if (name == "encode") return Command::Encode;
   if (name == "clues") return Command::Clues;
+  if (name == "ipuz") return Command::Ipuz;
+  if (name == "check") return Command::Check;
   if (name == "picture") return Command::Picture;
   if (name == "help" || name == "-h" || name == "--help") return Command::Help;
   return std::nullopt;
@@ -62,7 +78,16 @@ bool ParseInt(const char* text, int low, int high, int& value) {
   return ec == std::errc() && ptr == end && value >= low && value <= high;
 }
 
-enum LongOnly { BarWidth = 256, Format };
+enum LongOnly { BarWidth = 256, Format, Style, MinLength, Barred, JsonOutput };
+
+// "MIN-MAX", two percentages.
+bool ParseRange(const std::string& text, int& low, int& high) {
+  const auto dash = text.find('-');
+  if (dash == std::string::npos) return false;
+  const std::string first = text.substr(0, dash);
+  const std::string second = text.substr(dash + 1);
+  return ParseInt(first.c_str(), 0, 100, low) && ParseInt(second.c_str(), 0, 100, high) && low <= high;
+}
 
 }  // namespace
 
@@ -86,12 +111,15 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
   argv.push_back(nullptr);
   static const option LongOptions[] = {
       {"output", required_argument, nullptr, 'o'},     {"bar-width", required_argument, nullptr, BarWidth},
-      {"format", required_argument, nullptr, Format},  {"help", no_argument, nullptr, 'h'},
+      {"format", required_argument, nullptr, Format},  {"style", required_argument, nullptr, Style},
+      {"min-length", required_argument, nullptr, MinLength}, {"barred", required_argument, nullptr, Barred},
+      {"json", no_argument, nullptr, JsonOutput},       {"help", no_argument, nullptr, 'h'},
       {nullptr, 0, nullptr, 0},
   };
   optind = 0;  // a fresh scan
   opterr = 0;  // errors are reported by the caller
   bool formatGiven = false;
+  bool checkGiven = false;
   for (;;) {
     const int c = ::getopt_long(static_cast<int>(words.size()), argv.data(), ":o:h", LongOptions, nullptr);
     if (c == -1) break;
@@ -116,6 +144,34 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
           error = "--format must be bmp, png or svg";
           return std::nullopt;
         }
+        break;
+      case Style: {
+        const std::optional<CheckStyle> style = ParseCheckStyle(optarg);
+        if (!style || *style == CheckStyle::Automatic) {
+          error = "--style must be us, uk, barred or none";
+          return std::nullopt;
+        }
+        options.check.style = *style;
+        checkGiven = true;
+        break;
+      }
+      case MinLength:
+        if (!ParseInt(optarg, 1, 30, options.check.minLength)) {
+          error = "--min-length must be a number from 1 to 30";
+          return std::nullopt;
+        }
+        checkGiven = true;
+        break;
+      case Barred:
+        if (!ParseRange(optarg, options.check.barredMinPercent, options.check.barredMaxPercent)) {
+          error = "--barred must be two percentages, MIN-MAX";
+          return std::nullopt;
+        }
+        checkGiven = true;
+        break;
+      case JsonOutput:
+        options.json = true;
+        checkGiven = true;
         break;
       case 'h':
         options.command = Command::Help;
@@ -148,8 +204,12 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
     error = "picture needs -o OUT";
     return std::nullopt;
   }
-  if (options.command == Command::Decode && !options.output.empty()) {
-    error = "decode writes to standard output only";
+  if ((options.command == Command::Decode || options.command == Command::Check) && !options.output.empty()) {
+    error = "decode and check write to standard output only";
+    return std::nullopt;
+  }
+  if (options.command != Command::Check && checkGiven) {
+    error = "--style, --min-length, --barred and --json belong to check";
     return std::nullopt;
   }
   return options;

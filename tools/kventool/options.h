@@ -4,9 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "check/check_report.h"
+
 namespace kven::tool {
 
-enum class Command { Decode, Encode, Clues, Picture, Help };
+enum class Command { Decode, Encode, Clues, Ipuz, Picture, Check, Help };
 
 // A kventool command line, checked.
 struct Options {
@@ -15,6 +17,8 @@ struct Options {
   std::string output;               // -o: a file, or a folder for several inputs
   int barWidth = 2;                 // picture: 1..6
   std::string format;               // picture into a folder: "bmp", "png" or "svg"
+  CheckOptions check;               // check: style, minimum length, thresholds
+  bool json = false;                // check: one JSON object per file
 };
 
 // Parses the arguments after the program name. On a usage error returns

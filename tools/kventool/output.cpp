@@ -52,7 +52,7 @@ Output::Output(const std::string& option, const std::vector<std::string>& inputs
 bool Output::Prepare() {
   if (!folder_ || IsFolder(option_)) return true;
   if (::mkdir(option_.c_str(), 0777) == 0) return true;
-  Complain(message::WithFileName(message::CannotCreateFile, option_), std::strerror(errno));
+  Complain(message::Format(message::CannotCreateFile, option_), std::strerror(errno));
   return false;
 }
 
@@ -75,13 +75,13 @@ ExitCode Output::Write(const std::string& input, std::string_view bytes) const {
   const std::string target = RealPath(path);
   for (const std::string& other : inputs_) {
     if (!target.empty() && other != "-" && RealPath(other) == target) {
-      Complain(message::WithFileName(message::CannotCreateFile, path), "it is one of the inputs");
+      Complain(message::Format(message::CannotCreateFile, path), "it is one of the inputs");
       return UsageError;
     }
   }
   const io::WriteResult written = io::SaveFile(path, bytes);
   if (written.ok) return Done;
-  Complain(message::WithFileName(message::CannotCreateFile, path), written.reason);
+  Complain(message::Format(message::CannotCreateFile, path), written.reason);
   return UsageError;
 }
 

@@ -37,7 +37,7 @@ ExitCode RunPictureCommand(const Options& options) {
     std::string reason;
     const std::string bytes = EncodePicture(MakePuzzleBitmap(p, options.barWidth), format == "png" ? "PNG" : "BMP", &reason);
     if (bytes.empty()) {
-      Complain(message::WithFileName(message::CannotCreateFile, out.PathFor(name)), reason);
+      Complain(message::Format(message::CannotCreateFile, out.PathFor(name)), reason);
       return UsageError;
     }
     const ExitCode written = out.Write(name, bytes);

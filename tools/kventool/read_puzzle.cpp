@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "text/decoder.h"
+#include "formats/puzzle_text.h"
 #include "text/latin1.h"
 
 namespace kven::tool {
@@ -14,10 +14,12 @@ ReadOutcome ReadAsOpen(std::string text, Puzzle& p) {
   NewPuzzle(p, e, view);
   ReadOutcome outcome;
   try {
-    if (DecodeText(TextLines(std::move(text)), p, view) == DecodeResult::InvalidData) {
-      outcome.valid = false;
-      outcome.message = message::InvalidData;
-    }
+    const TextRead read = ReadPuzzleText(TextLines(std::move(text)), p, view);
+    outcome.valid = read.Read();
+    if (read.outcome == TextRead::Outcome::InvalidData) outcome.message = message::InvalidData;
+    if (read.outcome == TextRead::Outcome::Refused) outcome.message = read.message;
+    if (read.solutionLeftEmpty > 0)
+      outcome.note = message::Format(message::SolutionLeftEmpty, std::to_string(read.solutionLeftEmpty));
   } catch (const RangeError& error) {
     outcome.valid = false;
     outcome.message = error.what();

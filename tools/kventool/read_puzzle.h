@@ -10,10 +10,12 @@ namespace kven::tool {
 struct ReadOutcome {
   bool valid = true;
   std::string message;  // why it was refused; empty when valid
+  std::string note;     // what an ipuz import left out, for the user; empty when nothing
 };
 
-// Reads a text as File > Open does: a fresh puzzle as New leaves it, then
-// the reader. Never throws: a range error becomes the outcome's message.
+// Reads a text as File > Open does: a fresh puzzle as New leaves it, then a
+// KVEN text or an ipuz crossword. Never throws: a range error becomes the
+// outcome's message.
 ReadOutcome ReadAsOpen(std::string text, Puzzle& p);
 
 // The puzzle as one JSON object on one line: size, symmetry, kinds, flags,

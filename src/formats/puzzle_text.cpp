@@ -1,0 +1,73 @@
+#include "formats/puzzle_text.h"
+
+#include "editing/numbering.h"
+#include "formats/ipuz_reader.h"
+#include "text/decoder.h"
+
+namespace kven {
+
+namespace {
+
+// The steps of a decode, with the values of an imported puzzle. Like the
+// reader, it leaves the numbering and solution flags of the puzzle before it
+// as they were; only what the text carries sets them.
+void ShowImported(const Puzzle& imported, Puzzle& p, PuzzleView& view) {
+  GridView& grid = view.Grid();
+  p.Symmetry = imported.Symmetry;
+  if (IsKnownSymmetry(p.Symmetry)) view.CheckSymmetry(p.Symmetry);
+  p.HSquares = imported.HSquares;
+  p.VSquares = imported.VSquares;
+  ResetPuzzle(p, view);
+  p.BlockDiagram = imported.BlockDiagram;
+  p.BarDiagram = imported.BarDiagram;
+  p.Blocks = imported.Blocks;
+  p.HBars = imported.HBars;
+  p.VBars = imported.VBars;
+  grid.InvalidateGrid();
+  if (imported.ManualNumbered) {
+    p.ManualNumbered = true;
+    view.CheckManual();
+    p.Numbers = imported.Numbers;
+    for (int row = 1; row <= p.VSquares; ++row)
+      for (int col = 1; col <= p.HSquares; ++col)
+        if (p.Numbers(col, row) != 0) grid.PaintNumber(col, row, p.Numbers(col, row));
+  } else if (imported.AutoNumbered) {
+    AutoNumber(p, grid);
+  }
+  if (!imported.Title.empty()) {
+    p.Title = imported.Title;
+    view.SetTitleField(p.Title);
+  }
+  if (imported.HasSolution) {
+    for (int row = 1; row <= p.VSquares; ++row)
+      for (int col = 1; col <= p.HSquares; ++col)
+        if (IsOpenSquare(p, col, row) && IsLetterOrBlank(imported.Letters(col, row)))
+          PaintLetter(p, grid, col, row, imported.Letters(col, row));
+  }
+}
+
+}  // namespace
+
+TextRead ReadPuzzleText(const TextLines& text, Puzzle& p, PuzzleView& view) {
+  TextRead read;
+  if (!text.FindLine(0, "KVEN")) {
+    const IpuzImport import = ReadIpuz(text.Text());
+    switch (import.outcome) {
+      case IpuzOutcome::Imported:
+        ShowImported(import.puzzle, p, view);
+        read.outcome = TextRead::Outcome::Imported;
+        read.solutionLeftEmpty = import.solutionCellsLeftEmpty;
+        return read;
+      case IpuzOutcome::Refused:
+        read.outcome = TextRead::Outcome::Refused;
+        read.message = import.message;
+        return read;
+      case IpuzOutcome::NotIpuz:
+        break;
+    }
+  }
+  if (DecodeText(text, p, view) == DecodeResult::InvalidData) read.outcome = TextRead::Outcome::InvalidData;
+  return read;
+}
+
+}  // namespace kven
