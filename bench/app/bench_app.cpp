@@ -20,6 +20,7 @@ class NullDialogs : public kven::Dialogs {
   QString getSaveFileName(QWidget*, const QString&, const QStringList&, int) override { return {}; }
   void showError(QWidget*, const QString&) override {}
   void showInvalidData(QWidget*, const QString&) override {}
+  void showInformation(QWidget*, const QString&) override {}
   bool runPrintDialog(QWidget*, QPrinter&) override { return false; }
   void execDialog(QDialog&) override {}
 };

@@ -29,6 +29,10 @@ void QtDialogs::showInvalidData(QWidget* parent, const QString& message) {
   box.exec();
 }
 
+void QtDialogs::showInformation(QWidget* parent, const QString& message) {
+  QMessageBox::information(parent, form_text::ApplicationTitle, message);
+}
+
 bool QtDialogs::runPrintDialog(QWidget* parent, QPrinter& printer) {
   QPrintDialog dialog(&printer, parent);
   dialog.setOption(QAbstractPrintDialog::PrintToFile, true);

@@ -24,6 +24,8 @@ class Dialogs {
   virtual void showError(QWidget* parent, const QString& message) = 0;
   // The decoder's one message: an error box with a single Cancel button.
   virtual void showInvalidData(QWidget* parent, const QString& message) = 0;
+  // Something the user should know that is no error (what an import left out).
+  virtual void showInformation(QWidget* parent, const QString& message) = 0;
   // The print dialog with printing to a file offered; true when confirmed.
   virtual bool runPrintDialog(QWidget* parent, QPrinter& printer) = 0;
   // Shows a window of the program modally and returns when it is closed.
@@ -38,6 +40,7 @@ class QtDialogs : public Dialogs {
                           int filterIndex) override;
   void showError(QWidget* parent, const QString& message) override;
   void showInvalidData(QWidget* parent, const QString& message) override;
+  void showInformation(QWidget* parent, const QString& message) override;
   bool runPrintDialog(QWidget* parent, QPrinter& printer) override;
   void execDialog(QDialog& dialog) override;
 };

@@ -139,12 +139,17 @@ FormMenus BuildFormMenus(QMainWindow& window) {
   m.miNew = item(mnFile, form_text::MenuNew, "miNew");
   m.miOpen = item(mnFile, form_text::MenuOpen, "miOpen");
   m.miSave = item(mnFile, form_text::MenuSave, "miSave");
+  m.miExportIpuz = item(mnFile, form_text::MenuExportIpuz, "miExportIpuz");
+  m.miExportSvg = item(mnFile, form_text::MenuExportSvg, "miExportSvg");
   mnFile->addSeparator();
   m.miPrint = item(mnFile, form_text::MenuPrint, "miPrint");
   mnFile->addSeparator();
   m.miExit = item(mnFile, form_text::MenuExit, "miExit");
 
   QMenu* mnEdit = menu(form_text::MenuEdit, "mnEdit");
+  m.miUndo = item(mnEdit, form_text::MenuUndo, "miUndo", form_text::ShortcutUndo);
+  m.miRedo = item(mnEdit, form_text::MenuRedo, "miRedo", form_text::ShortcutRedo);
+  mnEdit->addSeparator();
   m.miCopy = item(mnEdit, form_text::MenuCopy, "miCopy", form_text::ShortcutCopy);
   m.miPaste = item(mnEdit, form_text::MenuPaste, "miPaste", form_text::ShortcutPaste);
   m.miClear = item(mnEdit, form_text::MenuClear, "miClear", form_text::ShortcutClear);
@@ -160,6 +165,8 @@ FormMenus BuildFormMenus(QMainWindow& window) {
   m.miManual = item(mnNumber, form_text::MenuManual, "miManual");
   m.miLetter = item(mnEntry, form_text::MenuSolution, "miLetter");
   exclusive({m.miHbar, m.miVbar, m.miBlock, m.miLetter});
+  mnEntry->addSeparator();
+  m.miCheck = item(mnEntry, form_text::MenuCheck, "miCheck");
   // The window's first activation checks Hbar instead.
   m.miBlock->setChecked(true);
 

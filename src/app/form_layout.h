@@ -37,9 +37,9 @@ struct FormControls {
 
 // The menu items, each with its program name as object name ("miNew", ...).
 struct FormMenus {
-  QAction *miNew, *miOpen, *miSave, *miPrint, *miExit;
-  QAction *miCopy, *miPaste, *miClear;
-  QAction *miHbar, *miVbar, *miBlock, *miNumber, *miAuto, *miManual, *miLetter;
+  QAction *miNew, *miOpen, *miSave, *miExportIpuz, *miExportSvg, *miPrint, *miExit;
+  QAction *miUndo, *miRedo, *miCopy, *miPaste, *miClear;
+  QAction *miHbar, *miVbar, *miBlock, *miNumber, *miAuto, *miManual, *miLetter, *miCheck;
   QAction *miNone, *miTwo, *miFour;
   QAction* miInstr;
 };

@@ -82,6 +82,12 @@ void FormView::CheckManual() {
   m_.miManual->setChecked(true);
 }
 
+void FormView::SetManualMark(bool marked, bool checked) {
+  manualMarked_ = marked;
+  if (marked) m_.miManual->setCheckable(true);
+  m_.miManual->setChecked(checked);
+}
+
 void FormView::ReportInvalidData() {
   if (printJob_ != nullptr && printJob_->printerState() == QPrinter::Active) printJob_->abort();
   dialogs_.showInvalidData(&window_, FromLatin1(message::InvalidData));

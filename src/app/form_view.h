@@ -34,8 +34,9 @@ class FormView final : public PuzzleView {
   void SetNumberFieldText(const std::string& text) override;
 
   // Whether a text with manual numbers has been read: only that gives
-  // Entry > Number > Manual its check mark.
+  // Entry > Number > Manual its check mark. Undo puts both back.
   bool ManualMarked() const { return manualMarked_; }
+  void SetManualMark(bool marked, bool checked);
   // The print job under way, which an invalid-data report aborts; null when none is.
   void SetPrintJob(QPrinter* printer) { printJob_ = printer; }
 

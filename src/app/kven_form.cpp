@@ -8,7 +8,9 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include "app/check_window.h"
 #include "app/dialogs.h"
+#include "app/form_history.h"
 #include "app/form_view.h"
 #include "app/instr_form.h"
 #include "app/kven_form_texts.h"
@@ -20,10 +22,11 @@
 #include "editing/numbering.h"
 #include "editing/solution_entry.h"
 #include "editing/symmetry.h"
+#include "formats/ipuz_writer.h"
+#include "formats/puzzle_text.h"
 #include "render/kven_grid.h"
 #include "render/puzzle_picture.h"
 #include "text/clue_list.h"
-#include "text/decoder.h"
 #include "text/encoder.h"
 
 namespace kven {
@@ -43,6 +46,7 @@ KvenForm::KvenForm(Dialogs& dialogs, QWidget* parent)
   menus_ = BuildFormMenus(*this);
   view_ = std::make_unique<FormView>(*this, controls_, menus_, dialogs_);
   transfer_ = std::make_unique<Transfer>(*this, dialogs_);
+  history_ = std::make_unique<FormHistory>(*this, puzzle_, editor_, controls_, menus_, *view_);
   ConnectCommands();
   resize(DesignedWindowSize);
 }
@@ -56,11 +60,15 @@ KvenForm::~KvenForm() {
 void KvenForm::ConnectCommands() {
   const auto on = [this](QAction* item, auto handler) { connect(item, &QAction::triggered, this, handler); };
   const FormMenus& m = menus_;
-  on(m.miNew, &KvenForm::miNewClick);
+  on(m.miNew, [this] { Change(form_text::change::New, [&] { miNewClick(); }); });
   on(m.miOpen, &KvenForm::miOpenClick);
   on(m.miSave, &KvenForm::miSaveClick);
+  on(m.miExportIpuz, &KvenForm::miExportIpuzClick);
+  on(m.miExportSvg, &KvenForm::miExportSvgClick);
   on(m.miPrint, &KvenForm::miPrintClick);
   on(m.miExit, &QWidget::close);
+  on(m.miUndo, [this] { history_->Undo(); });
+  on(m.miRedo, [this] { history_->Redo(); });
   on(m.miCopy, &KvenForm::miCopyClick);
   on(m.miPaste, &KvenForm::miPasteClick);
   on(m.miClear, &KvenForm::miClearClick);
@@ -70,6 +78,7 @@ void KvenForm::ConnectCommands() {
   on(m.miAuto, &KvenForm::miAutoClick);
   on(m.miManual, &KvenForm::miManualClick);
   on(m.miLetter, &KvenForm::miLetterClick);
+  on(m.miCheck, &KvenForm::miCheckClick);
   on(m.miNone, [this] { ChooseSymmetry(NoSymmetry, menus_.miNone); });
   on(m.miTwo, [this] { ChooseSymmetry(Twofold, menus_.miTwo); });
   on(m.miFour, [this] { ChooseSymmetry(Fourfold, menus_.miFour); });
@@ -84,15 +93,12 @@ void KvenForm::ConnectCommands() {
   connect(c.spinV, &SpinButton::downClicked, this, [this] { ResizeBy(0, -1); });
   connect(c.edTitle, &QLineEdit::textChanged, this, &KvenForm::edTitleChange);
 
-  c.grid->onSquarePressed = [this](int col, int row) {
-    RunCommand([&] { KvenGridMouseDown(puzzle_, editor_, *view_, col, row); });
-  };
+  c.grid->onSquarePressed = [this](int col, int row) { SquarePressed(col, row); };
   c.grid->onKeyDown = [this](const KeyEvent& key) {
-    RunCommand([&] { KvenGridKeyDown(puzzle_, editor_, *controls_.grid, key); });
+    // A key pressed only turns the cursor; the letter comes with its release.
+    Change(form_text::change::Letter, [&] { KvenGridKeyDown(puzzle_, editor_, *controls_.grid, key); });
   };
-  c.grid->onKeyUp = [this](const KeyEvent& key) {
-    RunCommand([&] { KvenGridKeyUp(puzzle_, editor_, *controls_.grid, key); });
-  };
+  c.grid->onKeyUp = [this](const KeyEvent& key) { KeyReleased(key); };
 }
 
 void KvenForm::showEvent(QShowEvent* event) {
@@ -115,12 +121,24 @@ void KvenForm::FormActivate() {
   controls_.grid->setFocus();
 }
 
-void KvenForm::RunCommand(const std::function<void()>& command) {
+void KvenForm::Change(const char* name, const std::function<void()>& command, bool extend) {
+  if (commandDepth_ > 0) {
+    command();
+    return;
+  }
+  const FormState before = history_->Capture();
+  ++commandDepth_;
   try {
     command();
   } catch (const RangeError& error) {
     ShowError(error.what());
   }
+  --commandDepth_;
+  if (puzzle_ == before.puzzle) return;
+  history_->Record(name, before, extend);
+  // A finding marked on the grid was about the diagram before the edit.
+  if (check_ != nullptr) check_->clearSelection();
+  controls_.grid->MarkSquares({});
 }
 
 void KvenForm::ShowError(const char* what) { dialogs_.showError(this, QString::fromLatin1(what)); }
@@ -146,37 +164,59 @@ void KvenForm::miOpenClick() {
   // puzzle on screen as it was.
   std::optional<std::string> text = transfer_->OpenTextFile();
   if (!text) return;
-  RunCommand([&] {
-    miNewClick();
-    DecodeMemo(TextLines(std::move(*text)));
+  Change(form_text::change::Open, [&] {
+    if (!ReadText(std::move(*text), true)) return;
     SetCopySaveChoice(CopySaveAs::Grid);
     DoCopy();
   });
 }
 
-void KvenForm::DecodeMemo(TextLines text) {
-  memo_ = std::move(text);
-  DecodeText(memo_, puzzle_, *view_);
+bool KvenForm::ReadText(std::string text, bool startWithNew) {
+  TextLines lines(std::move(text));
+  const RecognisedText recognised = RecogniseText(lines);
+  if (recognised.Refused()) {
+    dialogs_.showError(this, FromLatin1(recognised.ipuz.message));
+    return false;
+  }
+  if (startWithNew) miNewClick();
+  memo_ = std::move(lines);
+  ReportImport(ReadPuzzleText(memo_, recognised, puzzle_, *view_));
+  return true;
+}
+
+void KvenForm::ReportImport(const TextRead& read) {
+  if (read.solutionLeftEmpty > 0)
+    dialogs_.showInformation(
+        this, FromLatin1(message::Format(message::SolutionLeftEmpty, std::to_string(read.solutionLeftEmpty))));
 }
 
 void KvenForm::miSaveClick() {
-  RunCommand([&] {
-    switch (CopySaveChoice()) {
-      case CopySaveAs::KvenText:
-        if (const QString name = transfer_->AskSaveName(form_text::ProposedText, 1); !name.isEmpty())
-          transfer_->WriteText(name, EncodeText(puzzle_));
-        break;
-      case CopySaveAs::Grid:
-        BuildPicture();
-        if (const QString name = transfer_->AskSaveName(form_text::ProposedBitmap, 2); !name.isEmpty())
-          transfer_->WritePicture(name, image_);
-        break;
-      case CopySaveAs::ClueList:
-        if (const QString name = transfer_->AskSaveName(form_text::ProposedClues, 1); !name.isEmpty())
-          transfer_->WriteText(name, BuildClueList(puzzle_));
-        break;
-    }
-  });
+  const QStringList filters{form_text::FilterText, form_text::FilterBitmap};
+  switch (CopySaveChoice()) {
+    case CopySaveAs::KvenText:
+      if (const QString name = transfer_->AskSaveName(form_text::ProposedText, filters, 1); !name.isEmpty())
+        transfer_->WriteText(name, EncodeText(puzzle_));
+      break;
+    case CopySaveAs::Grid:
+      BuildPicture();
+      if (const QString name = transfer_->AskSaveName(form_text::ProposedBitmap, filters, 2); !name.isEmpty())
+        transfer_->WritePicture(name, image_);
+      break;
+    case CopySaveAs::ClueList:
+      if (const QString name = transfer_->AskSaveName(form_text::ProposedClues, filters, 1); !name.isEmpty())
+        transfer_->WriteText(name, BuildClueList(puzzle_));
+      break;
+  }
+}
+
+void KvenForm::miExportIpuzClick() {
+  const QString name = transfer_->AskSaveName(form_text::ProposedIpuz, {form_text::FilterIpuz}, 1);
+  if (!name.isEmpty()) transfer_->WriteBytes(name, WriteIpuz(puzzle_));
+}
+
+void KvenForm::miExportSvgClick() {
+  const QString name = transfer_->AskSaveName(form_text::ProposedSvg, {form_text::FilterSvg}, 1);
+  if (!name.isEmpty()) transfer_->WriteBytes(name, PuzzleSvg(puzzle_, editor_.BarWidth));
 }
 
 void KvenForm::miPrintClick() {
@@ -190,7 +230,7 @@ void KvenForm::miPrintClick() {
 
 // --- Edit ---
 
-void KvenForm::miCopyClick() { RunCommand([&] { DoCopy(); }); }
+void KvenForm::miCopyClick() { DoCopy(); }
 
 void KvenForm::DoCopy() {
   switch (CopySaveChoice()) {
@@ -218,14 +258,13 @@ void KvenForm::BuildPicture() { image_ = MakePuzzleBitmap(puzzle_, editor_.BarWi
 void KvenForm::miPasteClick() {
   std::optional<std::string> text = transfer_->PastedText();
   if (!text) return;
-  RunCommand([&] {
-    DecodeMemo(TextLines(std::move(*text)));
-    SetCopySaveChoice(CopySaveAs::Grid);
+  Change(form_text::change::Paste, [&] {
+    if (ReadText(std::move(*text), false)) SetCopySaveChoice(CopySaveAs::Grid);
   });
 }
 
 void KvenForm::miClearClick() {
-  RunCommand([&] { ClearLetters(puzzle_, editor_, *controls_.grid); });
+  Change(form_text::change::Clear, [&] { ClearLetters(puzzle_, editor_, *controls_.grid); });
 }
 
 // --- Entry ---
@@ -257,7 +296,7 @@ void KvenForm::EnterBarMode(EntryMode mode, QAction* item) {
 
 void KvenForm::miAutoClick() {
   if (editor_.EntryMode == EntryMode::ManualNumber) return;
-  RunCommand([&] {
+  Change(form_text::change::AutoNumbering, [&] {
     ClearCursorLetterArea();
     AutoNumber(puzzle_, *controls_.grid);
     menus_.miNumber->setChecked(true);
@@ -265,16 +304,18 @@ void KvenForm::miAutoClick() {
 }
 
 void KvenForm::miManualClick() {
-  // Manual carries a mark only once a text with manual numbers was read;
-  // its own command never changes the mark.
-  menus_.miManual->setChecked(view_->ManualMarked());
-  ClearCursorLetterArea();
-  editor_.EntryMode = EntryMode::ManualNumber;
-  puzzle_.ManualNumbered = true;
-  menus_.miNumber->setChecked(true);
-  controls_.lblNum->show();
-  controls_.edNum->show();
-  controls_.edNum->setText(form_text::FirstManualNumber);
+  Change(form_text::change::ManualNumbering, [&] {
+    // Manual carries a mark only once a text with manual numbers was read;
+    // its own command never changes the mark.
+    menus_.miManual->setChecked(view_->ManualMarked());
+    ClearCursorLetterArea();
+    editor_.EntryMode = EntryMode::ManualNumber;
+    puzzle_.ManualNumbered = true;
+    menus_.miNumber->setChecked(true);
+    controls_.lblNum->show();
+    controls_.edNum->show();
+    controls_.edNum->setText(form_text::FirstManualNumber);
+  });
 }
 
 void KvenForm::miLetterClick() {
@@ -286,21 +327,55 @@ void KvenForm::miLetterClick() {
   view_->HideNumberFields();
 }
 
+void KvenForm::miCheckClick() {
+  if (check_ == nullptr) {
+    check_ = new CheckWindow([this] { return puzzle_; }, this);
+    connect(check_, &CheckWindow::findingSelected, this,
+            [this](const QList<QPoint>& squares) { controls_.grid->MarkSquares(squares); });
+  }
+  if (check_->isVisible()) check_->checkAgain();
+  check_->show();
+  check_->raise();
+  check_->activateWindow();
+}
+
+void KvenForm::SquarePressed(int col, int row) {
+  const char* name = form_text::change::Number;
+  if (editor_.EntryMode == EntryMode::Block) name = form_text::change::Block;
+  if (editor_.EntryMode == EntryMode::Hbar || editor_.EntryMode == EntryMode::Vbar) name = form_text::change::Bar;
+  Change(name, [&] { KvenGridMouseDown(puzzle_, editor_, *view_, col, row); });
+}
+
+void KvenForm::KeyReleased(const KeyEvent& key) {
+  Change(key.key == Key::Backspace ? form_text::change::Backspace : form_text::change::Letter,
+         [&] { KvenGridKeyUp(puzzle_, editor_, *controls_.grid, key); });
+}
+
 // --- Symmetry, size and title ---
 
 void KvenForm::ChooseSymmetry(std::int32_t order, QAction* item) {
-  puzzle_.Symmetry = order;
-  item->setChecked(true);
+  Change(form_text::change::Symmetry, [&] {
+    puzzle_.Symmetry = order;
+    item->setChecked(true);
+  });
 }
 
 void KvenForm::ResizeBy(int columns, int rows) {
-  puzzle_.HSquares += columns;
-  puzzle_.VSquares += rows;
-  ResetPuzzle(puzzle_, *view_);
+  Change(form_text::change::Size, [&] {
+    puzzle_.HSquares += columns;
+    puzzle_.VSquares += rows;
+    ResetPuzzle(puzzle_, *view_);
+  });
 }
 
 void KvenForm::edTitleChange(const QString& text) {
-  puzzle_.Title = ToLatin1(text.left(static_cast<qsizetype>(MaxShortString)));
+  const std::string title = ToLatin1(text.left(static_cast<qsizetype>(MaxShortString)));
+  // Putting a state back, or a reader filling the field, is no edit of its own.
+  if (history_->Restoring() || commandDepth_ > 0) {
+    puzzle_.Title = title;
+    return;
+  }
+  Change(form_text::change::Title, [&] { puzzle_.Title = title; }, true);
 }
 
 }  // namespace kven

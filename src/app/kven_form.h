@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/form_layout.h"
+#include "editing/solution_entry.h"
 #include "model/puzzle.h"
 #include "text/text_lines.h"
 
@@ -13,16 +14,20 @@ class QPrinter;
 
 namespace kven {
 
+class CheckWindow;
 class Dialogs;
+class FormHistory;
 class FormView;
 class Instrform;
 class Transfer;
+struct TextRead;
 
 // The main window: owns the one Puzzle and EditorState and turns each menu
 // command, spinner click, title edit and grid event into calls of the core.
 // Its controls and menus are built by form_layout, the core sees it through
-// FormView, and texts and pictures go in and out through Transfer. Every
-// modal thing it shows goes through the Dialogs it is given.
+// FormView, texts and pictures go in and out through Transfer, and every
+// change of the puzzle passes through Change, which records it for Undo.
+// Every modal thing it shows goes through the Dialogs it is given.
 class KvenForm : public QMainWindow {
   Q_OBJECT
 
@@ -51,14 +56,20 @@ class KvenForm : public QMainWindow {
 
  private:
   void ConnectCommands();
-  // Runs one command; a range error ends it and is reported.
-  void RunCommand(const std::function<void()>& command);
+  // Runs one command. A range error ends it and is reported. When the
+  // puzzle changed, however the command ended, the change is one step named
+  // `name` for Undo (with `extend`, part of the last step when that was a
+  // change of the same name), and marks the check made on the grid go. A
+  // command run by another is part of that one.
+  void Change(const char* name, const std::function<void()>& command, bool extend = false);
   void ShowError(const char* what);
 
   // --- the commands, one per menu item, spinner click and grid event ---
   void miNewClick();
   void miOpenClick();
   void miSaveClick();
+  void miExportIpuzClick();
+  void miExportSvgClick();
   void miPrintClick();
   void miCopyClick();
   void miPasteClick();
@@ -67,14 +78,20 @@ class KvenForm : public QMainWindow {
   void miAutoClick();
   void miManualClick();
   void miLetterClick();
+  void miCheckClick();
   void ChooseSymmetry(std::int32_t order, QAction* item);
   // Entry > Hbar or Vbar: the mode, its check mark, and Fourfold withdrawn on odd sides.
   void EnterBarMode(EntryMode mode, QAction* item);
   void ResizeBy(int columns, int rows);
   void edTitleChange(const QString& text);
+  void SquarePressed(int col, int row);
+  void KeyReleased(const KeyEvent& key);
 
-  // Decodes a text read by Open or Paste, which keeps it as the memo.
-  void DecodeMemo(TextLines text);
+  // Reads a text that Open or Paste brought, which it keeps as the memo; an
+  // ipuz document that cannot be imported is refused before New (for Open)
+  // and leaves the puzzle untouched. False when nothing was read.
+  bool ReadText(std::string text, bool startWithNew);
+  void ReportImport(const TextRead& read);
   void DoCopy();
   void BuildPicture();
   void ClearCursorLetterArea();
@@ -86,12 +103,15 @@ class KvenForm : public QMainWindow {
   TextLines memo_;
   QImage image_;
   bool started_ = false;
+  int commandDepth_ = 0;
   std::unique_ptr<QPrinter> printer_;
 
   FormControls controls_;
   FormMenus menus_;
   std::unique_ptr<FormView> view_;
   std::unique_ptr<Transfer> transfer_;
+  std::unique_ptr<FormHistory> history_;
+  CheckWindow* check_ = nullptr;  // made at its first showing; a child of the window
 };
 
 }  // namespace kven

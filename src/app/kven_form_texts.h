@@ -22,9 +22,13 @@ inline constexpr QLatin1String MenuFile{"&File"};
 inline constexpr QLatin1String MenuNew{"&New"};
 inline constexpr QLatin1String MenuOpen{"&Open..."};
 inline constexpr QLatin1String MenuSave{"&Save..."};
+inline constexpr QLatin1String MenuExportIpuz{"Export as &ipuz..."};
+inline constexpr QLatin1String MenuExportSvg{"Export picture as S&VG..."};
 inline constexpr QLatin1String MenuPrint{"&Print..."};
 inline constexpr QLatin1String MenuExit{"E&xit"};
 inline constexpr QLatin1String MenuEdit{"&Edit"};
+inline constexpr QLatin1String MenuUndo{"Undo"};
+inline constexpr QLatin1String MenuRedo{"Redo"};
 inline constexpr QLatin1String MenuCopy{"&Copy"};
 inline constexpr QLatin1String MenuPaste{"Paste"};
 inline constexpr QLatin1String MenuClear{"Clear"};
@@ -36,6 +40,7 @@ inline constexpr QLatin1String MenuNumber{"&Number"};
 inline constexpr QLatin1String MenuAuto{"Auto"};
 inline constexpr QLatin1String MenuManual{"Manual"};
 inline constexpr QLatin1String MenuSolution{"&Solution"};
+inline constexpr QLatin1String MenuCheck{"&Check Diagram..."};
 inline constexpr QLatin1String MenuSymmetry{"S&ymmetry"};
 inline constexpr QLatin1String MenuNone{"&None"};
 inline constexpr QLatin1String MenuTwofold{"&Twofold"};
@@ -43,6 +48,8 @@ inline constexpr QLatin1String MenuFourfold{"&Fourfold"};
 inline constexpr QLatin1String MenuHelp{"&Help"};
 inline constexpr QLatin1String MenuHowToUse{"&How to Use..."};
 
+inline constexpr QLatin1String ShortcutUndo{"Ctrl+Z"};
+inline constexpr QLatin1String ShortcutRedo{"Ctrl+Shift+Z"};
 inline constexpr QLatin1String ShortcutCopy{"Ctrl+C"};
 inline constexpr QLatin1String ShortcutPaste{"Ctrl+V"};
 inline constexpr QLatin1String ShortcutClear{"Ctrl+Y"};
@@ -51,9 +58,31 @@ inline constexpr QLatin1String ShortcutClear{"Ctrl+Y"};
 inline constexpr QLatin1String ProposedText{"Xword.txt"};
 inline constexpr QLatin1String ProposedBitmap{"Xword.bmp"};
 inline constexpr QLatin1String ProposedClues{"Clues.txt"};
+inline constexpr QLatin1String ProposedIpuz{"Xword.ipuz"};
+inline constexpr QLatin1String ProposedSvg{"Xword.svg"};
 inline constexpr QLatin1String FilterAnyAscii{"Any Ascii File (*)"};
 inline constexpr QLatin1String FilterText{"Text Files (*.TXT *.txt)"};
 inline constexpr QLatin1String FilterBitmap{"Bitmap Files (*.BMP *.bmp)"};
+inline constexpr QLatin1String FilterIpuz{"ipuz Files (*.ipuz)"};
+inline constexpr QLatin1String FilterSvg{"SVG Pictures (*.svg)"};
+
+// The names of the changes that Edit > Undo and Redo name.
+namespace change {
+inline constexpr const char* New = "New";
+inline constexpr const char* Open = "Open";
+inline constexpr const char* Paste = "Paste";
+inline constexpr const char* Clear = "Clear";
+inline constexpr const char* Block = "Block";
+inline constexpr const char* Bar = "Bar";
+inline constexpr const char* Letter = "Letter";
+inline constexpr const char* Backspace = "Backspace";
+inline constexpr const char* Number = "Number";
+inline constexpr const char* AutoNumbering = "Auto Numbering";
+inline constexpr const char* ManualNumbering = "Manual Numbering";
+inline constexpr const char* Symmetry = "Symmetry";
+inline constexpr const char* Size = "Size";
+inline constexpr const char* Title = "Title";
+}  // namespace change
 
 // The caption of the invalid-data box; the messages themselves are the core's.
 inline constexpr QLatin1String ErrorCaption{"Error"};

@@ -35,15 +35,14 @@ std::optional<std::string> Transfer::OpenTextFile() {
   return std::nullopt;
 }
 
-QString Transfer::AskSaveName(QLatin1String name, int filterIndex) {
-  const QStringList filters{form_text::FilterText, form_text::FilterBitmap};
+QString Transfer::AskSaveName(QLatin1String name, const QStringList& filters, int filterIndex) {
   const QString chosen = dialogs_.getSaveFileName(&window_, InLastFolder(name), filters, filterIndex);
   if (!chosen.isEmpty()) RememberFolder(chosen);
   return chosen;
 }
 
 bool Transfer::WriteText(const QString& name, const TextLineList& lines) {
-  return WriteFile(name, JoinLinesCrLf(lines));
+  return WriteBytes(name, JoinLinesCrLf(lines));
 }
 
 bool Transfer::WritePicture(const QString& name, const QImage& picture) {
@@ -52,10 +51,10 @@ bool Transfer::WritePicture(const QString& name, const QImage& picture) {
     ReportCannotCreate(name);
     return false;
   }
-  return WriteFile(name, bytes);
+  return WriteBytes(name, bytes);
 }
 
-bool Transfer::WriteFile(const QString& name, std::string_view bytes) {
+bool Transfer::WriteBytes(const QString& name, std::string_view bytes) {
   if (io::SaveFile(QFile::encodeName(name).toStdString(), bytes).ok) return true;
   ReportCannotCreate(name);
   return false;

@@ -2,6 +2,7 @@
 
 #include <QLatin1String>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <string>
 
@@ -26,13 +27,15 @@ class Transfer {
   std::optional<std::string> OpenTextFile();
 
   // Asks where to save, proposing `name` in the folder used last, with the
-  // text filter (filterIndex 1) or the bitmap filter (2) selected. An empty
-  // name when the user cancels.
-  QString AskSaveName(QLatin1String name, int filterIndex);
-  // Writes lines with CR LF after each, or the picture as a BMP file. A
-  // failed write leaves any earlier file as it was.
+  // filter filters[filterIndex - 1] selected. An empty name when the user
+  // cancels.
+  QString AskSaveName(QLatin1String name, const QStringList& filters, int filterIndex);
+  // Writes lines with CR LF after each, the picture as a BMP file, or bytes
+  // as they are. A failed write leaves any earlier file as it was and is
+  // reported.
   bool WriteText(const QString& name, const TextLineList& lines);
   bool WritePicture(const QString& name, const QImage& picture);
+  bool WriteBytes(const QString& name, std::string_view bytes);
 
   // The clipboard: lines with CR LF after each, a picture, and the text it
   // holds as single bytes (none when it holds no text, or more than a text
@@ -42,7 +45,6 @@ class Transfer {
   std::optional<std::string> PastedText() const;
 
  private:
-  bool WriteFile(const QString& name, std::string_view bytes);
   QString InLastFolder(QLatin1String name) const;
   void RememberFolder(const QString& fileName);
   void ReportCannotCreate(const QString& name);

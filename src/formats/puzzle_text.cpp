@@ -1,7 +1,6 @@
 #include "formats/puzzle_text.h"
 
 #include "editing/numbering.h"
-#include "formats/ipuz_reader.h"
 #include "text/decoder.h"
 
 namespace kven {
@@ -48,23 +47,26 @@ void ShowImported(const Puzzle& imported, Puzzle& p, PuzzleView& view) {
 
 }  // namespace
 
-TextRead ReadPuzzleText(const TextLines& text, Puzzle& p, PuzzleView& view) {
+RecognisedText RecogniseText(const TextLines& text) {
+  RecognisedText recognised;
+  if (!text.FindLine(0, "KVEN")) recognised.ipuz = ReadIpuz(text.Text());
+  return recognised;
+}
+
+TextRead ReadPuzzleText(const TextLines& text, const RecognisedText& recognised, Puzzle& p, PuzzleView& view) {
   TextRead read;
-  if (!text.FindLine(0, "KVEN")) {
-    const IpuzImport import = ReadIpuz(text.Text());
-    switch (import.outcome) {
-      case IpuzOutcome::Imported:
-        ShowImported(import.puzzle, p, view);
-        read.outcome = TextRead::Outcome::Imported;
-        read.solutionLeftEmpty = import.solutionCellsLeftEmpty;
-        return read;
-      case IpuzOutcome::Refused:
-        read.outcome = TextRead::Outcome::Refused;
-        read.message = import.message;
-        return read;
-      case IpuzOutcome::NotIpuz:
-        break;
-    }
+  switch (recognised.ipuz.outcome) {
+    case IpuzOutcome::Imported:
+      ShowImported(recognised.ipuz.puzzle, p, view);
+      read.outcome = TextRead::Outcome::Imported;
+      read.solutionLeftEmpty = recognised.ipuz.solutionCellsLeftEmpty;
+      return read;
+    case IpuzOutcome::Refused:
+      read.outcome = TextRead::Outcome::Refused;
+      read.message = recognised.ipuz.message;
+      return read;
+    case IpuzOutcome::NotIpuz:
+      break;
   }
   if (DecodeText(text, p, view) == DecodeResult::InvalidData) read.outcome = TextRead::Outcome::InvalidData;
   return read;

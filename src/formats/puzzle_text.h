@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "formats/ipuz_reader.h"
 #include "model/puzzle.h"
 #include "text/text_lines.h"
 
@@ -22,12 +23,24 @@ struct TextRead {
   bool Read() const { return outcome == Outcome::Decoded || outcome == Outcome::Imported; }
 };
 
-// Reads a text into the puzzle as Open and Paste read it. A text with a line
-// holding "KVEN" is a KVEN text, whatever else it holds; any other text that
-// is an ipuz crossword is imported through the same steps as a decode (the
-// reset and its window steps, the menu checks, the title field, the numbers
-// and letters drawn), so that the puzzle is the one the KVEN text of it
-// would give. Throws RangeError as DecodeText does.
-TextRead ReadPuzzleText(const TextLines& text, Puzzle& p, PuzzleView& view);
+// A text as Open and Paste take it, recognised before anything is read into
+// the puzzle: a text with a line holding "KVEN" is a KVEN text, whatever
+// else it holds; any other text may be an ipuz document, parsed here.
+struct RecognisedText {
+  IpuzImport ipuz;  // NotIpuz for a KVEN text and for any other text
+
+  // An ipuz document that cannot be imported: reading it leaves the puzzle
+  // untouched and gives the refusal.
+  bool Refused() const { return ipuz.outcome == IpuzOutcome::Refused; }
+};
+
+RecognisedText RecogniseText(const TextLines& text);
+
+// Reads a text, as recognised, into the puzzle. An ipuz crossword is imported
+// through the same steps as a decode (the reset and its window steps, the
+// menu checks, the title field, the numbers and letters drawn), so that the
+// puzzle is the one the KVEN text of it would give. Throws RangeError as
+// DecodeText does.
+TextRead ReadPuzzleText(const TextLines& text, const RecognisedText& recognised, Puzzle& p, PuzzleView& view);
 
 }  // namespace kven

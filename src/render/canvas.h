@@ -18,6 +18,8 @@ inline constexpr QRgb Black = qRgb(0x00, 0x00, 0x00);
 inline constexpr QRgb Silver = qRgb(0xC0, 0xC0, 0xC0);
 inline constexpr QRgb Grey = qRgb(0x80, 0x80, 0x80);
 inline constexpr QRgb Red = qRgb(0xFF, 0x00, 0x00);
+// The frame round the squares a finding of the diagram check is about.
+inline constexpr QRgb Mark = qRgb(0x00, 0x78, 0xD7);
 }  // namespace rgb
 
 // A rectangle in integer pixels whose right and bottom are the first pixels

@@ -12,6 +12,12 @@
 
 namespace kven {
 
+namespace {
+
+constexpr int MarkWidth = 2;
+
+}  // namespace
+
 struct KvenGrid::Impl {
   Impl(const Puzzle& p, const EditorState& e) : painter(canvas, p, e) {}
 
@@ -24,6 +30,7 @@ struct KvenGrid::Impl {
   int rows = 0;
   bool repaintPending = true;
   std::set<int> keysDown;  // pressed on the grid, not yet released
+  QList<QPoint> marked;
 
   void FullRepaint() {
     painter.PaintAll(cols, rows);
@@ -118,10 +125,25 @@ QImage KvenGrid::Snapshot() {
 
 QSize KvenGrid::sizeHint() const { return GridGeometry::ControlSize(d_->cols, d_->rows); }
 
+void KvenGrid::MarkSquares(const QList<QPoint>& squares) {
+  if (squares.isEmpty() && d_->marked.isEmpty()) return;
+  d_->marked = squares;
+  update();
+}
+
 void KvenGrid::paintEvent(QPaintEvent* event) {
   if (d_->repaintPending) d_->FullRepaint();
   QPainter painter(this);
   painter.drawImage(event->rect(), d_->image, event->rect());
+  // Over the drawing, never in it: the cells stay as the core drew them.
+  for (const QPoint& square : d_->marked) {
+    if (square.x() < 1 || square.y() < 1 || square.x() >= d_->cols || square.y() >= d_->rows) continue;
+    const CanvasRect cell = GridGeometry::CellBounds(square.x(), square.y());
+    painter.fillRect(QRect(cell.left, cell.top, cell.Width(), MarkWidth), rgb::Mark);
+    painter.fillRect(QRect(cell.left, cell.bottom - MarkWidth, cell.Width(), MarkWidth), rgb::Mark);
+    painter.fillRect(QRect(cell.left, cell.top, MarkWidth, cell.Height()), rgb::Mark);
+    painter.fillRect(QRect(cell.right - MarkWidth, cell.top, MarkWidth, cell.Height()), rgb::Mark);
+  }
 }
 
 void KvenGrid::mousePressEvent(QMouseEvent* event) {

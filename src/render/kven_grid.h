@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
+#include <QPoint>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -47,8 +49,13 @@ class KvenGrid : public QWidget, public GridView {
   void PaintCursorArrow(int col, int row, Direction direction) override;
   void ChangeBarWidth(int oldWidth, int newWidth) override;
 
-  // What the control shows (after any pending full repaint has run).
+  // What the control shows (after any pending full repaint has run). Marks
+  // are not part of it.
   QImage Snapshot();
+
+  // Frames the squares [col, row] in a colour of their own, above the
+  // drawing, until other squares (or none) are marked.
+  void MarkSquares(const QList<QPoint>& squares);
 
   // Input, delivered to whoever owns the puzzle: a mouse press on a square
   // (header cells and points beside the cells are not reported), and key

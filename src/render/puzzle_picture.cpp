@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QImageWriter>
+#include <QSvgGenerator>
 #include <algorithm>
 
 namespace kven {
@@ -117,6 +118,24 @@ QImage MakePuzzleBitmap(const Puzzle& puzzle, int barWidth) {
   if (canvas.Begin(&image)) DrawPuzzlePicture(canvas, puzzle, barWidth, PictureTarget::Bitmap);
   canvas.End();
   return image;
+}
+
+std::string PuzzleSvg(const Puzzle& puzzle, int barWidth) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  const QSize size = PuzzleBitmapSize(puzzle);
+  QSvgGenerator generator;
+  generator.setOutputDevice(&buffer);
+  generator.setSize(size);
+  generator.setViewBox(QRect(QPoint(0, 0), size));
+  generator.setResolution(Canvas::ScreenPixelsPerInch);
+  generator.setTitle(QString::fromLatin1(puzzle.Title.data(), static_cast<qsizetype>(puzzle.Title.size())));
+  Canvas canvas;
+  if (canvas.Begin(&generator)) DrawPuzzlePicture(canvas, puzzle, barWidth, PictureTarget::Bitmap);
+  canvas.End();
+  // A reader without the metric-compatible family still draws a sans-serif.
+  bytes.replace("font-family=\"Liberation Sans\"", "font-family=\"Liberation Sans, Arial, sans-serif\"");
+  return bytes.toStdString();
 }
 
 std::string EncodePicture(const QImage& image, const char* format, std::string* reason) {

@@ -30,6 +30,11 @@ QSize PuzzleBitmapSize(const Puzzle& puzzle);
 // make it when "Grid" is chosen.
 QImage MakePuzzleBitmap(const Puzzle& puzzle, int barWidth);
 
+// The same picture as an SVG document of the bitmap's size: lines, blocks
+// and bars as shapes, the title, numbers and letters as text in a sans-serif
+// family, no bitmap anywhere. barWidth as for the bitmap.
+std::string PuzzleSvg(const Puzzle& puzzle, int barWidth);
+
 // The picture as the bytes of a file in the given format ("BMP", "PNG"),
 // for whoever saves or sends it. Empty when the image cannot be written,
 // with the writer's reason in `reason`.

@@ -31,6 +31,7 @@ class ScriptedDialogs : public Dialogs {
   std::vector<SaveRequest> saveRequests;
   QStringList errors;
   QStringList invalidData;
+  QStringList information;
   int printDialogs = 0;
 
   QString getOpenFileName(QWidget*, const QString& proposed, const QString&) override {
@@ -43,6 +44,7 @@ class ScriptedDialogs : public Dialogs {
   }
   void showError(QWidget*, const QString& message) override { errors << message; }
   void showInvalidData(QWidget*, const QString& message) override { invalidData << message; }
+  void showInformation(QWidget*, const QString& message) override { information << message; }
   bool runPrintDialog(QWidget*, QPrinter& printer) override {
     ++printDialogs;
     if (!printConfirmed) return false;

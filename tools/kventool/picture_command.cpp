@@ -22,6 +22,7 @@ bool EndsWith(const std::string& text, const std::string& end) {
 std::string FormatFor(const Options& options) {
   if (!options.format.empty()) return options.format;
   if (EndsWith(options.output, ".png")) return "png";
+  if (EndsWith(options.output, ".svg")) return "svg";
   return "bmp";
 }
 
@@ -35,7 +36,9 @@ ExitCode RunPictureCommand(const Options& options) {
     Puzzle p;
     const ReadOutcome outcome = ReadAsOpen(std::move(text), p);
     std::string reason;
-    const std::string bytes = EncodePicture(MakePuzzleBitmap(p, options.barWidth), format == "png" ? "PNG" : "BMP", &reason);
+    const std::string bytes =
+        format == "svg" ? PuzzleSvg(p, options.barWidth)
+                        : EncodePicture(MakePuzzleBitmap(p, options.barWidth), format == "png" ? "PNG" : "BMP", &reason);
     if (bytes.empty()) {
       Complain(message::Format(message::CannotCreateFile, out.PathFor(name)), reason);
       return UsageError;

@@ -14,7 +14,8 @@ ReadOutcome ReadAsOpen(std::string text, Puzzle& p) {
   NewPuzzle(p, e, view);
   ReadOutcome outcome;
   try {
-    const TextRead read = ReadPuzzleText(TextLines(std::move(text)), p, view);
+    const TextLines lines(std::move(text));
+    const TextRead read = ReadPuzzleText(lines, RecogniseText(lines), p, view);
     outcome.valid = read.Read();
     if (read.outcome == TextRead::Outcome::InvalidData) outcome.message = message::InvalidData;
     if (read.outcome == TextRead::Outcome::Refused) outcome.message = read.message;
