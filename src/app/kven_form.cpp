@@ -171,9 +171,9 @@ void KvenForm::miOpenClick() {
   });
 }
 
-bool KvenForm::ReadText(std::string text, bool startWithNew) {
+bool KvenForm::ReadText(std::string text, bool startWithNew, std::optional<std::string> document) {
   TextLines lines(std::move(text));
-  const RecognisedText recognised = RecogniseText(lines);
+  const RecognisedText recognised = RecogniseText(lines, document);
   if (recognised.Refused()) {
     dialogs_.showError(this, FromLatin1(recognised.ipuz.message));
     return false;
@@ -256,10 +256,11 @@ void KvenForm::DoCopy() {
 void KvenForm::BuildPicture() { image_ = MakePuzzleBitmap(puzzle_, editor_.BarWidth); }
 
 void KvenForm::miPasteClick() {
-  std::optional<std::string> text = transfer_->PastedText();
+  const std::optional<QString> text = transfer_->PastedText();
   if (!text) return;
+  // A KVEN text is read as Latin-1, as ever; an ipuz document is UTF-8.
   Change(form_text::change::Paste, [&] {
-    if (ReadText(std::move(*text), false)) SetCopySaveChoice(CopySaveAs::Grid);
+    if (ReadText(ToLatin1(*text), false, text->toStdString())) SetCopySaveChoice(CopySaveAs::Grid);
   });
 }
 

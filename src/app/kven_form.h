@@ -89,8 +89,9 @@ class KvenForm : public QMainWindow {
 
   // Reads a text that Open or Paste brought, which it keeps as the memo; an
   // ipuz document that cannot be imported is refused before New (for Open)
-  // and leaves the puzzle untouched. False when nothing was read.
-  bool ReadText(std::string text, bool startWithNew);
+  // and leaves the puzzle untouched. `document` is the text as UTF-8 when
+  // its bytes are not (the clipboard's). False when nothing was read.
+  bool ReadText(std::string text, bool startWithNew, std::optional<std::string> document = std::nullopt);
   void ReportImport(const TextRead& read);
   void DoCopy();
   void BuildPicture();

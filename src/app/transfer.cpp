@@ -70,7 +70,7 @@ void Transfer::CopyText(const TextLineList& lines) {
 
 void Transfer::CopyPicture(const QImage& picture) { QGuiApplication::clipboard()->setImage(picture); }
 
-std::optional<std::string> Transfer::PastedText() const {
+std::optional<QString> Transfer::PastedText() const {
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   if (data == nullptr || !data->hasText()) return std::nullopt;
   const QString text = data->text();
@@ -78,7 +78,7 @@ std::optional<std::string> Transfer::PastedText() const {
     dialogs_.showError(&window_, FromLatin1(message::TooLargeClipboard));
     return std::nullopt;
   }
-  return ToLatin1(text);
+  return text;
 }
 
 QString Transfer::InLastFolder(QLatin1String name) const {

@@ -38,11 +38,11 @@ class Transfer {
   bool WriteBytes(const QString& name, std::string_view bytes);
 
   // The clipboard: lines with CR LF after each, a picture, and the text it
-  // holds as single bytes (none when it holds no text, or more than a text
-  // may be, which is reported).
+  // holds (none when it holds no text, or more than a text may be, which is
+  // reported).
   void CopyText(const TextLineList& lines);
   void CopyPicture(const QImage& picture);
-  std::optional<std::string> PastedText() const;
+  std::optional<QString> PastedText() const;
 
  private:
   QString InLastFolder(QLatin1String name) const;

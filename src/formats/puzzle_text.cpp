@@ -47,9 +47,9 @@ void ShowImported(const Puzzle& imported, Puzzle& p, PuzzleView& view) {
 
 }  // namespace
 
-RecognisedText RecogniseText(const TextLines& text) {
+RecognisedText RecogniseText(const TextLines& text, std::optional<std::string_view> document) {
   RecognisedText recognised;
-  if (!text.FindLine(0, "KVEN")) recognised.ipuz = ReadIpuz(text.Text());
+  if (!text.FindLine(0, "KVEN")) recognised.ipuz = ReadIpuz(document.value_or(text.Text()));
   return recognised;
 }
 

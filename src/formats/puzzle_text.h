@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "formats/ipuz_reader.h"
 #include "model/puzzle.h"
@@ -34,7 +36,9 @@ struct RecognisedText {
   bool Refused() const { return ipuz.outcome == IpuzOutcome::Refused; }
 };
 
-RecognisedText RecogniseText(const TextLines& text);
+// `document` is the text as UTF-8 where it differs from the text's own
+// bytes: the clipboard gives KVEN text as Latin-1, an ipuz document as UTF-8.
+RecognisedText RecogniseText(const TextLines& text, std::optional<std::string_view> document = std::nullopt);
 
 // Reads a text, as recognised, into the puzzle. An ipuz crossword is imported
 // through the same steps as a decode (the reset and its window steps, the

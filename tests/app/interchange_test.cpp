@@ -1,0 +1,177 @@
+// The window's ways to other programs and to the setter's check: ipuz
+// documents opened and pasted, ipuz and SVG exports, and the diagram check
+// marking its findings on the grid.
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/check_window.h"
+#include "form_driver.h"
+#include "formats/ipuz_reader.h"
+#include "render/canvas.h"
+#include "scripted_dialogs.h"
+
+using kven::KvenForm;
+
+namespace {
+
+struct Window {
+  kven::test::ScriptedDialogs dialogs;
+  KvenForm form{dialogs};
+
+  Window() { form.show(); }
+  const kven::Puzzle& puzzle() const { return form.puzzle(); }
+  void Trigger(const char* name) { kven::test::Trigger(form, name); }
+  void Paste(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    Trigger("miPaste");
+  }
+  void Click(int col, int row) {
+    kven::KvenGrid& grid = kven::test::Grid(form);
+    QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.CellRect(col, row).center());
+  }
+};
+
+// A barred 6 x 6 crossword as a web editor writes it: bars after the square
+// ("B", "R"), lower-case letters, one rebus square.
+QString Barred() {
+  return QStringLiteral(
+      "ipuz({\"version\": \"http://ipuz.org/v2\", \"kind\": [\"http://ipuz.org/crossword#1\"],"
+      " \"dimensions\": {\"width\": 6, \"height\": 6}, \"title\": \"Caf\u00e9 bars\","
+      " \"puzzle\": [[1, {\"cell\": 2, \"style\": {\"barred\": \"R\"}}, 3, 4, 5, 6],"
+      "  [7, 0, 0, {\"cell\": 0, \"style\": {\"barred\": \"B\"}}, 0, 0],"
+      "  [8, 0, 0, 0, 0, 0], [9, 0, 0, 0, 0, 0], [10, 0, 0, 0, 0, 0], [11, 0, 0, 0, 0, 0]],"
+      " \"solution\": [[\"a\", \"b\", \"c\", \"d\", \"e\", \"f\"], [\"g\", \"h\", \"i\", \"j\", \"k\", \"l\"],"
+      "  [\"m\", \"n\", \"o\", \"p\", \"q\", \"r\"], [\"s\", \"t\", \"u\", \"v\", \"w\", \"x\"],"
+      "  [\"y\", \"z\", \"a\", \"b\", \"c\", \"d\"], [\"e\", \"f\", \"g\", \"h\", \"i\", \"THE\"]]})");
+}
+
+// The pixels of the marks' colour in each square of the grid as shown.
+std::vector<QPoint> MarkedSquares(kven::KvenGrid& grid, int h, int v) {
+  const QImage shown = grid.grab().toImage();
+  std::vector<QPoint> marked;
+  for (int row = 1; row <= v; ++row) {
+    for (int col = 1; col <= h; ++col) {
+      const QRect cell = grid.CellRect(col, row);
+      // A frame runs along every edge of the square.
+      if (shown.pixel(cell.left(), cell.center().y()) == kven::rgb::Mark &&
+          shown.pixel(cell.right(), cell.center().y()) == kven::rgb::Mark &&
+          shown.pixel(cell.center().x(), cell.top()) == kven::rgb::Mark &&
+          shown.pixel(cell.center().x(), cell.bottom()) == kven::rgb::Mark)
+        marked.emplace_back(col, row);
+    }
+  }
+  return marked;
+}
+
+}  // namespace
+
+class InterchangeTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QGuiApplication::setQuitOnLastWindowClosed(false); }
+  void init() { QGuiApplication::clipboard()->clear(); }
+
+  // Pasted like a KVEN text: the reset's steps, the title field, Grid chosen;
+  // a square whose solution is no single letter is left empty and counted.
+  void pastingAnIpuzCrosswordImportsIt() {
+    Window w;
+    w.Paste(Barred());
+    const kven::Puzzle& p = w.puzzle();
+    QCOMPARE(std::tuple(p.HSquares, p.VSquares, p.BarDiagram, p.BlockDiagram), std::tuple(6, 6, true, false));
+    QCOMPARE(std::tuple(p.VBars(2, 1), p.HBars(4, 2)), std::tuple(1, 1));
+    QCOMPARE(p.Title, std::string("Caf\xe9 bars"));
+    QCOMPARE(kven::test::Find<QLineEdit>(w.form, "edTitle").text(), QStringLiteral("Caf\u00e9 bars"));
+    QCOMPARE(std::tuple(p.Letters(1, 1), p.Letters(5, 6), p.Letters(6, 6)), std::tuple('A', 'I', '.'));
+    QCOMPARE(w.form.CopySaveChoice(), kven::CopySaveAs::Grid);
+    QCOMPARE(w.dialogs.information,
+             QStringList{QStringLiteral(
+                 "Squares left without a letter because their solution was not a single letter: 1")});
+    QVERIFY(w.dialogs.invalidData.isEmpty() && w.dialogs.errors.isEmpty());
+    // Undo takes the whole import back.
+    w.Trigger("miUndo");
+    QCOMPARE(std::tuple(w.puzzle().HSquares, w.puzzle().BarDiagram), std::tuple(12, false));
+  }
+
+  // An ipuz document that cannot be imported is refused with its reason,
+  // before Open's New: the puzzle on screen stays.
+  void aRefusedDocumentLeavesThePuzzle() {
+    Window w;
+    w.Trigger("miBlock");
+    w.Click(2, 3);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.ipuz"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"version": "http://ipuz.org/v2", "kind": ["http://ipuz.org/crossword#1"],)"
+               R"( "dimensions": {"width": 40, "height": 40}, "puzzle": []})");
+    file.close();
+    w.dialogs.openAnswers = {path};
+    w.Trigger("miOpen");
+    QCOMPARE(w.dialogs.errors,
+             QStringList{QStringLiteral("Cannot import this ipuz puzzle: it is 40 x 40 squares; sizes must be 5 to 30.")});
+    QCOMPARE(std::tuple(w.puzzle().HSquares, w.puzzle().Blocks(2, 3)), std::tuple(12, 1));
+    QCOMPARE(w.form.CopySaveChoice(), kven::CopySaveAs::KvenText);
+    // A letter with no KVEN text and no ipuz document is invalid data, as ever.
+    w.Paste(QStringLiteral("{\"greeting\": \"hello\"}"));
+    QCOMPARE(w.dialogs.invalidData, QStringList{QStringLiteral("Oops - We hit Invalid Data")});
+  }
+
+  void exportsWriteWhereTheUserSays() {
+    Window w;
+    w.Paste(Barred());
+    QTemporaryDir dir;
+    const QString ipuz = dir.filePath(QStringLiteral("bars.ipuz"));
+    const QString svg = dir.filePath(QStringLiteral("bars.svg"));
+    w.dialogs.saveAnswers = {ipuz, svg};
+    w.Trigger("miExportIpuz");
+    w.Trigger("miExportSvg");
+    QCOMPARE(QFileInfo(w.dialogs.saveRequests.at(0).proposed).fileName(), QStringLiteral("Xword.ipuz"));
+    QCOMPARE(QFileInfo(w.dialogs.saveRequests.at(1).proposed).fileName(), QStringLiteral("Xword.svg"));
+    QFile exported(ipuz);
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    const kven::IpuzImport back = kven::ReadIpuz(exported.readAll().toStdString());
+    QCOMPARE(back.outcome, kven::IpuzOutcome::Imported);
+    QCOMPARE(back.puzzle.VBars(2, 1), 1);
+    QFile picture(svg);
+    QVERIFY(picture.open(QIODevice::ReadOnly));
+    const QByteArray text = picture.readAll();
+    QVERIFY(text.contains("<svg") && text.contains(">Caf\xc3\xa9 bars</text>") && !text.contains("<image"));
+    // Cancelled: nothing written.
+    w.Trigger("miExportIpuz");
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+  }
+
+  // Choosing a finding frames exactly its squares; an edit takes the frames
+  // away, and so does closing the report.
+  void checkFindingsMarkTheirSquaresUntilAnEdit() {
+    Window w;
+    w.Paste(QStringLiteral("KVEN 0 5 5\nBLK 3 Z\nNN\n"));  // two short entries across the top
+    w.Trigger("miCheck");
+    auto& check = kven::test::Find<kven::CheckWindow>(w.form, "CheckWindow");
+    QVERIFY(check.isVisible() && !check.isModal());
+    kven::KvenGrid& grid = kven::test::Grid(w.form);
+    QVERIFY(MarkedSquares(grid, 5, 5).empty());
+    check.findingList()->setCurrentRow(1);
+    QCOMPARE(MarkedSquares(grid, 5, 5), (std::vector<QPoint>{{4, 1}, {5, 1}}));
+    // The drawing itself is untouched by the marks.
+    QCOMPARE(grid.Snapshot().pixel(grid.CellRect(4, 1).topLeft()), kven::rgb::White);
+    w.Trigger("miBlock");
+    w.Click(1, 5);
+    QVERIFY(MarkedSquares(grid, 5, 5).empty());
+    check.checkAgain();
+    check.findingList()->setCurrentRow(0);
+    QVERIFY(!MarkedSquares(grid, 5, 5).empty());
+    check.close();
+    QVERIFY(MarkedSquares(grid, 5, 5).empty());
+  }
+};
+
+QTEST_MAIN(InterchangeTest)
+#include "interchange_test.moc"
