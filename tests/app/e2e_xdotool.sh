@@ -104,6 +104,17 @@ if ! cmp -s "$work/expected.txt" "$work/copied.txt"; then
   fail "the copied KVEN text differs"
 fi
 
+# A slip: File > New empties the grid; Ctrl+Z brings the diagram back
+# whole, and Ctrl+C copies its text again.
+xdotool key --delay 150 alt+f n
+sleep 0.3
+xdotool key ctrl+z
+sleep 0.3
+xdotool key ctrl+c
+sleep 0.5
+xclip -o -selection clipboard >"$work/undone.txt" || fail "nothing on the clipboard after Undo"
+cmp -s "$work/expected.txt" "$work/undone.txt" || fail "Undo after New did not bring the diagram back"
+
 # Edit > Paste of a KVEN text from another program, then Ctrl+C copies the
 # grid picture, which must be the one kventool draws of that text.
 printf 'Hi Jo,\r\nKVEN 4 6 6\r\nHBR 1 9 Z\r\nVBR 3 Z\r\nTTL Pasted\r\nANS\r\nABCDEF\r\n' >"$work/pasted.txt"
@@ -130,4 +141,4 @@ done
 if kill -0 "$app_pid" 2>/dev/null; then fail "File > Exit did not end the program"; fi
 wait "$app_pid" || fail "kven3 exited with an error"
 app_pid=""
-echo "PASS: built, numbered, typed and copied a twofold block diagram; pasted a text and copied its picture"
+echo "PASS: built, numbered, typed and copied a twofold block diagram; undid a New; pasted a text and copied its picture"
