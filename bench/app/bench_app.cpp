@@ -79,6 +79,22 @@ void BM_FourfoldClickOnScreen30x30(benchmark::State& state) {
 }
 BENCHMARK(BM_FourfoldClickOnScreen30x30)->Apply(Configure);
 
+// One undo step as the window records it, with nothing to draw: choosing
+// a symmetry changes the puzzle, so the whole window state is taken before
+// and after and the step kept in the history.
+void BM_UndoStepInTheWindow30x30(benchmark::State& state) {
+  FourfoldWindow w;
+  if (!w.Ready()) return state.SkipWithError("the window did not reach a 30 x 30 fourfold block grid");
+  QAction& twofold = kven::test::Find<QAction>(w.form, "miTwo");
+  QAction& fourfold = kven::test::Find<QAction>(w.form, "miFour");
+  bool two = true;
+  for (auto _ : state) {
+    (two ? twofold : fourfold).trigger();
+    two = !two;
+  }
+}
+BENCHMARK(BM_UndoStepInTheWindow30x30)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -2,6 +2,7 @@
 
 #include "editing/solution_entry.h"
 #include "editing/symmetry.h"
+#include "editing/undo_history.h"
 #include "support/test_puzzles.h"
 
 namespace kven {
@@ -49,6 +50,24 @@ void BM_SolutionKeyUp(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SolutionKeyUp)->Arg(0)->Arg(1);
+
+// One undo step as the window makes it of every change of a 30 x 30 puzzle
+// with everything set: the state before, the comparison after the command,
+// and the step recorded in a full history.
+void BM_UndoStep30x30(benchmark::State& state) {
+  Puzzle p = test::LargeBlockPuzzle();
+  p.ManualNumbered = true;
+  UndoHistory<Puzzle> history;
+  for (std::size_t i = 0; i < UndoHistory<Puzzle>::DefaultCapacity; ++i) history.Record("Block", p, p);
+  NullGridView view;
+  for (auto _ : state) {
+    const Puzzle before = p;
+    ToggleBlock(p, view, 7, 11);
+    if (!(p == before)) history.Record("Block", before, p);
+    benchmark::DoNotOptimize(history.Size());
+  }
+}
+BENCHMARK(BM_UndoStep30x30);
 
 }  // namespace
 }  // namespace kven
