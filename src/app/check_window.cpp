@@ -13,16 +13,12 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/qt_text.h"
 #include "check/check_diagram.h"
 #include "check/check_text.h"
 
 namespace kven {
 namespace {
-
-// Report text is single bytes (a title may hold any of them).
-QString Latin1(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 constexpr int IndexRole = Qt::UserRole;
 
@@ -111,12 +107,12 @@ void CheckWindow::ShowReport() {
   const QSignalBlocker blockEntries(entries_);
   const TextLineList lines = CheckReportLines(report_);
   QStringList summary;
-  for (std::size_t i = 0; i < lines.size() && i < 4; ++i) summary << Latin1(lines[i]);
+  for (std::size_t i = 0; i < lines.size() && i < 4; ++i) summary << FromLatin1(lines[i]);
   summary_->setText(summary.join(QLatin1Char('\n')));
 
   findings_->clear();
   for (std::size_t i = 0; i < report_.findings.size(); ++i) {
-    auto* item = new QListWidgetItem(Latin1(FindingLine(report_.findings[i])), findings_);
+    auto* item = new QListWidgetItem(FromLatin1(FindingLine(report_.findings[i])), findings_);
     item->setData(IndexRole, static_cast<int>(i));
   }
   if (report_.findings.empty()) {
@@ -127,7 +123,7 @@ void CheckWindow::ShowReport() {
   for (std::size_t i = 0; i < report_.entries.size(); ++i) {
     const CheckedEntry& e = report_.entries[i];
     auto* item = new QTreeWidgetItem(entries_);
-    item->setText(0, Latin1(EntryLabel(e)));
+    item->setText(0, FromLatin1(EntryLabel(e)));
     item->setText(1, e.direction == EntryDirection::Across ? QStringLiteral("across") : QStringLiteral("down"));
     item->setText(2, QString::number(e.length));
     item->setText(3, QString::number(e.checked));
