@@ -27,24 +27,10 @@ std::string NamedSquares(const std::vector<SquarePos>& squares) {
 
 std::string Plural(int n, const char* one, const char* many) { return std::to_string(n) + " " + (n == 1 ? one : many); }
 
-// The puzzle as the check reads it: its size within 0..30 and only the marks
-// that count for its kind.
-Puzzle DrawnDiagram(const Puzzle& p, DiagramKind kind) {
-  Puzzle d;
-  d.HSquares = std::clamp(p.HSquares, 0, MaxSide);
-  d.VSquares = std::clamp(p.VSquares, 0, MaxSide);
-  if (kind != DiagramKind::Bars) d.Blocks = p.Blocks;
-  if (kind != DiagramKind::Blocks) {
-    d.HBars = p.HBars;
-    d.VBars = p.VBars;
-  }
-  return d;
-}
-
 class Checker {
  public:
   Checker(const Puzzle& p, const CheckOptions& options)
-      : p_(p), options_(options), kind_(CheckedKind(p)), d_(DrawnDiagram(p, kind_)) {
+      : p_(p), options_(options), kind_(CheckedKind(p)), d_(DrawnDiagram(p)) {
     report_.title = p.Title;
     report_.columns = d_.HSquares;
     report_.rows = d_.VSquares;

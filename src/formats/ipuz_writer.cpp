@@ -1,6 +1,5 @@
 #include "formats/ipuz_writer.h"
 
-#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include "formats/json_layout.h"
@@ -12,20 +11,6 @@ namespace kven {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-// Marks of the other kind can linger in the arrays (a block toggle leaves the
-// bars, a bar toggle the blocks); the diagram is what the kind shows.
-Puzzle DiagramOf(const Puzzle& p) {
-  Puzzle d = p;
-  d.HSquares = std::clamp(p.HSquares, 0, MaxSide);
-  d.VSquares = std::clamp(p.VSquares, 0, MaxSide);
-  if (!p.BlockDiagram) d.Blocks.Fill(0);
-  if (!p.BarDiagram) {
-    d.HBars.Fill(0);
-    d.VBars.Fill(0);
-  }
-  return d;
-}
 
 bool IsNumbered(const Puzzle& p) { return p.AutoNumbered || p.ManualNumbered; }
 
@@ -78,7 +63,7 @@ Json Clues(const Puzzle& d) {
 }  // namespace
 
 std::string WriteIpuz(const Puzzle& p) {
-  const Puzzle d = DiagramOf(p);
+  const Puzzle d = DrawnDiagram(p);
   Json doc;
   doc["version"] = "http://ipuz.org/v2";
   doc["kind"] = Json::array({"http://ipuz.org/crossword#1"});

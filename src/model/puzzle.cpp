@@ -11,6 +11,18 @@ void SquareIndexFault(int col, int row) {
   std::abort();
 }
 
+Puzzle DrawnDiagram(const Puzzle& p) {
+  Puzzle d = p;
+  d.HSquares = std::clamp(p.HSquares, 0, MaxSide);
+  d.VSquares = std::clamp(p.VSquares, 0, MaxSide);
+  if (p.BarDiagram && !p.BlockDiagram) d.Blocks.Fill(0);
+  if (!p.BarDiagram) {
+    d.HBars.Fill(0);
+    d.VBars.Fill(0);
+  }
+  return d;
+}
+
 bool IsMarkSet(const Puzzle& p, const MarkAt& mark) {
   switch (mark.kind) {
     case Mark::Block: return p.Blocks(mark.col, mark.row) != 0;

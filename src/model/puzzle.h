@@ -67,6 +67,13 @@ inline bool IsOpenSquare(const Puzzle& p, int col, int row) {
   return InGrid(p, col, row) && p.Blocks(col, row) == 0;
 }
 
+// The puzzle with only the marks its diagram is drawn with: the blocks of
+// a block diagram (or of one of no kind yet), the bars of a bar diagram,
+// both when both kinds are set; its size within 0..30. Marks of the other
+// kind linger in the arrays after a change of kind, and neither the grid nor
+// the text shows them.
+Puzzle DrawnDiagram(const Puzzle& p);
+
 // Whether a block or bar is set (the mark must lie on a square of 1..30).
 bool IsMarkSet(const Puzzle& p, const MarkAt& mark);
 // Whether every set block and bar of the grid has all its symmetric
