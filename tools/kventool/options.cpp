@@ -118,7 +118,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
   };
   optind = 0;  // a fresh scan
   opterr = 0;  // errors are reported by the caller
-  bool formatGiven = false;
+  bool pictureGiven = false;
   bool checkGiven = false;
   for (;;) {
     const int c = ::getopt_long(static_cast<int>(words.size()), argv.data(), ":o:h", LongOptions, nullptr);
@@ -132,14 +132,15 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
         }
         break;
       case BarWidth:
-        if (!ParseInt(optarg, 1, 6, options.barWidth)) {
+        if (!ParseInt(optarg, MinBarWidth, MaxBarWidth, options.barWidth)) {
           error = "--bar-width must be a number from 1 to 6";
           return std::nullopt;
         }
+        pictureGiven = true;
         break;
       case Format:
         options.format = optarg;
-        formatGiven = true;
+        pictureGiven = true;
         if (options.format != "bmp" && options.format != "png" && options.format != "svg") {
           error = "--format must be bmp, png or svg";
           return std::nullopt;
@@ -196,7 +197,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
   }
 
   const bool picture = options.command == Command::Picture;
-  if (!picture && (options.barWidth != 2 || formatGiven)) {
+  if (!picture && pictureGiven) {
     error = "--bar-width and --format belong to picture";
     return std::nullopt;
   }

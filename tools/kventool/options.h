@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "check/check_report.h"
+#include "model/editor_state.h"
 
 namespace kven::tool {
 
@@ -15,7 +16,7 @@ struct Options {
   Command command = Command::Help;
   std::vector<std::string> inputs;  // "-" is standard input; none means standard input
   std::string output;               // -o: a file, or a folder for several inputs
-  int barWidth = 2;                 // picture: 1..6
+  int barWidth = DefaultBarWidth;   // picture: MinBarWidth..MaxBarWidth
   std::string format;               // picture into a folder: "bmp", "png" or "svg"
   CheckOptions check;               // check: style, minimum length, thresholds
   bool json = false;                // check: one JSON object per file
