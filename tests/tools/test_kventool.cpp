@@ -223,6 +223,26 @@ TEST(Kventool, SavesInPlaceAndThroughLinks) {
   EXPECT_EQ(Slurp(dir + "/target.txt").substr(0, 16), "KVEN   2   5   5");
 }
 
+// The check as JSON: one object a line, led by its file; 1 when something
+// breaks a rule, 0 when nothing does.
+TEST(Kventool, CheckReportsAsJson) {
+  const ToolRun found = Kventool("check --json " + Example("block-twofold.txt") + " " + Example("manual-numbers.txt"));
+  EXPECT_EQ(found.status, 1);
+  std::istringstream lines(found.out);
+  std::vector<nlohmann::ordered_json> reports;
+  for (std::string line; std::getline(lines, line);) reports.push_back(nlohmann::ordered_json::parse(line));
+  ASSERT_EQ(reports.size(), 2u);
+  EXPECT_EQ(reports[0].begin().key(), "file");
+  EXPECT_EQ(reports[0]["passed"], false);
+  EXPECT_EQ(reports[0]["findings"][0]["rule"], "short");
+  EXPECT_EQ(reports[0]["findings"][0]["squares"], nlohmann::json::parse("[[1,2],[2,2]]"));
+  EXPECT_EQ(reports[1]["passed"], true);
+  EXPECT_EQ(reports[1]["summary"]["checkedPercent"], 100.0);
+  // With two-letter entries allowed and no style judged, nothing is found.
+  EXPECT_EQ(Kventool("check --style none --min-length 2 " + Example("block-twofold.txt")).status, 0);
+  EXPECT_EQ(Kventool("check --style british " + Example("block-twofold.txt")).status, 2);
+}
+
 TEST(Kventool, SeveralFiles) {
   const std::string dir = ::testing::TempDir() + "kventool_batch_" + std::to_string(getpid());
   ASSERT_EQ(std::system(("rm -rf " + dir + " && mkdir " + dir + " && printf 'no puzzle' > " + dir + "/junk.txt").c_str()), 0);
