@@ -317,7 +317,6 @@ int ReadSolution(const Json& root, const CellReader& reader, Puzzle& p) {
   if (Member(root, "solution") == nullptr) return 0;
   const Json& rows = ReadTable(root, "solution", {p.HSquares, p.VSquares});
   int leftEmpty = 0;
-  p.HasSolution = true;
   for (int row = 1; row <= p.VSquares; ++row) {
     for (int col = 1; col <= p.HSquares; ++col) {
       if (p.Blocks(col, row) != 0) continue;
@@ -325,6 +324,9 @@ int ReadSolution(const Json& root, const CellReader& reader, Puzzle& p) {
       p.Letters(col, row) = SolutionLetter(rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col - 1)],
                                            reader.Empty(), unreadable);
       if (unreadable) ++leftEmpty;
+      // As a KVEN text reads: a solution is there once a square holds a
+      // letter or the blank mark, not for a grid of empty squares.
+      if (IsLetterOrBlank(p.Letters(col, row))) p.HasSolution = true;
     }
   }
   return leftEmpty;

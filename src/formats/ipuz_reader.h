@@ -36,8 +36,8 @@ struct IpuzImport {
 //   - the title in Latin-1 ("?" for other characters, line breaks as blanks,
 //     cut to 255 bytes);
 //   - letters 'A'..'Z' (from either case), ' ' for an empty or blank string,
-//     '.' for 0, null or the "empty" value; HasSolution when there is a
-//     "solution".
+//     '.' for 0, null or the "empty" value; HasSolution when the "solution"
+//     gives some square a letter or the blank mark.
 // Refuses omitted squares, blocks together with bars, sizes outside 5..30,
 // hand numbers outside 0..999, cells that are not clue numbers, and wrong
 // types or shapes. Never throws and never crashes on any input.
