@@ -255,7 +255,8 @@ std::int32_t DiagramSymmetry(const Puzzle& p) {
 
 // The kind, symmetry and numbering our own export records, taken as
 // recorded where the diagram bears them out: a bar diagram with no bar yet, a
-// symmetry its marks have, hand numbers that the automatic ones happen to equal.
+// symmetry its marks have, hand numbers that the automatic ones happen to
+// equal or that are all 0, an automatic numbering that numbers nothing.
 void ReadKvenExtension(const Json& root, Puzzle& p) {
   const Json* extension = Member(root, std::string(KvenIpuzExtension));
   if (extension == nullptr || !extension->is_object()) return;
@@ -271,13 +272,19 @@ void ReadKvenExtension(const Json& root, Puzzle& p) {
       p.Symmetry = static_cast<std::int32_t>(order);
   }
   const Json* numbering = Member(*extension, "numbering");
-  if (numbering != nullptr && *numbering == "manual" && p.AutoNumbered) {
+  if (numbering == nullptr) return;
+  const bool numbered = p.AutoNumbered || p.ManualNumbered;
+  if (*numbering == "manual" && !p.ManualNumbered) {
     // As a KVEN text with an MN section reads: the numbers, no entry lists.
     p.AutoNumbered = false;
     p.ManualNumbered = true;
     p.AcrossNumbers.fill(0);
     p.DownNumbers.fill(0);
     p.AcrossCount = p.DownCount = 0;
+  } else if (*numbering == "automatic" && !numbered) {
+    // A diagram whose automatic numbering numbers no square.
+    NullGridView view;
+    AutoNumber(p, view);
   }
 }
 

@@ -98,6 +98,65 @@ void SetWithPartners(Puzzle& p, const MarkAt& mark) {
   SetMark(p, mark);
 }
 
+namespace {
+
+std::string RandomTitle(std::mt19937& rng, bool avoidNumberingKeywords) {
+  std::uniform_int_distribution<int> length(0, 251), byte(1, 255);
+  std::string title;
+  const int n = length(rng);
+  while (static_cast<int>(title.size()) < n) {
+    const char c = static_cast<char>(byte(rng));
+    if (c == '\r' || c == '\n') continue;
+    title += c;
+    if (avoidNumberingKeywords && title.size() >= 2) {
+      const std::string tail = title.substr(title.size() - 2);
+      if (tail == "MN" || tail == "NN") title.pop_back();
+    }
+  }
+  return title;
+}
+
+}  // namespace
+
+Puzzle RandomPuzzle(std::mt19937& rng, int h, int v, int symmetry, bool bars, Numbering numbering) {
+  Puzzle p = FreshPuzzle(h, v, symmetry);
+  std::uniform_int_distribution<int> colDist(1, h), rowDist(1, v), percent(0, 99);
+  const int density = std::uniform_int_distribution<int>(0, 30)(rng);
+  if (bars) {
+    p.BarDiagram = true;
+    for (int i = 0; i < h * v * density / 100; ++i) {
+      // No bar on the outer border.
+      const bool horizontal = percent(rng) < 50;
+      if (horizontal)
+        SetWithPartners(p, {Mark::HBar, colDist(rng), std::uniform_int_distribution<int>(1, v - 1)(rng)});
+      else
+        SetWithPartners(p, {Mark::VBar, std::uniform_int_distribution<int>(1, h - 1)(rng), rowDist(rng)});
+    }
+  } else {
+    p.BlockDiagram = true;
+    for (int i = 0; i < h * v * density / 200; ++i) SetWithPartners(p, {Mark::Block, colDist(rng), rowDist(rng)});
+  }
+  NullGridView view;
+  if (numbering == Numbering::Auto) {
+    AutoNumber(p, view);  // may throw: the caller skips such diagrams
+  } else if (numbering == Numbering::Manual) {
+    p.ManualNumbered = true;
+    std::uniform_int_distribution<int> number(0, 999);
+    for (int r = 1; r <= v; ++r)
+      for (int c = 1; c <= h; ++c) p.Numbers(c, r) = percent(rng) < 30 ? number(rng) : 0;
+  }
+  p.Title = RandomTitle(rng, numbering == Numbering::Auto);
+  if (percent(rng) < 60) {
+    p.HasSolution = true;
+    const std::string alphabet = " .ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    for (int r = 1; r <= v; ++r)
+      for (int c = 1; c <= h; ++c)
+        if (p.Blocks(c, r) == 0) p.Letters(c, r) = alphabet[pick(rng)];
+  }
+  return p;
+}
+
 std::vector<Square> SetSquares(const Puzzle& p, const SquareArray<std::uint8_t>& flags) {
   std::vector<Square> out;
   for (int row = 1; row <= p.VSquares; ++row)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -26,6 +27,15 @@ Puzzle ExampleBars();
 // and a letter in every open square.
 Puzzle LargeBlockPuzzle();
 Puzzle LargeBarPuzzle();
+
+// A random puzzle of h x v squares made symmetric under `symmetry` (fourfold
+// bars only on square grids), no bar on the outer border: blocks or bars,
+// numbered automatically (which throws RangeError past 100 entries), by
+// hand with numbers 0..999 or not at all, with a random title of up to 251
+// bytes that a KVEN text carries, and in most puzzles a solution of
+// letters, blanks and squares without a letter.
+enum class Numbering { Auto, Manual, None };
+Puzzle RandomPuzzle(std::mt19937& rng, int h, int v, int symmetry, bool bars, Numbering numbering);
 
 // Stores the letters of rows (one string per row) in the open squares and
 // sets HasSolution.
