@@ -54,6 +54,7 @@ e2e_start_app() {
 
 # Ends the program by File > Exit and checks that it ended well.
 e2e_exit_app() {
+  xdotool windowfocus --sync "$window"
   xdotool key --delay 150 alt+f x
   for _ in $(seq 50); do
     kill -0 "$e2e_app_pid" 2>/dev/null || break
@@ -66,7 +67,7 @@ e2e_exit_app() {
 
 # Puts text on the clipboard and chooses Edit > Paste.
 e2e_paste() {
-  printf '%b' "$1" | xclip -i -selection clipboard
+  printf '%b' "$1" | xclip -i -selection clipboard 2>/dev/null
   sleep 0.3
   xdotool windowfocus --sync "$window"
   xdotool key ctrl+v
