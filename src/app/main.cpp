@@ -9,6 +9,9 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(kven::form_text::ApplicationTitle);
+  // The name of the installed desktop entry, which window systems match the
+  // window with.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.kven3.Gridlark"));
   // The program's one font for every window and box, so that start-up loads
   // a single family instead of the platform default and then ours.
   QApplication::setFont(kven::WindowFont());
