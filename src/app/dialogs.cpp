@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -14,10 +15,24 @@ QString QtDialogs::getOpenFileName(QWidget* parent, const QString& proposed, con
   return QFileDialog::getOpenFileName(parent, QString(), proposed, filter);
 }
 
+std::unique_ptr<QFileDialog> MakeSaveDialog(QWidget* parent, const QString& proposed, const QStringList& filters,
+                                            int filterIndex) {
+  auto dialog = std::make_unique<QFileDialog>(parent);
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  dialog->setFileMode(QFileDialog::AnyFile);
+  dialog->setNameFilters(filters);
+  if (filterIndex >= 1 && filterIndex <= filters.size()) dialog->selectNameFilter(filters.at(filterIndex - 1));
+  const QFileInfo file(proposed);
+  dialog->setDirectory(file.absolutePath());
+  dialog->selectFile(file.fileName());
+  return dialog;
+}
+
 QString QtDialogs::getSaveFileName(QWidget* parent, const QString& proposed, const QStringList& filters,
                                    int filterIndex) {
-  QString selected = filters.value(filterIndex - 1);
-  return QFileDialog::getSaveFileName(parent, QString(), proposed, filters.join(QLatin1String(";;")), &selected);
+  const std::unique_ptr<QFileDialog> dialog = MakeSaveDialog(parent, proposed, filters, filterIndex);
+  if (dialog->exec() != QDialog::Accepted) return QString();
+  return dialog->selectedFiles().value(0);
 }
 
 void QtDialogs::showError(QWidget* parent, const QString& message) {

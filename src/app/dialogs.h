@@ -2,8 +2,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 class QDialog;
+class QFileDialog;
 class QPrinter;
 class QWidget;
 
@@ -31,6 +33,14 @@ class Dialogs {
   // Shows a window of the program modally and returns when it is closed.
   virtual void execDialog(QDialog& dialog) = 0;
 };
+
+// The dialog QtDialogs::getSaveFileName shows: `proposed` (a path) in its
+// folder and its name exactly as given, the filter filters[filterIndex - 1]
+// chosen, no suffix added to what the user confirms. The filter is chosen
+// before the name is put in: choosing it afterwards would give the name the
+// filter's first suffix (*.TXT makes Xword.txt Xword.TXT).
+std::unique_ptr<QFileDialog> MakeSaveDialog(QWidget* parent, const QString& proposed, const QStringList& filters,
+                                            int filterIndex);
 
 // The real dialogs of the desktop.
 class QtDialogs : public Dialogs {

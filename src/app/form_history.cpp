@@ -7,6 +7,7 @@
 #include "app/form_view.h"
 #include "app/kven_form_texts.h"
 #include "app/qt_text.h"
+#include "app/window_fit.h"
 #include "render/kven_grid.h"
 
 namespace kven {
@@ -66,7 +67,7 @@ void FormHistory::Restore(const FormState& state) {
   m_.miFour->setEnabled(state.fourfoldEnabled);
   view_.SetManualMark(state.manualMarked, state.manualChecked);
   m_.miNumber->setChecked(state.numberChecked);
-  window_.resize(state.windowSize);
+  ResizeOnScreen(window_, state.windowSize);
   restoring_ = false;
 }
 

@@ -68,17 +68,35 @@ FormControls BuildFormControls(QMainWindow& window, const Puzzle& puzzle, const 
 
   auto* titleGrid = new QGridLayout;
   titleGrid->setHorizontalSpacing(4);
+  titleGrid->setVerticalSpacing(5);
   c.edTitle = Named(new QLineEdit(content), "edTitle");
   c.edTitle->setMaxLength(static_cast<int>(MaxShortString));
   c.lblNum = Named(new QLabel(form_text::NumberEntry, content), "LblNUm");
   c.edNum = Named(new QLineEdit(form_text::FirstManualNumber, content), "EdNum");
-  c.edNum->setFixedWidth(48);
-  c.lblNum->hide();
-  c.edNum->hide();
-  titleGrid->addWidget(new QLabel(form_text::TitleLabel, content), 0, 0);
-  titleGrid->addWidget(c.edTitle, 0, 1, 1, 2);
-  titleGrid->addWidget(c.lblNum, 1, 0, 1, 2, Qt::AlignRight);
-  titleGrid->addWidget(c.edNum, 1, 2, Qt::AlignLeft);
+  // The number row lies below the title row and keeps its room while
+  // hidden; a twin of it above the title, never shown, balances it, so the
+  // title stays in the middle of the top row, where it is without them, and
+  // showing the number field moves nothing.
+  const auto numberRow = [&](QLabel* label, QLineEdit* field) {
+    field->setFixedWidth(48);
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(4);
+    row->addWidget(label);
+    row->addWidget(field);
+    for (QWidget* w : {static_cast<QWidget*>(label), static_cast<QWidget*>(field)}) {
+      QSizePolicy policy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+      policy.setRetainSizeWhenHidden(true);
+      w->setSizePolicy(policy);
+      w->hide();
+    }
+    return row;
+  };
+  titleGrid->addLayout(numberRow(new QLabel(form_text::NumberEntry, content), new QLineEdit(content)), 0, 0, 1, 3,
+                       Qt::AlignLeft);
+  titleGrid->addWidget(new QLabel(form_text::TitleLabel, content), 1, 0);
+  titleGrid->addWidget(c.edTitle, 1, 1, 1, 2);
+  titleGrid->addLayout(numberRow(c.lblNum, c.edNum), 2, 0, 1, 3, Qt::AlignLeft);
   titleGrid->setColumnStretch(2, 1);
 
   auto* group = Named(new QGroupBox(form_text::CopySaveAs, content), "RadGrpCS");

@@ -29,7 +29,7 @@ void FormView::FitWindowToGrid(int hSquares, int vSquares) {
   // The scroll area takes the scroll range from its content, the grid included.
   if (fit.verticalScrollBar) c_.scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   if (fit.horizontalScrollBar) c_.scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  window_.resize(fit.size);
+  ResizeOnScreen(window_, fit.size);
 }
 
 void FormView::ShowSize(int hSquares, int vSquares) {

@@ -1,5 +1,9 @@
 #include "app/window_fit.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
 namespace kven {
 
 namespace {
@@ -29,6 +33,37 @@ WindowFit FitWindow(QSize current, int hSquares, int vSquares, QSize gridSize, Q
       fit.horizontalScrollBar = true;
   }
   return fit;
+}
+
+namespace {
+
+// The start of a span of `length` moved the least to lie within [low, high).
+int KeepWithin(int start, int length, int low, int high) {
+  if (length > high - low) return start;
+  if (start < low) return low;
+  if (start + length > high) return high - length;
+  return start;
+}
+
+}  // namespace
+
+QPoint KeepWithin(const QRect& frame, const QRect& available) {
+  return {KeepWithin(frame.x(), frame.width(), available.x(), available.x() + available.width()),
+          KeepWithin(frame.y(), frame.height(), available.y(), available.y() + available.height())};
+}
+
+void ResizeOnScreen(QWidget& window, QSize size) {
+  const QSize before = window.size();
+  window.resize(size);
+  if (size.width() <= before.width() && size.height() <= before.height()) return;
+  const QScreen* screen = window.screen();
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  // The frame, title bar included, is what must stay on the screen; move()
+  // places the frame's corner.
+  const QRect frame = window.frameGeometry();
+  const QPoint corner = KeepWithin(frame, screen->availableGeometry());
+  if (corner != frame.topLeft()) window.move(corner);
 }
 
 }  // namespace kven

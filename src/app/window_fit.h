@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QPoint>
+#include <QRect>
 #include <QSize>
+
+class QWidget;
 
 namespace kven {
 
@@ -21,5 +25,14 @@ struct WindowFit {
 // screen's available area (less a margin) allows; otherwise the size stays
 // and a scroll bar is shown. Between 13 and 20 columns the width is kept.
 WindowFit FitWindow(QSize current, int hSquares, int vSquares, QSize gridSize, QSize screen);
+
+// Where a window's frame goes to lie wholly within the screen's available
+// area: moved the least distance that does it, each way on its own; along a
+// side it is too large for, it stays where it is.
+QPoint KeepWithin(const QRect& frame, const QRect& available);
+
+// Resizes a top-level window and, when it grew, moves it as KeepWithin says
+// on the screen it is on, so that growing never pushes it past an edge.
+void ResizeOnScreen(QWidget& window, QSize size);
 
 }  // namespace kven

@@ -148,7 +148,10 @@ int Canvas::TextWidth(const QString& text) {
 
 CanvasRect Canvas::ClipRect() const {
   if (device_ == nullptr) return {};
-  return {0, 0, device_->width(), device_->height()};
+  // In the canvas's pixels, which an image for a dense screen has several
+  // device pixels to.
+  const qreal ratio = device_->devicePixelRatioF();
+  return {0, 0, qRound(device_->width() / ratio), qRound(device_->height() / ratio)};
 }
 
 void Canvas::FillRect(const CanvasRect& r) { FillRectWithColor(r, brush_); }

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QtMath>
 #include <algorithm>
 #include <set>
 
@@ -36,6 +37,18 @@ struct KvenGrid::Impl {
     painter.PaintAll(cols, rows);
     repaintPending = false;
   }
+
+  // The backing image of a control of `size` pixels, with as many pixels as
+  // the screen has there: all drawing is in the control's pixels, and a
+  // screen of twice the density gets lines two of its pixels wide and text
+  // drawn at its own resolution, not a small picture enlarged.
+  void MakeImage(QSize size, qreal ratio) {
+    canvas.End();
+    image = QImage(qCeil(size.width() * ratio), qCeil(size.height() * ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(rgb::White);
+    canvas.Begin(&image);
+  }
 };
 
 KvenGrid::KvenGrid(const Puzzle& puzzle, const EditorState& editor, QWidget* parent)
@@ -57,10 +70,7 @@ void KvenGrid::SetSquareCount(int hSquares, int vSquares) {
   d_->cols = cols;
   d_->rows = rows;
   const QSize size = GridGeometry::ControlSize(cols, rows);
-  d_->canvas.End();
-  d_->image = QImage(size, QImage::Format_RGB32);
-  d_->image.fill(rgb::White);
-  d_->canvas.Begin(&d_->image);
+  d_->MakeImage(size, devicePixelRatioF());
   setFixedSize(size);
   updateGeometry();
   InvalidateGrid();
@@ -131,10 +141,16 @@ void KvenGrid::MarkSquares(const QList<QPoint>& squares) {
   update();
 }
 
-void KvenGrid::paintEvent(QPaintEvent* event) {
+void KvenGrid::paintEvent(QPaintEvent*) {
+  // Moved to a screen of another density: drawn again for it.
+  if (d_->image.devicePixelRatio() != devicePixelRatioF()) {
+    d_->MakeImage(GridGeometry::ControlSize(d_->cols, d_->rows), devicePixelRatioF());
+    d_->repaintPending = true;
+  }
   if (d_->repaintPending) d_->FullRepaint();
   QPainter painter(this);
-  painter.drawImage(event->rect(), d_->image, event->rect());
+  // The painter is clipped to the region to update.
+  painter.drawImage(QPoint(0, 0), d_->image);
   // Over the drawing, never in it: the cells stay as the core drew them.
   for (const QPoint& square : d_->marked) {
     if (square.x() < 1 || square.y() < 1 || square.x() >= d_->cols || square.y() >= d_->rows) continue;

@@ -49,7 +49,8 @@ class KvenGrid : public QWidget, public GridView {
   void PaintCursorArrow(int col, int row, Direction direction) override;
   void ChangeBarWidth(int oldWidth, int newWidth) override;
 
-  // What the control shows (after any pending full repaint has run). Marks
+  // What the control shows (after any pending full repaint has run), with
+  // the screen's pixels per control pixel as its device pixel ratio. Marks
   // are not part of it.
   QImage Snapshot();
 

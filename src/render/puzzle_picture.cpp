@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QImageWriter>
+#include <QPaintDevice>
 #include <QSvgGenerator>
 #include <algorithm>
 
@@ -29,6 +30,29 @@ PictureScale ScaleFor(PictureTarget target, int barWidth, int pageWidth) {
   return {BitmapSquare, 0, 0, ClampBarWidth(barWidth), rgb::Silver};
 }
 
+// Printed grid lines are a 150th of an inch thick: a printer's pixel is too
+// thin for paper, and a 300-dpi printer still draws these two pixels wide.
+int PrintedLineWeight(const Canvas& canvas) {
+  const int dpi = canvas.Device() != nullptr ? canvas.Device()->logicalDpiX() : Canvas::ScreenPixelsPerInch;
+  return std::max(1, (dpi + 75) / 150);
+}
+
+// The grid lines of a printed picture in the pen colour, each centred on its
+// place and long enough to close the corners.
+void DrawRuledLines(Canvas& canvas, int left, int top, int columns, int rows, int square, int weight) {
+  const int half = weight / 2;
+  const int right = left + columns * square;
+  const int bottom = top + rows * square;
+  for (int i = 0; i <= rows; ++i) {
+    const int y = top + i * square - half;
+    canvas.FillRectWithColor({left - half, y, right - half + weight, y + weight}, canvas.PenColor());
+  }
+  for (int i = 0; i <= columns; ++i) {
+    const int x = left + i * square - half;
+    canvas.FillRectWithColor({x, top - half, x + weight, bottom - half + weight}, canvas.PenColor());
+  }
+}
+
 // Squares beyond 30 have no data; a puzzle that was never reset has none.
 int Columns(const Puzzle& p) { return std::clamp(p.HSquares, 0, MaxSide); }
 int Rows(const Puzzle& p) { return std::clamp(p.VSquares, 0, MaxSide); }
@@ -53,13 +77,16 @@ void DrawPuzzlePicture(Canvas& canvas, const Puzzle& puzzle, int barWidth, Pictu
 
   // The grid starts one square below the title.
   top += square;
-  for (int i = 0; i <= rows; ++i) {
-    canvas.MoveTo(left, top + i * square);
-    canvas.LineTo(left + columns * square, top + i * square);
-  }
-  for (int i = 0; i <= columns; ++i) {
-    canvas.MoveTo(left + i * square, top);
-    canvas.LineTo(left + i * square, top + rows * square);
+  const bool printer = target == PictureTarget::Printer;
+  if (!printer) {
+    for (int i = 0; i <= rows; ++i) {
+      canvas.MoveTo(left, top + i * square);
+      canvas.LineTo(left + columns * square, top + i * square);
+    }
+    for (int i = 0; i <= columns; ++i) {
+      canvas.MoveTo(left + i * square, top);
+      canvas.LineTo(left + i * square, top + rows * square);
+    }
   }
 
   canvas.SetBrushColor(scale.fill);
@@ -73,13 +100,16 @@ void DrawPuzzlePicture(Canvas& canvas, const Puzzle& puzzle, int barWidth, Pictu
       if (puzzle.VBars(col, row) != 0) canvas.Rectangle({x + square - thickness, y, x + square, y + square});
     }
   }
+  // On paper the lines go over blocks and bars, so that nothing thins them.
+  const int weight = printer ? PrintedLineWeight(canvas) : 1;
+  if (printer) DrawRuledLines(canvas, left, top, columns, rows, square, weight);
   canvas.SetBrushColor(rgb::White);
 
   if (puzzle.AutoNumbered || puzzle.ManualNumbered) {
-    // Numbers sit one pixel inside the grid lines, and so do the letters
-    // after them.
-    ++left;
-    ++top;
+    // Numbers sit inside the grid lines, clear of them (one pixel on the
+    // bitmap), and so do the letters after them.
+    left += weight;
+    top += weight;
     canvas.SetFontHeight(square / 3);
     canvas.SetFontStyle(FontBold);
     canvas.SetFontColor(rgb::Black);

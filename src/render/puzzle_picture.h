@@ -19,7 +19,9 @@ enum class PictureTarget { Bitmap, Printer };
 // drawable area. Bitmap: squares of 32 pixels from (0, 32), bars barWidth
 // (1..6) thick, silver fill. Printer: squares of pageWidth div 32 printer
 // pixels, margins of two squares at the left and one at the top, bars a
-// fifteenth of a square, grey fill; pageWidth is the printable width.
+// fifteenth of a square, grey fill, grid lines a 150th of an inch thick (at
+// the device's resolution) drawn over blocks and bars, numbers and letters
+// one line weight further in; pageWidth is the printable width.
 // The canvas keeps the brush, pen colour and font the picture leaves.
 void DrawPuzzlePicture(Canvas& canvas, const Puzzle& puzzle, int barWidth, PictureTarget target, int pageWidth = 0);
 

@@ -47,5 +47,24 @@ TEST(CanvasTest, StateOutlivesTheDevice) {
   EXPECT_EQ(canvas.ResolvedFont().pixelSize(), 7);
 }
 
+// On an image for a screen of twice the density the canvas works in the
+// image's pixels over two: its area is half the image each way, and a one-
+// pixel line covers two device pixels of the pen colour and nothing else.
+TEST(CanvasTest, DenseImagesAreDrawnInTheirLogicalPixels) {
+  QImage image(40, 20, QImage::Format_RGB32);
+  image.setDevicePixelRatio(2);
+  image.fill(rgb::White);
+  Canvas canvas;
+  ASSERT_TRUE(canvas.Begin(&image));
+  EXPECT_EQ(canvas.ClipRect(), (CanvasRect{0, 0, 20, 10}));
+  canvas.SetPenColor(rgb::Silver);
+  canvas.MoveTo(5, 0);
+  canvas.LineTo(5, 10);
+  canvas.End();
+  EXPECT_TRUE(test::All(image, {10, 0, 12, 20}, rgb::Silver));
+  EXPECT_EQ(test::Count(image, {0, 0, 40, 20}, rgb::Silver), 2 * 20);
+  EXPECT_EQ(test::Count(image, {0, 0, 40, 20}, rgb::White), 38 * 20);
+}
+
 }  // namespace
 }  // namespace kven
