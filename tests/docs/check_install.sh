@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# What `cmake --install` puts in place: both programs, both manual pages, the
+# What `cmake --install` puts in place: both programs (and kventool's picture
+# program, which the installed kventool finds), both manual pages, the
 # desktop entry and the metainfo of one id, and the icon; the metainfo and
 # the installed tree pass appstreamcli's checks without the network.
 # Usage: check_install.sh BUILD_DIR ID. Exits 77 (skipped) without appstreamcli.
@@ -14,13 +15,18 @@ root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 cmake --install "$build" --prefix "$root/usr" >/dev/null
 status=0
-for file in bin/kven3 bin/kventool share/man/man1/kven3.1* share/man/man1/kventool.1* \
+for file in bin/kven3 bin/kventool libexec/kven3/kventool-picture share/man/man1/kven3.1* share/man/man1/kventool.1* \
   "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" share/icons/hicolor/64x64/apps/kven3.png; do
   if ! compgen -G "$root/usr/$file" >/dev/null; then
     echo "FAIL: $file is not installed" >&2
     status=1
   fi
 done
+printf 'KVEN 2 5 5\nBLK 2 Z\n' >"$root/puzzle.txt"
+if ! "$root/usr/bin/kventool" picture "$root/puzzle.txt" -o "$root/puzzle.png" || [[ ! -s $root/puzzle.png ]]; then
+  echo "FAIL: the installed kventool draws no picture" >&2
+  status=1
+fi
 metainfo=$root/usr/share/metainfo/$id.metainfo.xml
 if [[ -f $metainfo ]]; then
   grep -q "<id>$id</id>" "$metainfo" || { echo "FAIL: the metainfo's id is not $id" >&2; status=1; }
