@@ -1,5 +1,6 @@
 #include "text/clue_list.h"
 
+#include <algorithm>
 #include <array>
 
 namespace kven {
@@ -36,15 +37,40 @@ FirstSquares FindFirstSquares(const Puzzle& p, EntryDirection direction) {
   return first;
 }
 
+// Appends the entry text of the square (see EntryTextAt) to the line, which
+// stays within MaxShortString: its letters are at most 30, its number short.
+void AppendEntryText(std::string& line, const Puzzle& p, int col, int row, EntryDirection direction) {
+  if (!InGrid(p, col, row)) return;
+  const int dc = direction == EntryDirection::Across ? 1 : 0;
+  const int dr = direction == EntryDirection::Down ? 1 : 0;
+  const std::size_t start = line.size();
+  line += p.Letters(col, row);
+  for (int c = col + dc, r = row + dr; c <= p.HSquares && r <= p.VSquares; c += dc, r += dr) {
+    const char letter = p.Letters(c, r);
+    if (!IsLetterOrBlank(letter)) break;
+    line += letter;
+  }
+  const std::size_t length = line.size() - start;
+  if (length < 2) {
+    line.resize(start);
+    return;
+  }
+  line += "   (";
+  line += std::to_string(length);
+  line += ')';
+}
+
 void AppendEntries(TextLineList& lines, const Puzzle& p, const EntryList& list, std::int32_t count,
                    EntryDirection direction) {
   const FirstSquares first = FindFirstSquares(p, direction);
   for (int i = 1; i <= std::min(count, MaxEntries); ++i) {
     const std::int32_t n = list[static_cast<std::size_t>(i)];
-    std::string& line = lines.emplace_back(std::to_string(n) + "  ");
+    std::string& line = lines.emplace_back(std::to_string(n));
+    line.reserve(48);
+    line += "  ";
     if (n < 1 || n > MaxSquares) continue;
     const Square at = first[static_cast<std::size_t>(n)];
-    if (at.col != 0) AppendShort(line, EntryTextAt(p, at.col, at.row, direction));
+    if (at.col != 0) AppendEntryText(line, p, at.col, at.row, direction);
   }
 }
 
@@ -52,6 +78,7 @@ void AppendEntries(TextLineList& lines, const Puzzle& p, const EntryList& list, 
 
 TextLineList BuildClueList(const Puzzle& p) {
   TextLineList lines{" ", "ACROSS", " "};
+  lines.reserve(static_cast<std::size_t>(6 + std::max(0, p.AcrossCount) + std::max(0, p.DownCount)));
   AppendEntries(lines, p, p.AcrossNumbers, p.AcrossCount, EntryDirection::Across);
   lines.insert(lines.end(), {" ", "DOWN", " "});
   AppendEntries(lines, p, p.DownNumbers, p.DownCount, EntryDirection::Down);
@@ -59,18 +86,8 @@ TextLineList BuildClueList(const Puzzle& p) {
 }
 
 std::string EntryTextAt(const Puzzle& p, int col, int row, EntryDirection direction) {
-  if (!InGrid(p, col, row)) return std::string();
-  const int dc = direction == EntryDirection::Across ? 1 : 0;
-  const int dr = direction == EntryDirection::Down ? 1 : 0;
-  std::string word(1, p.Letters(col, row));
-  for (int c = col + dc, r = row + dr; c <= p.HSquares && r <= p.VSquares; c += dc, r += dr) {
-    const char letter = p.Letters(c, r);
-    if (!IsLetterOrBlank(letter)) break;
-    word += letter;
-  }
-  if (word.size() < 2) return std::string();
   std::string text;
-  AppendShort(text, word + "   (" + std::to_string(word.size()) + ")");
+  AppendEntryText(text, p, col, row, direction);
   return text;
 }
 

@@ -1,17 +1,19 @@
 #include "text/encoder.h"
 
+#include <charconv>
 #include <string>
 
 namespace kven {
 
 namespace {
 
-// Appends a number right-aligned in a field of `width` blanks (wider values
-// in full), as "%3d" and "%4d" format it.
+// Appends a number right-aligned in a field of `width` (at most 4) blanks,
+// wider values in full, as "%3d" and "%4d" format it.
 void AppendField(std::string& line, std::int32_t value, std::size_t width) {
-  const std::string digits = std::to_string(value);
-  if (digits.size() < width) AppendShort(line, std::string(width - digits.size(), ' '));
-  AppendShort(line, digits);
+  char digits[12];
+  const std::size_t length = static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
+  if (length < width) AppendShort(line, std::string_view("    ").substr(0, width - length));
+  AppendShort(line, std::string_view(digits, length));
 }
 
 // The keyword line holds up to 15 numbers and every following line 16: the

@@ -43,27 +43,21 @@ std::size_t TextLines::NextLineStart(std::size_t end) const {
   return end + 1;
 }
 
-TextLines::Span TextLines::LineSpan(std::size_t i) const {
-  if (cached_ && cachedLine_ == i) return cachedSpan_;
+std::string_view TextLines::Fetch(std::size_t i) const {
   std::size_t line;
   std::size_t begin;
-  if (cached_ && cachedLine_ < i && i - cachedLine_ < Stride) {
+  if (cachedLine_ != None && cachedLine_ < i && i - cachedLine_ < Stride) {
     line = cachedLine_ + 1;
-    begin = NextLineStart(cachedSpan_.end);
+    begin = NextLineStart(cachedBegin_ + cachedLength_);
   } else {
     line = i - i % Stride;
     begin = starts_[i / Stride];
   }
   for (; line < i; ++line) begin = NextLineStart(LineEnd(begin));
   cachedLine_ = i;
-  cachedSpan_ = {begin, LineEnd(begin)};
-  cached_ = true;
-  return cachedSpan_;
-}
-
-std::string_view TextLines::operator[](std::size_t i) const {
-  const Span span = LineSpan(i);
-  return std::string_view(text_).substr(span.begin, span.end - span.begin);
+  cachedBegin_ = begin;
+  cachedLength_ = LineEnd(begin) - begin;
+  return std::string_view(text_.data() + cachedBegin_, cachedLength_);
 }
 
 std::optional<std::size_t> TextLines::FindLine(std::size_t from, std::string_view token) const {
@@ -71,7 +65,7 @@ std::optional<std::size_t> TextLines::FindLine(std::size_t from, std::string_vie
   // One search of the buffer instead of one per line: a text may hold
   // millions of lines. A token holds no line break, so a match lies within
   // one line; counting the breaks before it names that line.
-  const std::size_t start = LineSpan(from).begin;
+  const std::size_t start = static_cast<std::size_t>((*this)[from].data() - text_.data());
   const std::size_t at = std::string_view(text_).find(token, start);
   if (at == std::string_view::npos) return std::nullopt;
   std::size_t line = from;

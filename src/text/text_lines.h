@@ -27,7 +27,9 @@ class TextLines {
   std::size_t size() const { return count_; }
   bool empty() const { return count_ == 0; }
   // Line i (0-based, i < size()), without its line break.
-  std::string_view operator[](std::size_t i) const;
+  std::string_view operator[](std::size_t i) const {
+    return i == cachedLine_ ? std::string_view(text_.data() + cachedBegin_, cachedLength_) : Fetch(i);
+  }
   // The first line at or after `from` that contains token, which holds no
   // line break; none when no line does.
   std::optional<std::size_t> FindLine(std::size_t from, std::string_view token) const;
@@ -36,13 +38,11 @@ class TextLines {
   std::string_view Text() const { return text_; }
 
  private:
-  struct Span {
-    std::size_t begin = 0;
-    std::size_t end = 0;  // the line break, or the end of the text
-  };
   static constexpr std::size_t Stride = 64;
+  static constexpr std::size_t None = static_cast<std::size_t>(-1);
 
-  Span LineSpan(std::size_t i) const;
+  // Finds line i and keeps it as the line read last.
+  std::string_view Fetch(std::size_t i) const;
   // Where the line after the one ending at `end` begins.
   std::size_t NextLineStart(std::size_t end) const;
   std::size_t LineEnd(std::size_t begin) const;
@@ -50,10 +50,11 @@ class TextLines {
   std::string text_;
   std::size_t count_ = 0;
   std::vector<std::size_t> starts_;  // the start of lines 0, 64, 128, ...
-  // The line read last: readers walk forward a line at a time.
-  mutable std::size_t cachedLine_ = 0;
-  mutable Span cachedSpan_;
-  mutable bool cached_ = false;
+  // The line read last, as offsets that stay right when the text is copied
+  // or moved: readers read one line many times, then the next.
+  mutable std::size_t cachedLine_ = None;
+  mutable std::size_t cachedBegin_ = 0;
+  mutable std::size_t cachedLength_ = 0;
 };
 
 // Lines joined with CR LF after each, as Save writes them.
