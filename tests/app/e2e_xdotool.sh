@@ -7,48 +7,14 @@
 # Usage: e2e_xdotool.sh path/to/kven3 path/to/kventool.
 # Exits 77 (skipped) when a tool is missing.
 set -euo pipefail
-
 kven3=${1:?usage: e2e_xdotool.sh path/to/kven3 path/to/kventool}
 kventool=${2:?usage: e2e_xdotool.sh path/to/kven3 path/to/kventool}
-for tool in Xvfb xdotool xclip import convert; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "SKIP: $tool is not installed"
-    exit 77
-  fi
-done
+source "$(dirname "$0")/e2e_common.sh"
+e2e_need Xvfb xdotool xclip import convert
+work=$e2e_work
 
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  if [[ -n $app_pid ]]; then kill "$app_pid" 2>/dev/null || true; fi
-  if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-
-# Xvfb picks a free display and writes its number to fd 3 once it is ready.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [[ -s $work/display ]] && break
-  sleep 0.1
-done
-[[ -s $work/display ]] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-unset QT_QPA_PLATFORM
-
-"$kven3" >"$work/kven3.log" 2>&1 &
-app_pid=$!
-window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Gridlark$' | head -n1) ||
-  fail "the window Gridlark did not appear"
-xdotool windowfocus --sync "$window"
-sleep 0.5
+e2e_start_display 1280x1024
+e2e_start_app "$kven3"
 
 # The grid's frame is the first black pixel from the left on a row near the
 # window's foot, and its left line runs up to the grid's top.
@@ -133,12 +99,5 @@ differing=$(compare -metric AE "$work/expected.png" "$work/copied.png" null: 2>&
 [[ $differing == 0 ]] || fail "the copied picture differs from kventool's in $differing pixels"
 
 # File > Exit ends the program.
-xdotool key --delay 150 alt+f x
-for _ in $(seq 50); do
-  kill -0 "$app_pid" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$app_pid" 2>/dev/null; then fail "File > Exit did not end the program"; fi
-wait "$app_pid" || fail "kven3 exited with an error"
-app_pid=""
+e2e_exit_app
 echo "PASS: built, numbered, typed and copied a twofold block diagram; undid a New; pasted a text and copied its picture"

@@ -11,7 +11,7 @@
 #include <QTest>
 
 #include "app/check_window.h"
-#include "form_driver.h"
+#include "test_window.h"
 #include "formats/ipuz_reader.h"
 #include "render/canvas.h"
 #include "scripted_dialogs.h"
@@ -20,22 +20,7 @@ using kven::KvenForm;
 
 namespace {
 
-struct Window {
-  kven::test::ScriptedDialogs dialogs;
-  KvenForm form{dialogs};
-
-  Window() { form.show(); }
-  const kven::Puzzle& puzzle() const { return form.puzzle(); }
-  void Trigger(const char* name) { kven::test::Trigger(form, name); }
-  void Paste(const QString& text) {
-    QGuiApplication::clipboard()->setText(text);
-    Trigger("miPaste");
-  }
-  void Click(int col, int row) {
-    kven::KvenGrid& grid = kven::test::Grid(form);
-    QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.CellRect(col, row).center());
-  }
-};
+using kven::test::Window;
 
 // A barred 6 x 6 crossword as a web editor writes it: bars after the square
 // ("B", "R"), lower-case letters, one rebus square.

@@ -17,47 +17,19 @@
 #include "app/kven_form.h"
 #include "app/spin_button.h"
 #include "render/kven_grid.h"
-#include "form_driver.h"
+#include "test_window.h"
 #include "scripted_dialogs.h"
 
 using kven::KvenForm;
 
 namespace {
 
+using kven::test::Window;
+
 // A 5 x 5 twofold block diagram with a title and a solution, in a letter.
 const char* const ExampleText =
     "Dear setter, here it is:\r\nKVEN   2   5   5\r\nBLK   5   7   9 Z\r\nTTL Example\r\n"
     "ANS\r\nSTEM.\r\nE.N.A\r\nTOTAL\r\nS.E.S\r\n.TRIO\r\nRegards\r\n";
-
-struct Window {
-  kven::test::ScriptedDialogs dialogs;
-  KvenForm form{dialogs};
-  kven::Instrform instr{&form};
-
-  Window() {
-    form.SetInstructionsWindow(&instr);
-    form.show();
-  }
-  const kven::Puzzle& puzzle() const { return form.puzzle(); }
-  QAction& Item(const char* name) { return kven::test::Find<QAction>(form, name); }
-  void Trigger(const char* name) { kven::test::Trigger(form, name); }
-  QLineEdit& Field(const char* name) { return kven::test::Find<QLineEdit>(form, name); }
-  kven::KvenGrid& Grid() { return kven::test::Grid(form); }
-  void Click(int col, int row) { QTest::mouseClick(&Grid(), Qt::LeftButton, {}, Grid().CellRect(col, row).center()); }
-  void Spin(const char* spinner, bool up) {
-    auto& button = kven::test::Find<kven::SpinButton>(form, spinner);
-    QTest::mouseClick(up ? button.upButton() : button.downButton(), Qt::LeftButton);
-  }
-  // The size spinners to h x v, from any size: the upper one moves both sides.
-  void ResizeTo(int h, int v) {
-    while (puzzle().HSquares != h) Spin("SpinH", puzzle().HSquares < h);
-    while (puzzle().VSquares != v) Spin("SpinV", puzzle().VSquares < v);
-  }
-  void Paste(const QString& text) {
-    QGuiApplication::clipboard()->setText(text);
-    Trigger("miPaste");
-  }
-};
 
 kven::TextLineList Lines(const kven::TextLines& text) {
   kven::TextLineList lines;
