@@ -157,6 +157,29 @@ Puzzle RandomPuzzle(std::mt19937& rng, int h, int v, int symmetry, bool bars, Nu
   return p;
 }
 
+int ForEachRandomPuzzle(unsigned seed, const std::function<bool(Puzzle& p, const std::string& where)>& check) {
+  std::mt19937 rng(seed);
+  int checked = 0;
+  for (int h = 5; h <= 30; ++h) {
+    for (int v = 5; v <= 30; ++v) {
+      for (int symmetry : {NoSymmetry, Twofold, Fourfold}) {
+        const bool bars = (h + v + symmetry) % 2 == 0 && (symmetry != Fourfold || h == v);
+        const auto numbering = static_cast<Numbering>((h * 7 + v * 3 + symmetry) % 3);
+        Puzzle p;
+        try {
+          p = RandomPuzzle(rng, h, v, symmetry, bars, numbering);
+        } catch (const RangeError&) {
+          continue;  // more than 100 entries: the language cannot number it
+        }
+        if (!check(p, std::to_string(h) + "x" + std::to_string(v) + " sym " + std::to_string(symmetry)))
+          return checked;
+        ++checked;
+      }
+    }
+  }
+  return checked;
+}
+
 std::vector<Square> SetSquares(const Puzzle& p, const SquareArray<std::uint8_t>& flags) {
   std::vector<Square> out;
   for (int row = 1; row <= p.VSquares; ++row)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <random>
 #include <string>
 #include <utility>
@@ -36,6 +37,13 @@ Puzzle LargeBarPuzzle();
 // letters, blanks and squares without a letter.
 enum class Numbering { Auto, Manual, None };
 Puzzle RandomPuzzle(std::mt19937& rng, int h, int v, int symmetry, bool bars, Numbering numbering);
+
+// Hands `check` a random puzzle of every size 5..30 x 5..30 under each
+// symmetry 0, 2 and 4 (bars on every square grid, elsewhere on half the
+// sizes; the numbering kinds in turn), with where it is ("12x13 sym 2"),
+// leaving out those automatic numbering cannot number. Stops when `check`
+// returns false. Returns how many it checked.
+int ForEachRandomPuzzle(unsigned seed, const std::function<bool(Puzzle& p, const std::string& where)>& check);
 
 // Stores the letters of rows (one string per row) in the open squares and
 // sets HasSolution.

@@ -2,7 +2,6 @@
 // text unchanged, within what the language can carry.
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
@@ -41,31 +40,17 @@ void ExpectSamePuzzle(const Puzzle& a, const Puzzle& b, const std::string& where
 }
 
 TEST(RoundTrip, RandomSymmetricDiagramsReadBackUnchanged) {
-  std::mt19937 rng(20261208);
-  int checked = 0;
-  for (int h = 5; h <= 30; ++h) {
-    for (int v = 5; v <= 30; ++v) {
-      for (int symmetry : {0, 2, 4}) {
-        // Bars on every square grid under every symmetry; elsewhere on half the sizes.
-        const bool bars = (h + v + symmetry) % 2 == 0 && (symmetry != 4 || h == v);
-        const auto numbering = static_cast<test::Numbering>((h * 7 + v * 3 + symmetry) % 3);
-        Puzzle source;
-        try {
-          source = test::RandomPuzzle(rng, h, v, symmetry, bars, numbering);
-        } catch (const RangeError&) {
-          continue;  // more than 100 entries: the language cannot number it
-        }
-        Puzzle decoded = test::FreshPuzzle();
-        decoded.AutoNumbered = decoded.ManualNumbered = false;
-        NullView view;
-        ASSERT_EQ(DecodeText(TextLines::FromLines(EncodeText(source)), decoded, view), DecodeResult::Decoded);
-        ExpectSamePuzzle(source, decoded,
-                         std::to_string(h) + "x" + std::to_string(v) + " sym " + std::to_string(symmetry));
-        if (::testing::Test::HasFatalFailure()) return;
-        ++checked;
-      }
+  const int checked = test::ForEachRandomPuzzle(20261208, [](Puzzle& source, const std::string& where) {
+    Puzzle decoded = test::FreshPuzzle();
+    decoded.AutoNumbered = decoded.ManualNumbered = false;
+    NullView view;
+    if (DecodeText(TextLines::FromLines(EncodeText(source)), decoded, view) != DecodeResult::Decoded) {
+      ADD_FAILURE() << where << ": its own text was not read back";
+      return false;
     }
-  }
+    ExpectSamePuzzle(source, decoded, where);
+    return !::testing::Test::HasFatalFailure();
+  });
   EXPECT_GT(checked, 1500);  // nearly every size and symmetry was exercised
 }
 
