@@ -93,13 +93,15 @@ void CheckWindow::checkAgain() {
 }
 
 void CheckWindow::clearSelection() {
-  {
-    const QSignalBlocker blockFindings(findings_);
-    const QSignalBlocker blockEntries(entries_);
-    findings_->clearSelection();
-    entries_->clearSelection();
-  }
+  UnselectQuietly();
   if (marking_) Emit({});
+}
+
+void CheckWindow::UnselectQuietly() {
+  const QSignalBlocker blockFindings(findings_);
+  const QSignalBlocker blockEntries(entries_);
+  findings_->clearSelection();
+  entries_->clearSelection();
 }
 
 void CheckWindow::ShowReport() {
@@ -186,12 +188,7 @@ void CheckWindow::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
     return;
   }
-  {
-    const QSignalBlocker blockFindings(findings_);
-    const QSignalBlocker blockEntries(entries_);
-    findings_->clearSelection();
-    entries_->clearSelection();
-  }
+  UnselectQuietly();
   Emit({});
   QDialog::hideEvent(event);
 }

@@ -65,6 +65,8 @@ class CheckWindow : public QDialog {
   void FindingSelectionChanged();
   void EntrySelectionChanged();
   void Emit(const std::vector<SquarePos>& squares);
+  // Both lists lose their selection without telling their handlers.
+  void UnselectQuietly();
 
   PuzzleSource puzzle_;
   CheckReport report_;

@@ -167,7 +167,7 @@ void KvenForm::miOpenClick() {
   Change(form_text::change::Open, [&] {
     if (!ReadText(std::move(*text), true)) return;
     SetCopySaveChoice(CopySaveAs::Grid);
-    DoCopy();
+    miCopyClick();
   });
 }
 
@@ -230,26 +230,22 @@ void KvenForm::miPrintClick() {
 
 // --- Edit ---
 
-void KvenForm::miCopyClick() { DoCopy(); }
-
-void KvenForm::DoCopy() {
+void KvenForm::miCopyClick() {
+  const auto copyText = [this](const TextLineList& lines) {
+    memo_ = TextLines::FromLines(lines);
+    transfer_->CopyText(lines);
+  };
   switch (CopySaveChoice()) {
-    case CopySaveAs::KvenText: {
-      const TextLineList lines = EncodeText(puzzle_);
-      memo_ = TextLines::FromLines(lines);
-      transfer_->CopyText(lines);
+    case CopySaveAs::KvenText:
+      copyText(EncodeText(puzzle_));
       break;
-    }
     case CopySaveAs::Grid:
       BuildPicture();
       transfer_->CopyPicture(image_);
       break;
-    case CopySaveAs::ClueList: {
-      const TextLineList lines = BuildClueList(puzzle_);
-      memo_ = TextLines::FromLines(lines);
-      transfer_->CopyText(lines);
+    case CopySaveAs::ClueList:
+      copyText(BuildClueList(puzzle_));
       break;
-    }
   }
 }
 

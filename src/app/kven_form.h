@@ -93,7 +93,6 @@ class KvenForm : public QMainWindow {
   // its bytes are not (the clipboard's). False when nothing was read.
   bool ReadText(std::string text, bool startWithNew, std::optional<std::string> document = std::nullopt);
   void ReportImport(const TextRead& read);
-  void DoCopy();
   void BuildPicture();
   void ClearCursorLetterArea();
 

@@ -14,13 +14,11 @@ namespace {
 // says how many more there are.
 constexpr std::size_t NamedLimit = 5;
 
-std::string Pos(int col, int row) { return std::to_string(col) + "," + std::to_string(row); }
-std::string Pos(const SquarePos& s) { return Pos(s.col, s.row); }
-
 // "3,2; 4,5; 1,1 and 4 more".
 std::string NamedSquares(const std::vector<SquarePos>& squares) {
   std::string out;
-  for (std::size_t i = 0; i < squares.size() && i < NamedLimit; ++i) out += (i == 0 ? "" : "; ") + Pos(squares[i]);
+  for (std::size_t i = 0; i < squares.size() && i < NamedLimit; ++i)
+    out += (i == 0 ? "" : "; ") + SquareName(squares[i]);
   if (squares.size() > NamedLimit) out += " and " + std::to_string(squares.size() - NamedLimit) + " more";
   return out;
 }
@@ -56,7 +54,6 @@ class Checker {
  private:
   int H() const { return d_.HSquares; }
   int V() const { return d_.VSquares; }
-  bool Numbered() const { return p_.AutoNumbered || p_.ManualNumbered; }
 
   void Add(CheckRule rule, std::string text, std::vector<SquarePos> squares) {
     report_.findings.push_back({rule, std::move(text), std::move(squares)});
@@ -69,7 +66,7 @@ class Checker {
       e.col = de.col;
       e.row = de.row;
       e.length = de.length;
-      e.number = Numbered() ? p_.Numbers(de.col, de.row) : 0;
+      e.number = IsNumbered(p_) ? p_.Numbers(de.col, de.row) : 0;
       const bool across = de.direction == EntryDirection::Across;
       for (int i = 0; i < de.length; ++i) {
         const SquarePos s{across ? de.col + i : de.col, across ? de.row : de.row + i};
@@ -153,7 +150,7 @@ class Checker {
     for (int row = 1; row <= V(); ++row)
       for (int col = 1; col <= H(); ++col)
         if (IsOpenSquare(d_, col, row) && !InEntry(col, row))
-          Add(CheckRule::Orphan, "square " + Pos(col, row) + " is in no entry", {{col, row}});
+          Add(CheckRule::Orphan, "square " + SquareName(col, row) + " is in no entry", {{col, row}});
   }
 
   // Pieces of the squares that lie in entries, joined where an entry passes
@@ -185,14 +182,14 @@ class Checker {
     const auto main = std::max_element(pieces.begin(), pieces.end(),
                                        [](const auto& a, const auto& b) { return a.size() < b.size(); });
     const std::string mainText = " from the main piece of " + std::to_string(main->size()) + " squares at " +
-                                 Pos(main->front()) + " (" + std::to_string(pieces.size()) + " pieces in all)";
+                                 SquareName(main->front()) + " (" + std::to_string(pieces.size()) + " pieces in all)";
     for (auto it = pieces.begin(); it != pieces.end(); ++it) {
       if (it == main) continue;
       std::sort(it->begin(), it->end(), [](const SquarePos& a, const SquarePos& b) {
         return std::pair{a.row, a.col} < std::pair{b.row, b.col};
       });
       std::string text = "a piece of " + Plural(static_cast<int>(it->size()), "square", "squares") + " at " +
-                         Pos(it->front()) + " is cut off" + mainText;
+                         SquareName(it->front()) + " is cut off" + mainText;
       Add(CheckRule::Split, std::move(text), std::move(*it));
     }
   }
@@ -202,11 +199,11 @@ class Checker {
   static std::string MarkText(const MarkAt& m) {
     switch (m.kind) {
       case Mark::Block:
-        return "block at " + Pos(m.col, m.row);
+        return "block at " + SquareName(m.col, m.row);
       case Mark::HBar:
-        return "bar below " + Pos(m.col, m.row);
+        return "bar below " + SquareName(m.col, m.row);
       case Mark::VBar:
-        return "bar right of " + Pos(m.col, m.row);
+        return "bar right of " + SquareName(m.col, m.row);
     }
     return {};
   }
@@ -274,10 +271,11 @@ class Checker {
         const std::int32_t n = p_.Numbers(col, row);
         const bool starts = starts_(col, row) != 0;
         if (starts && n == 0)
-          Add(CheckRule::Numbering, "square " + Pos(col, row) + " starts an entry but has no number", {{col, row}});
+          Add(CheckRule::Numbering, "square " + SquareName(col, row) + " starts an entry but has no number",
+              {{col, row}});
         if (n == 0) continue;
         if (!starts)
-          Add(CheckRule::Numbering, "number " + std::to_string(n) + " at " + Pos(col, row) + " starts no entry",
+          Add(CheckRule::Numbering, "number " + std::to_string(n) + " at " + SquareName(col, row) + " starts no entry",
               {{col, row}});
         auto& squares = used[n];
         if (squares.empty()) order.push_back(n);
@@ -319,8 +317,8 @@ class Checker {
         const std::int32_t had = p_.Numbers(col, row);
         if (now == had) continue;
         if (squares.size() < NamedLimit)
-          named +=
-              (squares.empty() ? "" : "; ") + Pos(col, row) + " has " + numberText(had) + ", now " + numberText(now);
+          named += (squares.empty() ? "" : "; ") + SquareName(col, row) + " has " + numberText(had) + ", now " +
+                   numberText(now);
         squares.push_back({col, row});
       }
     }

@@ -62,9 +62,11 @@ std::string_view CheckRuleName(CheckRule rule) {
   return "short";
 }
 
+std::string SquareName(int col, int row) { return std::to_string(col) + "," + std::to_string(row); }
+
 std::string EntryLabel(const CheckedEntry& entry) {
   if (entry.number != 0) return std::to_string(entry.number);
-  return std::to_string(entry.col) + "," + std::to_string(entry.row);
+  return SquareName(entry.col, entry.row);
 }
 
 std::string EntryName(const CheckedEntry& entry) {

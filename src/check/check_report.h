@@ -18,6 +18,10 @@ struct SquarePos {
   bool operator==(const SquarePos&) const = default;
 };
 
+// A square as the report names it: "3,4".
+std::string SquareName(int col, int row);
+inline std::string SquareName(const SquarePos& square) { return SquareName(square.col, square.row); }
+
 // How many unchecked letters an entry may have. Automatic picks Uk for a
 // block diagram and Barred for a bar diagram.
 enum class CheckStyle { Automatic, Us, Uk, Barred, None };

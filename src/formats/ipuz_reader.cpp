@@ -273,7 +273,7 @@ void ReadKvenExtension(const Json& root, Puzzle& p) {
   }
   const Json* numbering = Member(*extension, "numbering");
   if (numbering == nullptr) return;
-  const bool numbered = p.AutoNumbered || p.ManualNumbered;
+  const bool numbered = IsNumbered(p);
   if (*numbering == "manual" && !p.ManualNumbered) {
     // As a KVEN text with an MN section reads: the numbers, no entry lists.
     p.AutoNumbered = false;

@@ -12,8 +12,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-bool IsNumbered(const Puzzle& p) { return p.AutoNumbered || p.ManualNumbered; }
-
 const char* NumberingName(const Puzzle& p) {
   if (p.ManualNumbered) return "manual";
   return p.AutoNumbered ? "automatic" : "none";

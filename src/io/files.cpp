@@ -77,6 +77,14 @@ ReadResult ReadDescriptor(int fd) {
   return ReadOpen(fd, info);
 }
 
+std::string RealPath(const std::string& path) {
+  char* resolved = ::realpath(path.c_str(), nullptr);
+  if (resolved == nullptr) return std::string();
+  std::string out(resolved);
+  std::free(resolved);
+  return out;
+}
+
 WriteResult WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t put = ::write(fd, bytes.data(), bytes.size());
@@ -162,11 +170,8 @@ WriteResult RewriteInPlace(const std::string& path, std::string_view bytes) {
 WriteResult SaveFile(const std::string& path, std::string_view bytes) {
   if (path.empty()) return Error(ENOENT);
   // A link is followed to what it names, so that the link itself stays.
-  std::string target = path;
-  if (char* resolved = ::realpath(path.c_str(), nullptr)) {
-    target = resolved;
-    std::free(resolved);
-  }
+  std::string target = RealPath(path);
+  if (target.empty()) target = path;
   struct stat info {};
   const bool exists = ::stat(target.c_str(), &info) == 0;
   if (!exists && errno != ENOENT) return Error(errno);

@@ -13,7 +13,6 @@ namespace kven::io {
 // The most a text may hold: far above any letter or mailbox extract of a
 // puzzle, far below what would strain the machine.
 inline constexpr std::size_t MaxInputBytes = std::size_t{64} << 20;
-inline constexpr std::string_view MaxInputSize = "64 MiB";
 
 enum class ReadStatus { Read, CannotOpen, TooLarge };
 
@@ -48,6 +47,10 @@ struct WriteResult {
 // directly; a pipe without a reader, a directory or a socket is refused.
 // A symbolic link is followed, and stays a link.
 WriteResult SaveFile(const std::string& path, std::string_view bytes);
+
+// The absolute path of what `path` names, links and "." and ".." resolved;
+// empty when it names nothing.
+std::string RealPath(const std::string& path);
 
 // Writes all bytes to an open descriptor, however many calls that takes.
 WriteResult WriteAll(int fd, std::string_view bytes);

@@ -58,6 +58,9 @@ struct Puzzle {
 // blank mark. "." (no letter) and anything else is not.
 inline constexpr bool IsLetterOrBlank(char ch) { return ch == ' ' || (ch >= 'A' && ch <= 'Z'); }
 
+// Whether the squares' numbers are shown: numbered automatically or by hand.
+inline bool IsNumbered(const Puzzle& p) { return p.AutoNumbered || p.ManualNumbered; }
+
 // True when [col, row] is a square of the puzzle (sizes never exceed 30).
 inline bool InGrid(const Puzzle& p, int col, int row) {
   return col >= 1 && col <= p.HSquares && row >= 1 && row <= p.VSquares && InArrayRange(col, row);

@@ -148,7 +148,7 @@ void GridPainter::DrawCell(int col, int row) {
     canvas_.SetBrushColor(puzzle_.VBars(col, row) != 0 ? rgb::Silver : rgb::White);
     canvas_.FillRect({R - width, T, R, B - 1});
   }
-  if (puzzle_.AutoNumbered || puzzle_.ManualNumbered) {
+  if (IsNumbered(puzzle_)) {
     PaintNumber(col, row, puzzle_.Numbers(col, row));
     canvas_.SetFontSize(SizeAfterRepaintedNumber);
   }

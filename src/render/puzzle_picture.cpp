@@ -53,6 +53,10 @@ void DrawRuledLines(Canvas& canvas, int left, int top, int columns, int rows, in
   }
 }
 
+QString TitleText(const Puzzle& puzzle) {
+  return QString::fromLatin1(puzzle.Title.data(), static_cast<qsizetype>(puzzle.Title.size()));
+}
+
 // Squares beyond 30 have no data; a puzzle that was never reset has none.
 int Columns(const Puzzle& p) { return std::clamp(p.HSquares, 0, MaxSide); }
 int Rows(const Puzzle& p) { return std::clamp(p.VSquares, 0, MaxSide); }
@@ -73,7 +77,7 @@ void DrawPuzzlePicture(Canvas& canvas, const Puzzle& puzzle, int barWidth, Pictu
 
   canvas.SetFontHeight(2 * square / 3);
   canvas.SetFontStyle(FontBold);
-  canvas.TextOut(left, top, QString::fromLatin1(puzzle.Title.data(), static_cast<qsizetype>(puzzle.Title.size())));
+  canvas.TextOut(left, top, TitleText(puzzle));
 
   // The grid starts one square below the title.
   top += square;
@@ -105,7 +109,7 @@ void DrawPuzzlePicture(Canvas& canvas, const Puzzle& puzzle, int barWidth, Pictu
   if (printer) DrawRuledLines(canvas, left, top, columns, rows, square, weight);
   canvas.SetBrushColor(rgb::White);
 
-  if (puzzle.AutoNumbered || puzzle.ManualNumbered) {
+  if (IsNumbered(puzzle)) {
     // Numbers sit inside the grid lines, clear of them (one pixel on the
     // bitmap), and so do the letters after them.
     left += weight;
@@ -159,7 +163,7 @@ std::string PuzzleSvg(const Puzzle& puzzle, int barWidth) {
   generator.setSize(size);
   generator.setViewBox(QRect(QPoint(0, 0), size));
   generator.setResolution(Canvas::ScreenPixelsPerInch);
-  generator.setTitle(QString::fromLatin1(puzzle.Title.data(), static_cast<qsizetype>(puzzle.Title.size())));
+  generator.setTitle(TitleText(puzzle));
   Canvas canvas;
   if (canvas.Begin(&generator)) DrawPuzzlePicture(canvas, puzzle, barWidth, PictureTarget::Bitmap);
   canvas.End();

@@ -25,8 +25,8 @@ std::int32_t Pos(std::string_view token, std::string_view line) {
 // ends it too: ListSentinel for lists, 0 for manual numbers.
 std::int32_t ScanNumber(TokenReader& r, bool stopAtZ) {
   const std::int32_t offEnd = stopAtZ ? ListSentinel : 0;
-  if (r.TokenLine < 0 || static_cast<std::size_t>(r.TokenLine) >= r.lines.size()) return offEnd;
-  const std::string_view line = r.lines[static_cast<std::size_t>(r.TokenLine)];
+  if (!r.HasLine(r.TokenLine)) return offEnd;
+  const std::string_view line = r.LineAt(r.TokenLine);
   const auto len = static_cast<std::int32_t>(line.size());
   if (stopAtZ && line.empty()) return ListSentinel;
   const auto at = [&](std::int32_t pos) { return line[static_cast<std::size_t>(pos - 1)]; };
@@ -57,8 +57,6 @@ class Decoder : public TokenReader {
   DecodeResult Run();
 
  private:
-  bool HasLine(std::int32_t line) const { return line >= 0 && static_cast<std::size_t>(line) < lines.size(); }
-  std::string_view LineAt(std::int32_t line) const { return lines[static_cast<std::size_t>(line)]; }
   bool IsLastLine() const { return static_cast<std::size_t>(TokenLine) + 1 >= lines.size(); }
   bool Contains(std::int32_t line, std::string_view token) const {
     return HasLine(line) && LineAt(line).find(token) != std::string_view::npos;

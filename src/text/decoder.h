@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "model/puzzle.h"
 #include "text/text_lines.h"
@@ -26,6 +27,10 @@ struct TokenReader {
   const TextLines& lines;
   std::int32_t TokenLine = 0;  // 0-based
   std::int32_t TokenPos = 0;   // 1-based position in the current line
+
+  bool HasLine(std::int32_t line) const { return line >= 0 && static_cast<std::size_t>(line) < lines.size(); }
+  // Line `line`, which HasLine.
+  std::string_view LineAt(std::int32_t line) const { return lines[static_cast<std::size_t>(line)]; }
 
   // The next number of a square list, or ListSentinel at a "Z".
   std::int32_t ReadListNumber();

@@ -9,17 +9,11 @@
 namespace kven {
 namespace {
 
-Puzzle Decode(std::vector<std::string> lines) {
-  Puzzle p = test::FreshPuzzle();
-  test::DecodeLines(p, std::move(lines));
-  return p;
-}
-
 // Blocks at 3,2 and 3,4: across 1, 7 and 10 have 5 letters with the middle
 // one unchecked, the four others 2 letters; down 1..4 have 5, all checked.
 // One letter of the solution is missing.
 Puzzle Clasp() {
-  return Decode({"KVEN 2 5 5", "BLK 8 Z", "TTL Clasp", "ANS", "CLASP", "RO.HE", "AVERT", "NE.EA", "ESTE."});
+  return test::Decoded({"KVEN 2 5 5", "BLK 8 Z", "TTL Clasp", "ANS", "CLASP", "RO.HE", "AVERT", "NE.EA", "ESTE."});
 }
 
 TEST(CheckText, GoldenReport) {
@@ -52,7 +46,7 @@ TEST(CheckText, GoldenReport) {
 // Six bars of each kind from a fourfold text; the first line names an odd
 // order as the reader takes it.
 TEST(CheckText, BarDiagramSummary) {
-  Puzzle p = Decode({"KVEN 4 6 6", "HBR 1 15 Z", "VBR 2 Z", "NN"});
+  Puzzle p = test::Decoded({"KVEN 4 6 6", "HBR 1 15 Z", "VBR 2 Z", "NN"});
   p.Symmetry = 999;
   const TextLineList lines = CheckReportLines(CheckDiagram(p));
   EXPECT_EQ(TextLineList(lines.begin(), lines.begin() + 3),
@@ -64,7 +58,7 @@ TEST(CheckText, BarDiagramSummary) {
 // Lines never pass 255 characters (a cut one ends in "..."), and only
 // finding lines start with a lower-case rule name.
 TEST(CheckText, LinesStayShort) {
-  Puzzle p = Decode({"KVEN 0 30 30", "BLK Z", "MN"});
+  Puzzle p = test::Decoded({"KVEN 0 30 30", "BLK Z", "MN"});
   p.Title = std::string(255, 'T');
   for (int r = 1; r <= 30; ++r)
     for (int c = 1; c <= 30; ++c) p.Numbers(c, r) = INT32_MIN;
@@ -103,7 +97,7 @@ TEST(CheckJson, KeysAndValues) {
 
 // A title of single bytes reads as Latin-1; entries without a number have none.
 TEST(CheckJson, UnnumberedEntriesAndALatin1Title) {
-  Puzzle p = Decode({"KVEN 0 5 5", "BLK 3 Z", "NN"});
+  Puzzle p = test::Decoded({"KVEN 0 5 5", "BLK 3 Z", "NN"});
   p.Title = "Caf\xe9";
   const nlohmann::ordered_json j = CheckReportJson(CheckDiagram(p));
   EXPECT_EQ(j["title"], "Caf\xc3\xa9");

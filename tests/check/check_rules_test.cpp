@@ -14,12 +14,6 @@ namespace {
 using Lines = std::vector<std::string>;
 using Strings = std::vector<std::string>;
 
-Puzzle Decode(Lines lines) {
-  Puzzle p = test::FreshPuzzle();
-  test::DecodeLines(p, std::move(lines));
-  return p;
-}
-
 // Per finding of the rule: the entry it names (short, unchecked) or its squares.
 Strings Found(const CheckReport& r, CheckRule rule) {
   Strings out;
@@ -56,7 +50,7 @@ class Rules : public ::testing::TestWithParam<RuleCase> {};
 
 TEST_P(Rules, ReportExactlyWhatBreaksThem) {
   const RuleCase& c = GetParam();
-  Puzzle p = Decode(c.text);
+  Puzzle p = test::Decoded(c.text);
   if (c.symmetry != RuleCase::Keep) p.Symmetry = c.symmetry;
   if (c.blockAfterNumbering.col != 0) p.Blocks(c.blockAfterNumbering.col, c.blockAfterNumbering.row) = 1;
   const CheckReport r = CheckDiagram(p, c.options);
@@ -224,7 +218,7 @@ TEST(NumberingRule, ToleratesMoreThanAHundredEntries) {
 // Marks of the other kind are neither drawn nor written to the text, so the
 // check does not see them; a diagram of both kinds is read by both.
 TEST(DiagramKinds, OnlyTheMarksOfTheKindCount) {
-  Puzzle p = Decode({"KVEN 0 5 5", "BLK Z"});
+  Puzzle p = test::Decoded({"KVEN 0 5 5", "BLK Z"});
   p.HBars(1, 1) = p.VBars(1, 1) = 1;  // would shut 1,1 in
   EXPECT_EQ(Found(CheckDiagram(p), Orphan), Strings{});
   p.BarDiagram = true;
@@ -232,7 +226,7 @@ TEST(DiagramKinds, OnlyTheMarksOfTheKindCount) {
   EXPECT_EQ(std::tuple(both.kind, both.style, both.summary.bars), std::tuple(DiagramKind::Both, Barred, 2));
   EXPECT_EQ(Found(both, Orphan), Strings{"1,1"});
 
-  p = Decode({"KVEN 0 5 5", "HBR Z", "VBR Z"});
+  p = test::Decoded({"KVEN 0 5 5", "HBR Z", "VBR Z"});
   p.Blocks(3, 3) = 1;
   EXPECT_EQ(CheckDiagram(p).summary.lengths[5], 10);
   p.BlockDiagram = true;  // the block now splits row 3 and column 3 in two

@@ -84,11 +84,11 @@ void ExpectSamePicture(const Puzzle& p, int barWidth, const std::string& name) {
 
 TEST(SvgPicture, ShowsWhatTheBitmapShows) {
   if (QStandardPaths::findExecutable(QStringLiteral("rsvg-convert")).isEmpty()) GTEST_SKIP() << "no rsvg-convert";
-  Puzzle blocks;
-  test::DecodeLines(blocks, {"KVEN 2 5 5", "BLK 8 Z", "TTL Clasp", "ANS", "CLASP", "RO.HE", "AVERT", "NE.EA", "ESTER"});
+  const Puzzle blocks =
+      test::Decoded({"KVEN 2 5 5", "BLK 8 Z", "TTL Clasp", "ANS", "CLASP", "RO.HE", "AVERT", "NE.EA", "ESTER"});
   ExpectSamePicture(blocks, 2, "blocks");
-  Puzzle bars;
-  test::DecodeLines(bars, {"KVEN 4 8 8", "HBR 1 11 20 Z", "VBR 3 Z", "TTL Bars", "ANS", "WORDSWIT", "HBARSAND"});
+  const Puzzle bars =
+      test::Decoded({"KVEN 4 8 8", "HBR 1 11 20 Z", "VBR 3 Z", "TTL Bars", "ANS", "WORDSWIT", "HBARSAND"});
   ExpectSamePicture(bars, 5, "bars");
 }
 

@@ -93,6 +93,12 @@ void DecodeLines(Puzzle& p, const TextLineList& lines) {
   DecodeText(TextLines::FromLines(lines), p, view);
 }
 
+Puzzle Decoded(const TextLineList& lines) {
+  Puzzle p = FreshPuzzle();
+  DecodeLines(p, lines);
+  return p;
+}
+
 void SetWithPartners(Puzzle& p, const MarkAt& mark) {
   for (const MarkAt& m : SymmetricPartners(mark, p.Symmetry, p.HSquares, p.VSquares)) SetMark(p, m);
   SetMark(p, mark);

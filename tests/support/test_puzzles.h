@@ -51,6 +51,8 @@ void SetLetters(Puzzle& p, const std::vector<std::string>& rows);
 
 // Decodes lines of KVEN text into p with a null view.
 void DecodeLines(Puzzle& p, const TextLineList& lines);
+// A puzzle in the start-up state with lines of KVEN text decoded into it.
+Puzzle Decoded(const TextLineList& lines);
 
 // Sets a mark and every symmetric partner it has under the puzzle's symmetry.
 void SetWithPartners(Puzzle& p, const MarkAt& mark);

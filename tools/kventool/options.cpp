@@ -92,16 +92,14 @@ bool ParseRange(const std::string& text, int& low, int& high) {
 }  // namespace
 
 std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, std::string& error) {
-  if (arguments.empty()) {
-    error = "missing command";
-    return std::nullopt;
-  }
+  const auto refuse = [&error](std::string reason) {
+    error = std::move(reason);
+    return std::optional<Options>();
+  };
+  if (arguments.empty()) return refuse("missing command");
   Options options;
   const std::optional<Command> command = CommandNamed(arguments[0]);
-  if (!command) {
-    error = "unknown command '" + arguments[0] + "'";
-    return std::nullopt;
-  }
+  if (!command) return refuse("unknown command '" + arguments[0] + "'");
   options.command = *command;
 
   // getopt works on C strings it may reorder: options may follow the files.
@@ -126,48 +124,34 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
     switch (c) {
       case 'o':
         options.output = optarg;
-        if (options.output.empty()) {
-          error = "-o needs a name";
-          return std::nullopt;
-        }
+        if (options.output.empty()) return refuse("-o needs a name");
         break;
       case BarWidth:
-        if (!ParseInt(optarg, MinBarWidth, MaxBarWidth, options.barWidth)) {
-          error = "--bar-width must be a number from 1 to 6";
-          return std::nullopt;
-        }
+        if (!ParseInt(optarg, MinBarWidth, MaxBarWidth, options.barWidth))
+          return refuse("--bar-width must be a number from 1 to 6");
         pictureGiven = true;
         break;
       case Format:
         options.format = optarg;
         pictureGiven = true;
-        if (options.format != "bmp" && options.format != "png" && options.format != "svg") {
-          error = "--format must be bmp, png or svg";
-          return std::nullopt;
-        }
+        if (options.format != "bmp" && options.format != "png" && options.format != "svg")
+          return refuse("--format must be bmp, png or svg");
         break;
       case Style: {
         const std::optional<CheckStyle> style = ParseCheckStyle(optarg);
-        if (!style || *style == CheckStyle::Automatic) {
-          error = "--style must be us, uk, barred or none";
-          return std::nullopt;
-        }
+        if (!style || *style == CheckStyle::Automatic) return refuse("--style must be us, uk, barred or none");
         options.check.style = *style;
         checkGiven = true;
         break;
       }
       case MinLength:
-        if (!ParseInt(optarg, 1, 30, options.check.minLength)) {
-          error = "--min-length must be a number from 1 to 30";
-          return std::nullopt;
-        }
+        if (!ParseInt(optarg, 1, 30, options.check.minLength))
+          return refuse("--min-length must be a number from 1 to 30");
         checkGiven = true;
         break;
       case Barred:
-        if (!ParseRange(optarg, options.check.barredMinPercent, options.check.barredMaxPercent)) {
-          error = "--barred must be two percentages, MIN-MAX";
-          return std::nullopt;
-        }
+        if (!ParseRange(optarg, options.check.barredMinPercent, options.check.barredMaxPercent))
+          return refuse("--barred must be two percentages, MIN-MAX");
         checkGiven = true;
         break;
       case JsonOutput:
@@ -178,41 +162,26 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
         options.command = Command::Help;
         return options;
       case ':':
-        error = std::string("option ") + argv[static_cast<std::size_t>(optind - 1)] + " needs a value";
-        return std::nullopt;
+        return refuse(std::string("option ") + argv[static_cast<std::size_t>(optind - 1)] + " needs a value");
       default:
-        error = optopt != 0 ? std::string("unknown option -") + static_cast<char>(optopt)
-                            : std::string("unknown option ") + argv[static_cast<std::size_t>(optind - 1)];
-        return std::nullopt;
+        return refuse(optopt != 0 ? std::string("unknown option -") + static_cast<char>(optopt)
+                                  : std::string("unknown option ") + argv[static_cast<std::size_t>(optind - 1)]);
     }
   }
   // getopt has moved the file names behind the options, in their order.
   for (int i = optind; i < static_cast<int>(words.size()); ++i) {
     const std::string name = argv[static_cast<std::size_t>(i)];
-    if (name.empty()) {
-      error = "an empty file name";
-      return std::nullopt;
-    }
+    if (name.empty()) return refuse("an empty file name");
     options.inputs.push_back(name);
   }
 
   const bool picture = options.command == Command::Picture;
-  if (!picture && pictureGiven) {
-    error = "--bar-width and --format belong to picture";
-    return std::nullopt;
-  }
-  if (picture && options.output.empty()) {
-    error = "picture needs -o OUT";
-    return std::nullopt;
-  }
-  if ((options.command == Command::Decode || options.command == Command::Check) && !options.output.empty()) {
-    error = "decode and check write to standard output only";
-    return std::nullopt;
-  }
-  if (options.command != Command::Check && checkGiven) {
-    error = "--style, --min-length, --barred and --json belong to check";
-    return std::nullopt;
-  }
+  if (!picture && pictureGiven) return refuse("--bar-width and --format belong to picture");
+  if (picture && options.output.empty()) return refuse("picture needs -o OUT");
+  if ((options.command == Command::Decode || options.command == Command::Check) && !options.output.empty())
+    return refuse("decode and check write to standard output only");
+  if (options.command != Command::Check && checkGiven)
+    return refuse("--style, --min-length, --barred and --json belong to check");
   return options;
 }
 

@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 
 #include "io/files.h"
@@ -26,14 +25,6 @@ std::string Stem(const std::string& input) {
   const auto dot = name.rfind('.');
   if (dot != std::string::npos && dot > 0) name.resize(dot);
   return name;
-}
-
-std::string RealPath(const std::string& path) {
-  char* resolved = ::realpath(path.c_str(), nullptr);
-  if (resolved == nullptr) return std::string();
-  std::string out(resolved);
-  std::free(resolved);
-  return out;
 }
 
 }  // namespace
@@ -72,9 +63,9 @@ ExitCode Output::Write(const std::string& input, std::string_view bytes) const {
     return WriteFailed;
   }
   // A batch must never write over one of its own inputs.
-  const std::string target = RealPath(path);
+  const std::string target = io::RealPath(path);
   for (const std::string& other : inputs_) {
-    if (!target.empty() && other != "-" && RealPath(other) == target) {
+    if (!target.empty() && other != "-" && io::RealPath(other) == target) {
       Complain(message::Format(message::CannotCreateFile, path), "it is one of the inputs");
       return UsageError;
     }
