@@ -34,6 +34,18 @@ bool Canvas::Begin(QPaintDevice* device) {
 void Canvas::End() {
   if (painter_.isActive()) painter_.end();
   device_ = nullptr;
+  placedArea_ = QSize();
+}
+
+void Canvas::Place(const QTransform& placement, const QSize& area) {
+  if (!painter_.isActive()) return;
+  painter_.setWorldTransform(placement);
+  placedArea_ = area;
+}
+
+void Canvas::Unplace() {
+  if (painter_.isActive()) painter_.resetTransform();
+  placedArea_ = QSize();
 }
 
 QString Canvas::ResolveFamily(const QString& name) {
@@ -148,6 +160,7 @@ int Canvas::TextWidth(const QString& text) {
 
 CanvasRect Canvas::ClipRect() const {
   if (device_ == nullptr) return {};
+  if (placedArea_.isValid()) return {0, 0, placedArea_.width(), placedArea_.height()};
   // In the canvas's pixels, which an image for a dense screen has several
   // device pixels to.
   const qreal ratio = device_->devicePixelRatioF();

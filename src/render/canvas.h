@@ -75,6 +75,15 @@ class Canvas {
   void End();
   bool IsActive() const { return painter_.isActive(); }
   QPaintDevice* Device() const { return device_; }
+  // Sets a drawing into a page among other things: until Unplace, canvas
+  // pixel (x, y) lands on placement.map(x, y) of the device, and the
+  // drawable area (ClipRect) is `area` from (0, 0).
+  void Place(const QTransform& placement, const QSize& area);
+  void Unplace();
+  // The painter, for what a page draws besides the program's own pictures
+  // (laid-out paragraphs of text). Anything set on it is set back by the
+  // caller.
+  QPainter& Painter() { return painter_; }
 
   // --- persistent state ---
   void SetBrushColor(QRgb colour) { brush_ = colour; }
@@ -136,6 +145,7 @@ class Canvas {
   QPainter painter_;
   QPaintDevice* device_ = nullptr;
   int pixelsPerInch_;
+  QSize placedArea_;  // valid while a placement is set
 
   QRgb brush_ = rgb::White;
   QRgb pen_ = rgb::Black;
