@@ -42,6 +42,17 @@ ToolRun Kventool(const std::string& args, const std::string& input = "", const s
   return run;
 }
 
+// What a shell command prints on its standard output.
+std::string Output(const std::string& command) {
+  std::string out;
+  if (FILE* pipe = ::popen(command.c_str(), "r")) {
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+    ::pclose(pipe);
+  }
+  return out;
+}
+
 std::string Example(const std::string& name) { return std::string(KVEN_EXAMPLES_DIR) + "/" + name; }
 
 // A five-by-five twofold block puzzle in a letter, numbered by hand, with a
@@ -129,7 +140,9 @@ TEST(Kventool, EncodeAndCluesEndLinesWithCrLf) {
 TEST(Kventool, UsageErrors) {
   for (const std::string& args : std::vector<std::string>{"", "frobnicate", "decode --bogus", "decode ''", "picture " + Example("block-twofold.txt"),
                                  "picture x.txt -o y.bmp --bar-width 7", "encode --bar-width 3",
-                                 "decode x.txt -o out"}) {
+                                 "decode x.txt -o out", "pdf " + Example("block-twofold.txt"),
+                                 "pdf x.txt -o y.pdf --paper a5", "picture x.txt -o y.bmp --solution",
+                                 "encode --paper a4", "pdf x.txt -o y.pdf --format png"}) {
     const ToolRun run = Kventool(args);
     EXPECT_EQ(run.status, 2) << args;
     EXPECT_NE(run.err.find("kventool --help"), std::string::npos) << args << ": " << run.err;
@@ -241,6 +254,37 @@ TEST(Kventool, CheckReportsAsJson) {
   // With two-letter entries allowed and no style judged, nothing is found.
   EXPECT_EQ(Kventool("check --style none --min-length 2 " + Example("block-twofold.txt")).status, 0);
   EXPECT_EQ(Kventool("check --style british " + Example("block-twofold.txt")).status, 2);
+}
+
+// The paper named, else the locale's; the text is there to search; a page
+// more with --solution; several inputs go into a folder.
+TEST(Kventool, PdfOnThePaperAskedFor) {
+  const std::string dir = ::testing::TempDir() + "kventool_pdf_" + std::to_string(getpid());
+  ASSERT_EQ(std::system(("rm -rf " + dir + " && mkdir " + dir).c_str()), 0);
+  const auto info = [](const std::string& pdf) { return Output("pdfinfo " + pdf); };
+  for (const auto& [args, shell, size, pages] :
+       {std::tuple{std::string(" --paper letter"), std::string(), "(letter)", "1"},
+        {" --paper a4 --solution", "", "(A4)", "2"},
+        {"", "LC_ALL= LC_PAPER= LANG=en_US.UTF-8 ", "(letter)", "1"},
+        {"", "LC_ALL=de_DE.UTF-8 ", "(A4)", "1"},
+        {" --solution", "LC_ALL=en_CA.UTF-8 ", "(letter)", "2"}}) {
+    const std::string out = dir + "/clasp.pdf";
+    const ToolRun run = Kventool("pdf " + Example("block-twofold.txt") + " -o " + out + args, "", shell);
+    ASSERT_EQ(run.status, 0) << args << run.err;
+    const std::string facts = info(out);
+    EXPECT_NE(facts.find(std::string("Pages:           ") + pages + "\n"), std::string::npos) << args << facts;
+    EXPECT_NE(facts.find(size), std::string::npos) << shell << args << ": " << facts;
+  }
+  const std::string text = Output("pdftotext " + dir + "/clasp.pdf -");
+  for (const char* words : {"Clasp", "Across", "1 (5)", "10 (5)", "Down", "4 (5)", "Solution"})
+    EXPECT_NE(text.find(words), std::string::npos) << words << " in " << text;
+  // A refused text still gets its pages, and says why.
+  ASSERT_EQ(std::system(("printf 'no puzzle' > " + dir + "/junk.txt").c_str()), 0);
+  const ToolRun batch = Kventool("pdf " + Example("block-twofold.txt") + " " + dir + "/junk.txt -o " + dir + "/out");
+  EXPECT_EQ(batch.status, 1);
+  EXPECT_NE(batch.err.find("Oops - We hit Invalid Data"), std::string::npos) << batch.err;
+  EXPECT_EQ(Slurp(dir + "/out/block-twofold.pdf").substr(0, 5), "%PDF-");
+  EXPECT_EQ(Slurp(dir + "/out/junk.pdf").substr(0, 5), "%PDF-");
 }
 
 TEST(Kventool, SeveralFiles) {

@@ -1,5 +1,5 @@
 // kventool: the command-line companion of KVEN3. The text commands need no
-// Qt, so they start as fast as any small program; the picture command is a
+// Qt, so they start as fast as any small program; the picture and pdf commands are a
 // program of its own, kventool-picture, run in kventool's place.
 #include <unistd.h>
 
@@ -57,9 +57,7 @@ int main(int argc, char* argv[]) {
       const bool written = kven::io::WriteAll(STDOUT_FILENO, HelpText).ok;
       return written ? Done : WriteFailed;
     }
-    case Command::Picture:
-      return RunPicture(argv);
     default:
-      return RunTextCommand(*options);
+      return DrawsWithQt(options->command) ? RunPicture(argv) : RunTextCommand(*options);
   }
 }

@@ -18,6 +18,10 @@ const char* const HelpText =
     "  ipuz      writes the puzzle as an ipuz document\n"
     "  picture   writes the grid picture: BMP, or PNG or SVG when OUT ends in\n"
     "            .png or .svg (needs -o)\n"
+    "  pdf       writes the finished puzzle as PDF: the title, the grid and\n"
+    "            the clues with their numbers and enumerations (a KVEN text\n"
+    "            has no clue texts: they are empty), on A4 or Letter paper,\n"
+    "            over further pages when one is not enough (needs -o)\n"
     "  check     reports what a setter checks: short entries, unchecked\n"
     "            letters, orphans, a split diagram, symmetry, numbering and\n"
     "            the solution\n"
@@ -28,9 +32,14 @@ const char* const HelpText =
     "                    several files, or when OUT is a folder, one file per\n"
     "                    input goes into the folder OUT (made if missing), named\n"
     "                    after the input: NAME.txt (encode), NAME.clues.txt\n"
-    "                    (clues), NAME.ipuz (ipuz), NAME.bmp (picture)\n"
-    "  --bar-width N     picture: bar thickness in pixels, 1..6 (default 2)\n"
+    "                    (clues), NAME.ipuz (ipuz), NAME.bmp (picture),\n"
+    "                    NAME.pdf (pdf)\n"
+    "  --bar-width N     picture and pdf: bar thickness in pixels, 1..6\n"
+    "                    (default 2)\n"
     "  --format F        picture into a folder: bmp, png or svg (default bmp)\n"
+    "  --paper P         pdf: a4 or letter (default the locale's paper: Letter\n"
+    "                    in the US, Canada and their neighbours, else A4)\n"
+    "  --solution        pdf: a further page with the filled grid\n"
     "  --style S         check: us, uk, barred or none (default uk for blocks,\n"
     "                    barred for bars)\n"
     "  --min-length N    check: the shortest entry allowed (default 3)\n"
@@ -55,6 +64,7 @@ const char* const HelpText =
     "  kventool decode examples/block-twofold.txt\n"
     "  kventool clues examples/manual-numbers.txt\n"
     "  kventool picture examples/bar-fourfold.txt -o grid.png\n"
+    "  kventool pdf examples/block-twofold.txt -o clasp.pdf --paper a4 --solution\n"
     "  kventool encode examples/*.txt -o texts\n"
     "  kventool ipuz examples/bar-fourfold.txt -o bars.ipuz\n"
     "  kventool check examples/block-twofold.txt --style us --json\n";
@@ -68,6 +78,7 @@ std::optional<Command> CommandNamed(const std::string& name) {
   if (name == "ipuz") return Command::Ipuz;
   if (name == "check") return Command::Check;
   if (name == "picture") return Command::Picture;
+  if (name == "pdf") return Command::Pdf;
   if (name == "help" || name == "-h" || name == "--help") return Command::Help;
   return std::nullopt;
 }
@@ -78,7 +89,7 @@ bool ParseInt(const char* text, int low, int high, int& value) {
   return ec == std::errc() && ptr == end && value >= low && value <= high;
 }
 
-enum LongOnly { BarWidth = 256, Format, Style, MinLength, Barred, JsonOutput };
+enum LongOnly { BarWidth = 256, Format, Style, MinLength, Barred, JsonOutput, PaperOption, Solution };
 
 // "MIN-MAX", two percentages.
 bool ParseRange(const std::string& text, int& low, int& high) {
@@ -112,11 +123,14 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
       {"format", required_argument, nullptr, Format},  {"style", required_argument, nullptr, Style},
       {"min-length", required_argument, nullptr, MinLength}, {"barred", required_argument, nullptr, Barred},
       {"json", no_argument, nullptr, JsonOutput},       {"help", no_argument, nullptr, 'h'},
+      {"paper", required_argument, nullptr, PaperOption}, {"solution", no_argument, nullptr, Solution},
       {nullptr, 0, nullptr, 0},
   };
   optind = 0;  // a fresh scan
   opterr = 0;  // errors are reported by the caller
-  bool pictureGiven = false;
+  bool pictureGiven = false;  // --format
+  bool barWidthGiven = false;
+  bool pdfGiven = false;
   bool checkGiven = false;
   for (;;) {
     const int c = ::getopt_long(static_cast<int>(words.size()), argv.data(), ":o:h", LongOptions, nullptr);
@@ -129,13 +143,25 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
       case BarWidth:
         if (!ParseInt(optarg, MinBarWidth, MaxBarWidth, options.barWidth))
           return refuse("--bar-width must be a number from 1 to 6");
-        pictureGiven = true;
+        barWidthGiven = true;
         break;
       case Format:
         options.format = optarg;
         pictureGiven = true;
         if (options.format != "bmp" && options.format != "png" && options.format != "svg")
           return refuse("--format must be bmp, png or svg");
+        break;
+      case PaperOption: {
+        const std::string paper = optarg;
+        if (paper == "a4") options.paper = PaperChoice::A4;
+        else if (paper == "letter") options.paper = PaperChoice::Letter;
+        else return refuse("--paper must be a4 or letter");
+        pdfGiven = true;
+        break;
+      }
+      case Solution:
+        options.solution = true;
+        pdfGiven = true;
         break;
       case Style: {
         const std::optional<CheckStyle> style = ParseCheckStyle(optarg);
@@ -176,8 +202,12 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
   }
 
   const bool picture = options.command == Command::Picture;
-  if (!picture && pictureGiven) return refuse("--bar-width and --format belong to picture");
+  const bool pdf = options.command == Command::Pdf;
+  if (!picture && pictureGiven) return refuse("--format belongs to picture");
+  if (!picture && !pdf && barWidthGiven) return refuse("--bar-width belongs to picture and pdf");
+  if (!pdf && pdfGiven) return refuse("--paper and --solution belong to pdf");
   if (picture && options.output.empty()) return refuse("picture needs -o OUT");
+  if (pdf && options.output.empty()) return refuse("pdf needs -o OUT");
   if ((options.command == Command::Decode || options.command == Command::Check) && !options.output.empty())
     return refuse("decode and check write to standard output only");
   if (options.command != Command::Check && checkGiven)

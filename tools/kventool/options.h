@@ -9,7 +9,10 @@
 
 namespace kven::tool {
 
-enum class Command { Decode, Encode, Clues, Ipuz, Picture, Check, Help };
+enum class Command { Decode, Encode, Clues, Ipuz, Picture, Pdf, Check, Help };
+
+// The paper of kventool pdf.
+enum class PaperChoice { Locale, A4, Letter };
 
 // A kventool command line, checked.
 struct Options {
@@ -18,12 +21,17 @@ struct Options {
   std::string output;               // -o: a file, or a folder for several inputs
   int barWidth = DefaultBarWidth;   // picture: MinBarWidth..MaxBarWidth
   std::string format;               // picture into a folder: "bmp", "png" or "svg"
+  PaperChoice paper = PaperChoice::Locale;  // pdf
+  bool solution = false;            // pdf: a page with the filled grid
   CheckOptions check;               // check: style, minimum length, thresholds
   bool json = false;                // check: one JSON object per file
 };
 
 // Parses the arguments after the program name. On a usage error returns
 // none and puts the reason in `error`.
+// Whether the command is one of kventool-picture's, which need Qt.
+inline bool DrawsWithQt(Command command) { return command == Command::Picture || command == Command::Pdf; }
+
 std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, std::string& error);
 
 // What --help prints.

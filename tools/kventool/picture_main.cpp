@@ -1,4 +1,4 @@
-// kventool-picture: the picture command of kventool, a program of its own so
+// kventool-picture: the picture and pdf commands of kventool, a program of its own so
 // that the text commands never load Qt. kventool runs it in its own place,
 // with its own arguments.
 #include <QGuiApplication>
@@ -7,6 +7,7 @@
 
 #include "options.h"
 #include "output.h"
+#include "pdf_command.h"
 #include "picture_command.h"
 
 int main(int argc, char* argv[]) {
@@ -14,8 +15,8 @@ int main(int argc, char* argv[]) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   std::string error;
   const std::optional<Options> options = ParseOptions(arguments, error);
-  if (!options || options->command != Command::Picture) {
-    Complain("kventool: " + (options ? std::string("kventool-picture draws pictures only") : error) +
+  if (!options || !DrawsWithQt(options->command)) {
+    Complain("kventool: " + (options ? std::string("kventool-picture draws pictures and PDF only") : error) +
              "\nTry 'kventool --help'.");
     return UsageError;
   }
@@ -26,5 +27,5 @@ int main(int argc, char* argv[]) {
   // Qt would take options such as -platform from the command line.
   int qtArgc = 1;
   QGuiApplication app(qtArgc, argv);
-  return RunPictureCommand(*options);
+  return options->command == Command::Pdf ? RunPdfCommand(*options) : RunPictureCommand(*options);
 }

@@ -1,0 +1,50 @@
+#include "pdf_command.h"
+
+#include <algorithm>
+
+#include "commands.h"
+#include "output.h"
+#include "read_puzzle.h"
+#include "render/printed_puzzle.h"
+#include "render/puzzle_page.h"
+
+namespace kven::tool {
+
+namespace {
+
+Paper PaperOf(PaperChoice choice) {
+  switch (choice) {
+    case PaperChoice::A4:
+      return Paper::A4;
+    case PaperChoice::Letter:
+      return Paper::Letter;
+    case PaperChoice::Locale:
+      break;
+  }
+  return PaperForLocale();
+}
+
+}  // namespace
+
+ExitCode RunPdfCommand(const Options& options) {
+  Output out(options.output, options.inputs, ".pdf");
+  if (!out.Prepare()) return UsageError;
+  const Paper paper = PaperOf(options.paper);
+  PageOptions pages;
+  pages.solution = options.solution;
+  pages.barWidth = options.barWidth;
+  return ForEachInput(options, [&](const std::string& name, std::string text) {
+    Puzzle p;
+    const ReadOutcome outcome = ReadAsOpen(std::move(text), p);
+    const std::string bytes = PuzzlePdf(PrintedSkeleton(p), paper, pages);
+    if (bytes.empty()) {
+      Complain(message::Format(message::CannotCreateFile, out.PathFor(name)));
+      return UsageError;
+    }
+    const ExitCode written = out.Write(name, bytes);
+    if (!outcome.valid) Complain("kventool: " + outcome.message);
+    return std::max(written, outcome.valid ? Done : Refused);
+  });
+}
+
+}  // namespace kven::tool
