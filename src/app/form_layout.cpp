@@ -159,6 +159,7 @@ FormMenus BuildFormMenus(QMainWindow& window) {
   m.miSave = item(mnFile, form_text::MenuSave, "miSave");
   m.miExportIpuz = item(mnFile, form_text::MenuExportIpuz, "miExportIpuz");
   m.miExportSvg = item(mnFile, form_text::MenuExportSvg, "miExportSvg");
+  m.miExportPdf = item(mnFile, form_text::MenuExportPdf, "miExportPdf");
   mnFile->addSeparator();
   m.miPrint = item(mnFile, form_text::MenuPrint, "miPrint");
   mnFile->addSeparator();

@@ -37,7 +37,7 @@ struct FormControls {
 
 // The menu items, each with its program name as object name ("miNew", ...).
 struct FormMenus {
-  QAction *miNew, *miOpen, *miSave, *miExportIpuz, *miExportSvg, *miPrint, *miExit;
+  QAction *miNew, *miOpen, *miSave, *miExportIpuz, *miExportSvg, *miExportPdf, *miPrint, *miExit;
   QAction *miUndo, *miRedo, *miCopy, *miPaste, *miClear;
   QAction *miHbar, *miVbar, *miBlock, *miNumber, *miAuto, *miManual, *miLetter, *miCheck;
   QAction *miNone, *miTwo, *miFour;

@@ -14,6 +14,7 @@
 #include "app/form_view.h"
 #include "app/instr_form.h"
 #include "app/kven_form_texts.h"
+#include "app/published_puzzle.h"
 #include "app/puzzle_printer.h"
 #include "app/qt_text.h"
 #include "app/spin_button.h"
@@ -65,6 +66,7 @@ void KvenForm::ConnectCommands() {
   on(m.miSave, &KvenForm::miSaveClick);
   on(m.miExportIpuz, &KvenForm::miExportIpuzClick);
   on(m.miExportSvg, &KvenForm::miExportSvgClick);
+  on(m.miExportPdf, &KvenForm::miExportPdfClick);
   on(m.miPrint, &KvenForm::miPrintClick);
   on(m.miExit, &QWidget::close);
   on(m.miUndo, [this] { history_->Undo(); });
@@ -219,11 +221,24 @@ void KvenForm::miExportSvgClick() {
   if (!name.isEmpty()) transfer_->WriteBytes(name, PuzzleSvg(puzzle_, editor_.BarWidth));
 }
 
+void KvenForm::miExportPdfClick() {
+  const QString name = transfer_->AskSaveName(form_text::ProposedPdf, {form_text::FilterPdf}, 1);
+  if (name.isEmpty()) return;
+  const std::string pdf = PuzzlePdf(PublishedPuzzle(puzzle_), PaperForLocale(), PublishingOptions(puzzle_, editor_));
+  if (pdf.empty()) dialogs_.showError(this, FileMessage(message::CannotCreateFile, name));
+  else transfer_->WriteBytes(name, pdf);
+}
+
 void KvenForm::miPrintClick() {
   if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
   if (!dialogs_.runPrintDialog(this, *printer_)) return;
   view_->SetPrintJob(printer_.get());
-  const QString error = PrintPuzzle(*printer_, puzzle_, editor_.BarWidth, editor_.EntryMode == EntryMode::Solution);
+  // The finished puzzle's pages once it has clues to print; the picture
+  // (and in Solution mode the number list) as ever before that.
+  const PrintedPuzzle printed = PublishedPuzzle(puzzle_);
+  const QString error =
+      HasClueTexts(printed) ? PrintPuzzlePages(*printer_, printed, PublishingOptions(puzzle_, editor_))
+                            : PrintPuzzle(*printer_, puzzle_, editor_.BarWidth, editor_.EntryMode == EntryMode::Solution);
   view_->SetPrintJob(nullptr);
   if (!error.isEmpty()) dialogs_.showError(this, error);
 }

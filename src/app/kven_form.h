@@ -70,6 +70,7 @@ class KvenForm : public QMainWindow {
   void miSaveClick();
   void miExportIpuzClick();
   void miExportSvgClick();
+  void miExportPdfClick();
   void miPrintClick();
   void miCopyClick();
   void miPasteClick();

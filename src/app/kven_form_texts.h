@@ -24,6 +24,7 @@ inline constexpr QLatin1String MenuOpen{"&Open..."};
 inline constexpr QLatin1String MenuSave{"&Save..."};
 inline constexpr QLatin1String MenuExportIpuz{"Export as &ipuz..."};
 inline constexpr QLatin1String MenuExportSvg{"Export picture as S&VG..."};
+inline constexpr QLatin1String MenuExportPdf{"Export as P&DF..."};
 inline constexpr QLatin1String MenuPrint{"&Print..."};
 inline constexpr QLatin1String MenuExit{"E&xit"};
 inline constexpr QLatin1String MenuEdit{"&Edit"};
@@ -60,11 +61,13 @@ inline constexpr QLatin1String ProposedBitmap{"Xword.bmp"};
 inline constexpr QLatin1String ProposedClues{"Clues.txt"};
 inline constexpr QLatin1String ProposedIpuz{"Xword.ipuz"};
 inline constexpr QLatin1String ProposedSvg{"Xword.svg"};
+inline constexpr QLatin1String ProposedPdf{"Xword.pdf"};
 inline constexpr QLatin1String FilterAnyAscii{"Any Ascii File (*)"};
 inline constexpr QLatin1String FilterText{"Text Files (*.TXT *.txt)"};
 inline constexpr QLatin1String FilterBitmap{"Bitmap Files (*.BMP *.bmp)"};
 inline constexpr QLatin1String FilterIpuz{"ipuz Files (*.ipuz)"};
 inline constexpr QLatin1String FilterSvg{"SVG Pictures (*.svg)"};
+inline constexpr QLatin1String FilterPdf{"PDF Documents (*.pdf)"};
 
 // The names of the changes that Edit > Undo and Redo name.
 namespace change {

@@ -84,4 +84,8 @@ QString PrintPuzzle(QPrinter& printer, const Puzzle& p, int barWidth, bool numbe
   return error;
 }
 
+QString PrintPuzzlePages(QPrinter& printer, const PrintedPuzzle& printed, const PageOptions& options) {
+  return DrawPuzzlePages(printer, printed, options).pages > 0 ? QString() : StartFailure(printer);
+}
+
 }  // namespace kven

@@ -4,6 +4,8 @@
 #include <QStringList>
 
 #include "model/puzzle.h"
+#include "render/printed_puzzle.h"
+#include "render/puzzle_page.h"
 
 class QPrinter;
 
@@ -25,5 +27,10 @@ QString NumbersFileName(const QString& name);
 // picture left on it, at 10 points. Returns the error to report when a job
 // could not be started, or an empty string.
 QString PrintPuzzle(QPrinter& printer, const Puzzle& p, int barWidth, bool numberList);
+
+// Prints the finished puzzle's pages (as Export as PDF writes them) as one
+// job on the paper the printer has. Returns the error to report when the
+// job could not be started, or an empty string.
+QString PrintPuzzlePages(QPrinter& printer, const PrintedPuzzle& printed, const PageOptions& options);
 
 }  // namespace kven

@@ -1,11 +1,12 @@
 // The window's ways to other programs and to the setter's check: ipuz
-// documents opened and pasted, ipuz and SVG exports, and the diagram check
+// documents opened and pasted, ipuz, SVG and PDF exports, and the diagram check
 // marking its findings on the grid.
 #include <QAction>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QProcess>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -131,6 +132,38 @@ class InterchangeTest : public QObject {
     // Cancelled: nothing written.
     w.Trigger("miExportIpuz");
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+  }
+
+  // The finished puzzle with its solution page; printing it without clue
+  // texts is still the picture alone.
+  void pdfExportAndPrintout() {
+    Window w;
+    w.Paste(Barred());
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("bars.pdf"));
+    w.dialogs.saveAnswers = {pdf};
+    w.Trigger("miExportPdf");
+    QCOMPARE(QFileInfo(w.dialogs.saveRequests.at(0).proposed).fileName(), QStringLiteral("Xword.pdf"));
+    QCOMPARE(w.dialogs.saveRequests.at(0).filterIndex, 1);
+    const auto textOf = [](const QString& file) {
+      QProcess process;
+      process.start(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
+      return process.waitForFinished(30000) ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
+    };
+    const QString text = textOf(pdf);
+    for (const char* words : {"Caf\u00e9 bars", "Across", "Down", "1 (", "Solution"})
+      QVERIFY2(text.contains(QString::fromUtf8(words)), words);
+    QCOMPARE(text.count(QLatin1Char('\f')), 2);  // the puzzle's page and the solution's
+    w.Trigger("miExportPdf");  // cancelled
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+
+    w.dialogs.printConfirmed = true;
+    w.dialogs.printToFile = dir.filePath(QStringLiteral("printed.pdf"));
+    w.Trigger("miPrint");
+    const QString printed = textOf(w.dialogs.printToFile);
+    QVERIFY(printed.contains(QString::fromUtf8("Caf\u00e9 bars")));
+    QVERIFY(!printed.contains(QStringLiteral("Across")));
+    QVERIFY(w.dialogs.errors.isEmpty());
   }
 
   // Choosing a finding frames exactly its squares; an edit takes the frames

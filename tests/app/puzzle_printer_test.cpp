@@ -72,6 +72,33 @@ class PuzzlePrinterTest : public QObject {
     QCOMPARE(lines.last(), QStringLiteral("300"));
   }
 
+  // With clue texts the finished puzzle's pages go to the printer, on its
+  // paper; a target that cannot be written is reported.
+  void finishedPuzzlePrintsItsPages() {
+    Puzzle p = FivePuzzle();
+    p.Blocks(3, 3) = 1;
+    kven::PrintedPuzzle printed = kven::PrintedSkeleton(p);
+    printed.title = "Centre";
+    printed.across.at(0).text = "<b>First</b> across";
+    printed.down.at(0).text = "First down";
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setOutputFileName(dir.filePath(QStringLiteral("pages.pdf")));
+    QCOMPARE(kven::PrintPuzzlePages(printer, printed, {}), QString());
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {dir.filePath(QStringLiteral("pages.pdf")), QStringLiteral("-")});
+    QVERIFY(process.waitForFinished(30000));
+    const QString text = QString::fromUtf8(process.readAllStandardOutput()).simplified();
+    QVERIFY2(text.contains(QStringLiteral("Centre")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("First across (5)")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("First down (5)")), qPrintable(text));
+    printer.setOutputFileName(dir.filePath(QStringLiteral("missing/p.pdf")));
+    QCOMPARE(kven::PrintPuzzlePages(printer, printed, {}),
+             QStringLiteral("Cannot create file ") + dir.filePath(QStringLiteral("missing/p.pdf")));
+  }
+
   void unwritableTargetIsReported() {
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("missing/folder/p.pdf"));

@@ -29,6 +29,7 @@ class SaveDialogTest : public QObject {
     QTest::newRow("clue list") << QStringLiteral("Clues.txt") << saveFilters << 1;
     QTest::newRow("ipuz export") << QStringLiteral("Xword.ipuz") << QStringList{ft::FilterIpuz} << 1;
     QTest::newRow("SVG export") << QStringLiteral("Xword.svg") << QStringList{ft::FilterSvg} << 1;
+    QTest::newRow("PDF export") << QStringLiteral("Xword.pdf") << QStringList{ft::FilterPdf} << 1;
   }
 
   // In the folder proposed, with the filter chosen and the name untouched.

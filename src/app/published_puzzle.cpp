@@ -1,0 +1,21 @@
+#include "app/published_puzzle.h"
+
+namespace kven {
+
+PrintedPuzzle PublishedPuzzle(const Puzzle& puzzle) { return PrintedSkeleton(puzzle); }
+
+PageOptions PublishingOptions(const Puzzle& puzzle, const EditorState& editor) {
+  PageOptions options;
+  options.barWidth = editor.BarWidth;
+  // Blank marks alone are no solution to publish.
+  bool letters = false;
+  for (int row = 1; row <= puzzle.VSquares && !letters; ++row)
+    for (int col = 1; col <= puzzle.HSquares && !letters; ++col) {
+      const char ch = puzzle.Letters(col, row);
+      letters = puzzle.Blocks(col, row) == 0 && ch >= 'A' && ch <= 'Z';
+    }
+  options.solution = puzzle.HasSolution && letters;
+  return options;
+}
+
+}  // namespace kven
