@@ -307,7 +307,7 @@ void KvenForm::miManualClick() {
     menus_.miManual->setChecked(view_->ManualMarked());
     ClearCursorLetterArea();
     editor_.EntryMode = EntryMode::ManualNumber;
-    puzzle_.ManualNumbered = true;
+    SetNumberingKind(puzzle_, NumberingKind::Manual);
     menus_.miNumber->setChecked(true);
     controls_.lblNum->show();
     controls_.edNum->show();

@@ -64,8 +64,9 @@ bool EntersMark(const Puzzle& p, const MarkAt& mark) {
 
 void ToggleMarkSymmetric(Puzzle& p, GridView& view, const MarkAt& mark) {
   const bool block = mark.kind == Mark::Block;
-  if (block ? p.BarDiagram : p.BlockDiagram) return;
-  (block ? p.BlockDiagram : p.BarDiagram) = true;
+  if (!TakesMark(DiagramKindOf(p), mark.kind)) return;
+  // The click decides the kind, also where it enters nothing.
+  SetDiagramKind(p, block ? DiagramKind::Blocks : DiagramKind::Bars);
   if (EntersMark(p, mark)) {
     ToggleMark(p, view, mark);
     for (const MarkAt& partner : SymmetricPartners(mark, p.Symmetry, p.HSquares, p.VSquares))

@@ -16,8 +16,9 @@ bool IsOwnTwofoldPartner(const Puzzle& p, Mark kind, int col, int row);
 // A click that enters a mark: the mark and each of its symmetric partners
 // flip once, when the click lies where the symmetry lets marks be entered;
 // elsewhere nothing flips. A block is refused on a bar diagram and a bar on
-// a block diagram; otherwise the click decides the diagram's kind. A block
-// click also schedules a repaint.
+// a block diagram; otherwise (a diagram of that kind, of no kind or of both)
+// the click makes the diagram its kind. A block click also schedules a
+// repaint.
 void ToggleMarkSymmetric(Puzzle& p, GridView& view, const MarkAt& mark);
 
 // A mouse press on square (col, row) of the grid (the widget maps the point

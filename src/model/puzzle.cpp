@@ -15,8 +15,9 @@ Puzzle DrawnDiagram(const Puzzle& p) {
   Puzzle d = p;
   d.HSquares = std::clamp(p.HSquares, 0, MaxSide);
   d.VSquares = std::clamp(p.VSquares, 0, MaxSide);
-  if (p.BarDiagram && !p.BlockDiagram) d.Blocks.Fill(0);
-  if (!p.BarDiagram) {
+  const DiagramKind kind = ReadKind(DiagramKindOf(p));
+  if (!HasBlockKind(kind)) d.Blocks.Fill(0);
+  if (!HasBarKind(kind)) {
     d.HBars.Fill(0);
     d.VBars.Fill(0);
   }
@@ -85,23 +86,20 @@ void ResetPuzzle(Puzzle& p, PuzzleView& view) {
 void ToggleBlock(Puzzle& p, GridView& view, int col, int row) {
   if (col == 0 || row == 0) return;
   if (!InGrid(p, col, row)) return;  // never reached by the program's own callers
-  p.BlockDiagram = true;
-  p.BarDiagram = false;
+  SetDiagramKind(p, DiagramKind::Blocks);
   p.Blocks(col, row) ^= 1;
   view.InvalidateGrid();
 }
 
 void ToggleHBar(Puzzle& p, int col, int row) {
-  p.BlockDiagram = false;
-  p.BarDiagram = true;
+  SetDiagramKind(p, DiagramKind::Bars);
   if (row == p.VSquares || row == 0 || col == 0) return;
   if (!InGrid(p, col, row)) return;
   p.HBars(col, row) ^= 1;
 }
 
 void ToggleVBar(Puzzle& p, int col, int row) {
-  p.BlockDiagram = false;
-  p.BarDiagram = true;
+  SetDiagramKind(p, DiagramKind::Bars);
   if (col == p.HSquares || col == 0 || row == 0) return;
   if (!InGrid(p, col, row)) return;
   p.VBars(col, row) ^= 1;
@@ -130,7 +128,9 @@ void SetFreshPuzzle(Puzzle& p, EditorState& e, PuzzleView& view) {
   p.DownCount = 0;
   ResetPuzzle(p, view);
   p.Symmetry = Twofold;
-  p.BlockDiagram = p.BarDiagram = p.AutoNumbered = p.ManualNumbered = p.HasSolution = false;
+  SetDiagramKind(p, DiagramKind::None);
+  SetNumberingKind(p, NumberingKind::None);
+  p.HasSolution = false;
   p.NextNumber = 1;
   e.EntryMode = EntryMode::Hbar;
   e.Direction = Direction::Right;

@@ -7,6 +7,7 @@
 #include "model/editor_state.h"
 #include "model/marks.h"
 #include "model/messages.h"
+#include "model/puzzle_kinds.h"
 #include "model/puzzle_view.h"
 #include "model/short_string.h"
 #include "model/square_array.h"
@@ -38,6 +39,9 @@ struct Puzzle {
 
   std::string Title;
 
+  // The diagram kind and the numbering kind: read them through
+  // DiagramKindOf and NumberingKindOf, set them through SetDiagramKind and
+  // SetNumberingKind.
   bool BlockDiagram = false;
   bool BarDiagram = false;
   bool HasSolution = false;
@@ -59,7 +63,7 @@ struct Puzzle {
 inline constexpr bool IsLetterOrBlank(char ch) { return ch == ' ' || (ch >= 'A' && ch <= 'Z'); }
 
 // Whether the squares' numbers are shown: numbered automatically or by hand.
-inline bool IsNumbered(const Puzzle& p) { return p.AutoNumbered || p.ManualNumbered; }
+inline bool IsNumbered(const Puzzle& p) { return NumberingKindOf(p) != NumberingKind::None; }
 
 // True when [col, row] is a square of the puzzle (sizes never exceed 30).
 inline bool InGrid(const Puzzle& p, int col, int row) {
@@ -70,11 +74,10 @@ inline bool IsOpenSquare(const Puzzle& p, int col, int row) {
   return InGrid(p, col, row) && p.Blocks(col, row) == 0;
 }
 
-// The puzzle with only the marks its diagram is drawn with: the blocks of
-// a block diagram (or of one of no kind yet), the bars of a bar diagram,
-// both when both kinds are set; its size within 0..30. Marks of the other
-// kind linger in the arrays after a change of kind, and neither the grid nor
-// the text shows them.
+// The puzzle with only the marks its diagram is drawn with, by the kind it
+// is read as (ReadKind): the blocks of a block diagram (or of one of no kind
+// yet), the bars of a bar diagram, both for both kinds; its size within
+// 0..30. Marks of another kind would be neither painted nor written.
 Puzzle DrawnDiagram(const Puzzle& p);
 
 // Whether a block or bar is set (the mark must lie on a square of 1..30).

@@ -69,15 +69,17 @@ TextLineList EncodeText(const Puzzle& p) {
   AppendField(header, p.VSquares, 3);
   lines.push_back(std::move(header));
 
-  if (p.BlockDiagram) AppendSquareList(lines, p, p.Blocks, Mark::Block, "BLK");
-  if (p.BarDiagram) {
+  // A diagram of no kind yet is written as the block diagram it is read as.
+  const DiagramKind kind = ReadKind(DiagramKindOf(p));
+  if (HasBlockKind(kind)) AppendSquareList(lines, p, p.Blocks, Mark::Block, "BLK");
+  if (HasBarKind(kind)) {
     AppendSquareList(lines, p, p.HBars, Mark::HBar, "HBR");
     AppendSquareList(lines, p, p.VBars, Mark::VBar, "VBR");
   }
-  if (!p.BlockDiagram && !p.BarDiagram) lines.emplace_back("BLK Z");
 
-  if (!p.AutoNumbered && !p.ManualNumbered) lines.emplace_back("NN");
-  if (p.ManualNumbered) {
+  const NumberingKind numbering = NumberingKindOf(p);
+  if (numbering == NumberingKind::None) lines.emplace_back("NN");
+  if (numbering == NumberingKind::Manual) {
     lines.emplace_back("MN");
     for (int row = 1; row <= p.VSquares; ++row) {
       std::string& line = lines.emplace_back();
