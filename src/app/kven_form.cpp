@@ -284,7 +284,7 @@ void KvenForm::EnterBarMode(EntryMode mode, QAction* item) {
   editor_.EntryMode = mode;
   item->setChecked(true);
   // Quarter turns of bars need even sides; Symmetry itself keeps its value.
-  if (puzzle_.OddFlags > 0) {
+  if (OddFlags(puzzle_) > 0) {
     menus_.miFour->setEnabled(false);
     menus_.miTwo->setChecked(true);
   }

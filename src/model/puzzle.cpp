@@ -65,13 +65,10 @@ void ResetPuzzle(Puzzle& p, PuzzleView& view) {
   p.HSquares = std::clamp(p.HSquares, MinSide, MaxSide);
   p.VSquares = std::clamp(p.VSquares, MinSide, MaxSide);
   grid.SetSquareCount(p.HSquares, p.VSquares);
-  p.HalfH = (p.HSquares + 1) / 2;
-  p.HalfV = (p.VSquares + 1) / 2;
   view.FitWindowToGrid(p.HSquares, p.VSquares);
   view.ShowSize(p.HSquares, p.VSquares);
   view.EnableFourfold();
-  p.OddFlags = (p.HSquares % 2 == 1 ? 1 : 0) + (p.VSquares % 2 == 1 ? 2 : 0);
-  if (p.OddFlags > 0) view.WithdrawFourfoldUnlessBlockChecked();
+  if (OddFlags(p) > 0) view.WithdrawFourfoldUnlessBlockChecked();
   grid.FillSquaresWhite();
   p.Blocks.Fill(0);
   p.HBars.Fill(0);

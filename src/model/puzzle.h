@@ -26,9 +26,6 @@ using EntryList = std::array<std::int32_t, MaxEntries + 1>;  // entries 1..100; 
 struct Puzzle {
   std::int32_t HSquares = 0;
   std::int32_t VSquares = 0;
-  std::int32_t HalfH = 0;  // (HSquares + 1) div 2
-  std::int32_t HalfV = 0;
-  std::int32_t OddFlags = 0;  // 1 when HSquares is odd, plus 2 when VSquares is
   std::int32_t Symmetry = NoSymmetry;
 
   SquareArray<std::uint8_t> Blocks;
@@ -57,6 +54,12 @@ struct Puzzle {
 
   bool operator==(const Puzzle&) const = default;
 };
+
+// Half the width (height) rounded up, the middle column (row) of an odd
+// side; and 1 when the width is odd plus 2 when the height is.
+inline int HalfH(const Puzzle& p) { return (p.HSquares + 1) / 2; }
+inline int HalfV(const Puzzle& p) { return (p.VSquares + 1) / 2; }
+inline int OddFlags(const Puzzle& p) { return (p.HSquares % 2 != 0 ? 1 : 0) + (p.VSquares % 2 != 0 ? 2 : 0); }
 
 // True for what a square can hold as its solution: a letter A..Z or the
 // blank mark. "." (no letter) and anything else is not.

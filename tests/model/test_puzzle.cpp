@@ -28,9 +28,9 @@ TEST_P(ResetSizes, ClampsAndDerives) {
   ResetPuzzle(p, view);
   EXPECT_EQ(p.HSquares, c.wantH);
   EXPECT_EQ(p.VSquares, c.wantV);
-  EXPECT_EQ(p.OddFlags, c.oddFlags);
-  EXPECT_EQ(p.HalfH, c.halfH);
-  EXPECT_EQ(p.HalfV, c.halfV);
+  EXPECT_EQ(OddFlags(p), c.oddFlags);
+  EXPECT_EQ(HalfH(p), c.halfH);
+  EXPECT_EQ(HalfV(p), c.halfV);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, ResetSizes,
