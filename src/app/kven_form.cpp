@@ -67,8 +67,12 @@ void KvenForm::ConnectCommands() {
   on(m.miExportSvg, &KvenForm::miExportSvgClick);
   on(m.miPrint, &KvenForm::miPrintClick);
   on(m.miExit, &QWidget::close);
-  on(m.miUndo, [this] { history_->Undo(); });
-  on(m.miRedo, [this] { history_->Redo(); });
+  on(m.miUndo, [this] {
+    if (history_->Undo()) ForgetFindings();
+  });
+  on(m.miRedo, [this] {
+    if (history_->Redo()) ForgetFindings();
+  });
   on(m.miCopy, &KvenForm::miCopyClick);
   on(m.miPaste, &KvenForm::miPasteClick);
   on(m.miClear, &KvenForm::miClearClick);
@@ -136,7 +140,11 @@ void KvenForm::Change(const char* name, const std::function<void()>& command, bo
   --commandDepth_;
   if (puzzle_ == before.puzzle) return;
   history_->Record(name, before, extend);
-  // A finding marked on the grid was about the diagram before the edit.
+  ForgetFindings();
+}
+
+void KvenForm::ForgetFindings() {
+  // A finding marked on the grid was about the diagram before the change.
   if (check_ != nullptr) check_->clearSelection();
   controls_.grid->MarkSquares({});
 }
