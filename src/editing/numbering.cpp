@@ -125,15 +125,15 @@ std::int32_t ReadNumberFieldText(const std::string& text) {
   return static_cast<std::int32_t>(value);
 }
 
-void EnterManualNumber(Puzzle& p, const EditorState& e, PuzzleView& view, int col, int row) {
+void EnterManualNumber(Puzzle& p, EditorState& e, PuzzleView& view, int col, int row) {
   if (!InGrid(p, col, row)) return;
   view.Grid().ClearLetterArea(e.CursorCol, e.CursorRow);
   SetNumberingKind(p, NumberingKind::Manual);
-  p.NextNumber = ReadNumberFieldText(view.NumberFieldText());
-  p.Numbers(col, row) = p.NextNumber;
-  view.Grid().PaintNumber(col, row, p.NextNumber);
-  if (p.NextNumber < std::numeric_limits<std::int32_t>::max()) ++p.NextNumber;
-  view.SetNumberFieldText(std::to_string(p.NextNumber));
+  e.NextNumber = ReadNumberFieldText(view.NumberFieldText());
+  p.Numbers(col, row) = e.NextNumber;
+  view.Grid().PaintNumber(col, row, e.NextNumber);
+  if (e.NextNumber < std::numeric_limits<std::int32_t>::max()) ++e.NextNumber;
+  view.SetNumberFieldText(std::to_string(e.NextNumber));
 }
 
 }  // namespace kven

@@ -33,6 +33,6 @@ std::int32_t ReadNumberFieldText(const std::string& text);
 
 // A click in ManualNumber mode: stores the number field's value in the
 // square and puts the next number into the field.
-void EnterManualNumber(Puzzle& p, const EditorState& e, PuzzleView& view, int col, int row);
+void EnterManualNumber(Puzzle& p, EditorState& e, PuzzleView& view, int col, int row);
 
 }  // namespace kven

@@ -128,7 +128,7 @@ void SetFreshPuzzle(Puzzle& p, EditorState& e, PuzzleView& view) {
   SetDiagramKind(p, DiagramKind::None);
   SetNumberingKind(p, NumberingKind::None);
   p.HasSolution = false;
-  p.NextNumber = 1;
+  e.NextNumber = 1;
   e.EntryMode = EntryMode::Hbar;
   e.Direction = Direction::Right;
 }

@@ -46,7 +46,6 @@ struct Puzzle {
   // Numbering.
   bool AutoNumbered = false;
   bool ManualNumbered = false;
-  std::int32_t NextNumber = 0;
   EntryList AcrossNumbers{};
   EntryList DownNumbers{};
   std::int32_t AcrossCount = 0;
