@@ -40,20 +40,23 @@ void FormHistory::Record(const std::string& name, const FormState& before, bool 
   UpdateMenu();
 }
 
-void FormHistory::Undo() {
-  if (!history_.CanUndo()) return;
+bool FormHistory::Undo() {
+  if (!history_.CanUndo()) return false;
   Restore(history_.Undo());
   UpdateMenu();
+  return true;
 }
 
-void FormHistory::Redo() {
-  if (!history_.CanRedo()) return;
+bool FormHistory::Redo() {
+  if (!history_.CanRedo()) return false;
   Restore(history_.Redo());
   UpdateMenu();
+  return true;
 }
 
 void FormHistory::Restore(const FormState& state) {
   restoring_ = true;
+  const bool resized = puzzle_.HSquares != state.puzzle.HSquares || puzzle_.VSquares != state.puzzle.VSquares;
   puzzle_ = state.puzzle;
   editor_.CursorCol = state.cursorCol;
   editor_.CursorRow = state.cursorRow;
@@ -67,7 +70,7 @@ void FormHistory::Restore(const FormState& state) {
   m_.miFour->setEnabled(state.fourfoldEnabled);
   view_.SetManualMark(state.manualMarked, state.manualChecked);
   m_.miNumber->setChecked(state.numberChecked);
-  ResizeOnScreen(window_, state.windowSize);
+  if (resized) ResizeOnScreen(window_, state.windowSize);
   restoring_ = false;
 }
 

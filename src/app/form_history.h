@@ -14,7 +14,9 @@ namespace kven {
 class FormView;
 
 // What Undo and Redo put back: the puzzle, the solution cursor, and what the
-// window showed of them (its size, the symmetry and numbering checks).
+// window showed of them (its size, the symmetry and numbering checks). The
+// window's size is put back only with a change of the puzzle's size, so a
+// window the user resized stays as it is over every other step.
 struct FormState {
   Puzzle puzzle;
   std::int32_t cursorCol = 1;
@@ -42,8 +44,9 @@ class FormHistory {
   // A change named `name` led from `before` to the window as it is now;
   // `extend` makes one step of a burst of the same change.
   void Record(const std::string& name, const FormState& before, bool extend = false);
-  void Undo();
-  void Redo();
+  // Put back the state before (after) a step; false when there is none.
+  bool Undo();
+  bool Redo();
   // True while a state is being put back: the controls' own change
   // handlers must then make no step of it.
   bool Restoring() const { return restoring_; }

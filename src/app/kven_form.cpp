@@ -69,8 +69,12 @@ void KvenForm::ConnectCommands() {
   on(m.miExportPdf, &KvenForm::miExportPdfClick);
   on(m.miPrint, &KvenForm::miPrintClick);
   on(m.miExit, &QWidget::close);
-  on(m.miUndo, [this] { history_->Undo(); });
-  on(m.miRedo, [this] { history_->Redo(); });
+  on(m.miUndo, [this] {
+    if (history_->Undo()) ForgetFindings();
+  });
+  on(m.miRedo, [this] {
+    if (history_->Redo()) ForgetFindings();
+  });
   on(m.miCopy, &KvenForm::miCopyClick);
   on(m.miPaste, &KvenForm::miPasteClick);
   on(m.miClear, &KvenForm::miClearClick);
@@ -138,7 +142,11 @@ void KvenForm::Change(const char* name, const std::function<void()>& command, bo
   --commandDepth_;
   if (puzzle_ == before.puzzle) return;
   history_->Record(name, before, extend);
-  // A finding marked on the grid was about the diagram before the edit.
+  ForgetFindings();
+}
+
+void KvenForm::ForgetFindings() {
+  // A finding marked on the grid was about the diagram before the change.
   if (check_ != nullptr) check_->clearSelection();
   controls_.grid->MarkSquares({});
 }
@@ -299,7 +307,7 @@ void KvenForm::EnterBarMode(EntryMode mode, QAction* item) {
   editor_.EntryMode = mode;
   item->setChecked(true);
   // Quarter turns of bars need even sides; Symmetry itself keeps its value.
-  if (puzzle_.OddFlags > 0) {
+  if (OddFlags(puzzle_) > 0) {
     menus_.miFour->setEnabled(false);
     menus_.miTwo->setChecked(true);
   }
@@ -322,7 +330,7 @@ void KvenForm::miManualClick() {
     menus_.miManual->setChecked(view_->ManualMarked());
     ClearCursorLetterArea();
     editor_.EntryMode = EntryMode::ManualNumber;
-    puzzle_.ManualNumbered = true;
+    SetNumberingKind(puzzle_, NumberingKind::Manual);
     menus_.miNumber->setChecked(true);
     controls_.lblNum->show();
     controls_.edNum->show();

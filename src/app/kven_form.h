@@ -62,6 +62,9 @@ class KvenForm : public QMainWindow {
   // change of the same name), and marks the check made on the grid go. A
   // command run by another is part of that one.
   void Change(const char* name, const std::function<void()>& command, bool extend = false);
+  // Unmarks the check's findings, which a change of the puzzle (Undo and
+  // Redo too) leaves behind.
+  void ForgetFindings();
   void ShowError(const char* what);
 
   // --- the commands, one per menu item, spinner click and grid event ---

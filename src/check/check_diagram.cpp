@@ -225,8 +225,8 @@ class Checker {
       return done[static_cast<std::size_t>(m.kind)](m.col, m.row);
     };
     std::vector<Mark> kinds;
-    if (kind_ != DiagramKind::Bars) kinds.push_back(Mark::Block);
-    if (kind_ != DiagramKind::Blocks) kinds.insert(kinds.end(), {Mark::HBar, Mark::VBar});
+    if (HasBlockKind(kind_)) kinds.push_back(Mark::Block);
+    if (HasBarKind(kind_)) kinds.insert(kinds.end(), {Mark::HBar, Mark::VBar});
     for (int row = 1; row <= V(); ++row) {
       for (int col = 1; col <= H(); ++col) {
         for (Mark kind : kinds) {
@@ -256,10 +256,10 @@ class Checker {
   }
 
   void CheckNumbering() {
-    if (p_.ManualNumbered) {
-      CheckManualNumbers();
-    } else if (p_.AutoNumbered) {
-      CheckAutomaticNumbers();
+    switch (NumberingKindOf(p_)) {
+      case NumberingKind::Manual: CheckManualNumbers(); break;
+      case NumberingKind::Auto: CheckAutomaticNumbers(); break;
+      case NumberingKind::None: break;
     }
   }
 
@@ -300,8 +300,7 @@ class Checker {
     fresh.Blocks = p_.Blocks;
     fresh.HBars = p_.HBars;
     fresh.VBars = p_.VBars;
-    fresh.BlockDiagram = p_.BlockDiagram;
-    fresh.BarDiagram = p_.BarDiagram;
+    SetDiagramKind(fresh, DiagramKindOf(p_));
     NullGridView view;
     try {
       AutoNumber(fresh, view);
@@ -373,10 +372,7 @@ class Checker {
 
 }  // namespace
 
-DiagramKind CheckedKind(const Puzzle& p) {
-  if (p.BarDiagram) return p.BlockDiagram ? DiagramKind::Both : DiagramKind::Bars;
-  return DiagramKind::Blocks;
-}
+DiagramKind CheckedKind(const Puzzle& p) { return ReadKind(DiagramKindOf(p)); }
 
 CheckStyle AppliedStyle(const Puzzle& p, const CheckOptions& options) {
   if (options.style != CheckStyle::Automatic) return options.style;

@@ -5,8 +5,8 @@
 
 namespace kven {
 
-// How the check reads the puzzle's kind: bars when BarDiagram alone, both
-// when both flags are set, else blocks (also for a new diagram with neither).
+// How the check reads the puzzle's kind: as ReadKind says, so a new diagram
+// of no kind is a block diagram.
 DiagramKind CheckedKind(const Puzzle& p);
 
 // The style the check applies: options' style, or for Automatic uk on a

@@ -32,6 +32,7 @@ std::optional<CheckStyle> ParseCheckStyle(std::string_view name) {
 
 std::string_view DiagramKindName(DiagramKind kind) {
   switch (kind) {
+    case DiagramKind::None:
     case DiagramKind::Blocks:
       return "block";
     case DiagramKind::Bars:

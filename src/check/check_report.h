@@ -46,10 +46,7 @@ struct CheckOptions {
   int barredMaxPercent = 75;
 };
 
-// What the diagram is drawn with. A puzzle with neither kind set is a block
-// diagram; one with both is Both (its blocks and bars all count).
-enum class DiagramKind { Blocks, Bars, Both };
-
+// The kind the check reads a diagram as (ReadKind): never None.
 std::string_view DiagramKindName(DiagramKind kind);  // "block", "bar", "both"
 
 // The rules a finding can break, in the order the report lists them.

@@ -37,10 +37,11 @@ std::string OneDecimal(double value) {
 std::string MarksLine(const CheckReport& r) {
   const CheckSummary& s = r.summary;
   std::string line;
-  if (r.kind != DiagramKind::Bars)
+  const DiagramKind kind = ReadKind(r.kind);
+  if (HasBlockKind(kind))
     line = "Blocks: " + std::to_string(s.blocks) + " of " + std::to_string(s.squares) + " squares (" +
            OneDecimal(s.BlockPercent()) + "%); ";
-  if (r.kind != DiagramKind::Blocks) line += "Bars: " + std::to_string(s.bars) + "; ";
+  if (HasBarKind(kind)) line += "Bars: " + std::to_string(s.bars) + "; ";
   return line + "checked: " + std::to_string(s.checkedLetters) + " of " + std::to_string(s.letters) +
          " entry letters (" + OneDecimal(s.CheckedPercent()) + "%)";
 }
@@ -75,9 +76,10 @@ void AppendEntryTable(const CheckReport& r, TextLineList& lines) {
 
 std::string CheckHeadingLine(const CheckReport& r) {
   std::string line = r.title.empty() ? std::string("Check: ") : "Check of \"" + r.title + "\": ";
-  const char* kind = r.kind == DiagramKind::Blocks ? " block diagram"
-                     : r.kind == DiagramKind::Bars ? " bar diagram"
-                                                   : " diagram of blocks and bars";
+  const DiagramKind read = ReadKind(r.kind);
+  const char* kind = read == DiagramKind::Blocks ? " block diagram"
+                     : read == DiagramKind::Bars ? " bar diagram"
+                                                 : " diagram of blocks and bars";
   line += std::to_string(r.columns) + " x " + std::to_string(r.rows) + kind + ", " + SymmetryText(r.symmetry) + ", " +
           std::string(CheckStyleName(r.style)) + " style, minimum length " + std::to_string(r.minLength);
   return Capped(std::move(line));

@@ -28,18 +28,31 @@ bool StartsDownBars(const Puzzle& p, int col, int row) {
   return p.HBars(col, row - 1) != 0 && p.HBars(col, row) == 0;
 }
 
+namespace {
+
+// Whether a square starts an entry across (down) by the rules of the
+// diagram's kind: the bar rules for bars and for both kinds, else the
+// block rules. Numbering and the entry lists ask the same rules.
+bool StartsAcross(const Puzzle& p, bool bars, int col, int row) {
+  return bars ? StartsAcrossBars(p, col, row) : StartsAcrossBlocks(p, col, row);
+}
+bool StartsDown(const Puzzle& p, bool bars, int col, int row) {
+  return bars ? StartsDownBars(p, col, row) : StartsDownBlocks(p, col, row);
+}
+
+}  // namespace
+
 void AutoNumber(Puzzle& p, GridView& view) {
-  p.AutoNumbered = true;
+  // Numbers given by hand stay the kind: the text keeps writing them as such.
+  if (NumberingKindOf(p) != NumberingKind::Manual) SetNumberingKind(p, NumberingKind::Auto);
+  const bool bars = HasBarKind(DiagramKindOf(p));
   std::int32_t n = 1;
   for (int row = 1; row <= p.VSquares; ++row) {
     for (int col = 1; col <= p.HSquares; ++col) {
       p.Numbers(col, row) = 0;
       view.PaintNumber(col, row, 0);
       if (p.Blocks(col, row) != 0) continue;
-      const bool numbered =
-          p.BarDiagram ? (StartsAcrossBars(p, col, row) || StartsDownBars(p, col, row))
-                       : (StartsAcrossBlocks(p, col, row) || StartsDownBlocks(p, col, row));
-      if (numbered) {
+      if (StartsAcross(p, bars, col, row) || StartsDown(p, bars, col, row)) {
         p.Numbers(col, row) = n;
         view.PaintNumber(col, row, n);
         ++n;
@@ -64,14 +77,16 @@ void BuildEntryLists(Puzzle& p) {
   p.DownNumbers.fill(0);
   p.AcrossCount = 0;
   p.DownCount = 0;
+  const DiagramKind kind = DiagramKindOf(p);
+  // A diagram of no kind yet has numbers but no entries to list.
+  if (kind == DiagramKind::None) return;
+  const bool bars = HasBarKind(kind);
   for (int row = 1; row <= p.VSquares; ++row) {
     for (int col = 1; col <= p.HSquares; ++col) {
       const std::int32_t number = p.Numbers(col, row);
       if (number == 0) continue;
-      if (p.BlockDiagram && StartsAcrossBlocks(p, col, row)) AppendEntry(p.AcrossNumbers, p.AcrossCount, number);
-      if (p.BarDiagram && StartsAcrossBars(p, col, row)) AppendEntry(p.AcrossNumbers, p.AcrossCount, number);
-      if (p.BlockDiagram && StartsDownBlocks(p, col, row)) AppendEntry(p.DownNumbers, p.DownCount, number);
-      if (p.BarDiagram && StartsDownBars(p, col, row)) AppendEntry(p.DownNumbers, p.DownCount, number);
+      if (StartsAcross(p, bars, col, row)) AppendEntry(p.AcrossNumbers, p.AcrossCount, number);
+      if (StartsDown(p, bars, col, row)) AppendEntry(p.DownNumbers, p.DownCount, number);
     }
   }
 }
@@ -110,15 +125,15 @@ std::int32_t ReadNumberFieldText(const std::string& text) {
   return static_cast<std::int32_t>(value);
 }
 
-void EnterManualNumber(Puzzle& p, const EditorState& e, PuzzleView& view, int col, int row) {
+void EnterManualNumber(Puzzle& p, EditorState& e, PuzzleView& view, int col, int row) {
   if (!InGrid(p, col, row)) return;
   view.Grid().ClearLetterArea(e.CursorCol, e.CursorRow);
-  p.ManualNumbered = true;
-  p.NextNumber = ReadNumberFieldText(view.NumberFieldText());
-  p.Numbers(col, row) = p.NextNumber;
-  view.Grid().PaintNumber(col, row, p.NextNumber);
-  if (p.NextNumber < std::numeric_limits<std::int32_t>::max()) ++p.NextNumber;
-  view.SetNumberFieldText(std::to_string(p.NextNumber));
+  SetNumberingKind(p, NumberingKind::Manual);
+  e.NextNumber = ReadNumberFieldText(view.NumberFieldText());
+  p.Numbers(col, row) = e.NextNumber;
+  view.Grid().PaintNumber(col, row, e.NextNumber);
+  if (e.NextNumber < std::numeric_limits<std::int32_t>::max()) ++e.NextNumber;
+  view.SetNumberFieldText(std::to_string(e.NextNumber));
 }
 
 }  // namespace kven

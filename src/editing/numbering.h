@@ -16,11 +16,13 @@ bool StartsAcrossBars(const Puzzle& p, int col, int row);
 bool StartsDownBars(const Puzzle& p, int col, int row);
 
 // Numbers the squares in reading order and rebuilds the across and down
-// lists. Throws RangeError at a 101st across or down entry; the numbers
-// already stored stay and each list keeps its first 100 entries.
+// lists, by the rules of the diagram's kind: the bar rules for bars and for
+// both kinds, the block rules otherwise. A puzzle numbered by hand stays so.
+// Throws RangeError at a 101st across or down entry; the numbers already
+// stored stay and each list keeps its first 100 entries.
 void AutoNumber(Puzzle& p, GridView& view);
 // The across and down lists of the numbered squares that start entries, by
-// the rules of the diagram's kind (both kinds: both rules, listed twice).
+// the same rules as AutoNumber; a diagram of no kind yet lists none.
 void BuildEntryLists(Puzzle& p);
 
 // Reads the number field as the program's integer reader does: leading
@@ -31,6 +33,6 @@ std::int32_t ReadNumberFieldText(const std::string& text);
 
 // A click in ManualNumber mode: stores the number field's value in the
 // square and puts the next number into the field.
-void EnterManualNumber(Puzzle& p, const EditorState& e, PuzzleView& view, int col, int row);
+void EnterManualNumber(Puzzle& p, EditorState& e, PuzzleView& view, int col, int row);
 
 }  // namespace kven

@@ -6,43 +6,39 @@
 namespace kven {
 
 bool IsCentreSquare(const Puzzle& p, int col, int row) {
-  return p.OddFlags == 3 && col == p.HalfH && row == p.HalfV;
+  return OddFlags(p) == 3 && col == HalfH(p) && row == HalfV(p);
 }
 
-bool InFirstQuadrant(const Puzzle& p, int col, int row) { return col <= p.HalfH && row <= p.HalfV; }
+bool InFirstQuadrant(const Puzzle& p, int col, int row) { return col <= HalfH(p) && row <= HalfV(p); }
 
 bool InTwofoldInputRegion(const Puzzle& p, Mark kind, int col, int row) {
-  const bool inside = col <= p.HSquares && row <= p.HalfV;
+  const bool inside = col <= p.HSquares && row <= HalfV(p);
   const bool hbar = kind == Mark::HBar;
   // On the centre line a square and its partner both lie in the top half, so
   // only the left one of each pair may be entered there.
-  switch (p.OddFlags) {
+  switch (OddFlags(p)) {
     case 0:
-      return hbar ? inside && (row != p.HalfV || col <= p.HalfH) : inside;
+      return hbar ? inside && (row != HalfV(p) || col <= HalfH(p)) : inside;
     case 1:
-      return hbar ? inside && (row != p.HalfV || col < p.HalfH) : inside;
+      return hbar ? inside && (row != HalfV(p) || col < HalfH(p)) : inside;
     case 2:
-      return hbar ? col <= p.HSquares && row < p.HalfV : inside && (row != p.HalfV || col <= p.HalfH);
+      return hbar ? col <= p.HSquares && row < HalfV(p) : inside && (row != HalfV(p) || col <= HalfH(p));
     case 3:
-      return hbar ? inside && row < p.HalfV : inside && (row != p.HalfV || col < p.HalfH);
+      return hbar ? inside && row < HalfV(p) : inside && (row != HalfV(p) || col < HalfH(p));
     default:
       return false;
   }
 }
 
 bool IsOwnTwofoldPartner(const Puzzle& p, Mark kind, int col, int row) {
-  if (col != p.HalfH || row != p.HalfV) return false;
-  if (kind == Mark::VBar) return p.OddFlags == 2;
-  if (kind == Mark::HBar) return p.OddFlags == 1;
+  if (col != HalfH(p) || row != HalfV(p)) return false;
+  if (kind == Mark::VBar) return OddFlags(p) == 2;
+  if (kind == Mark::HBar) return OddFlags(p) == 1;
   return false;
 }
 
-namespace {
-
-// Whether a click on the mark enters it under the puzzle's symmetry. Every
-// other square is a partner of one that does (or, for unknown orders, none
-// does). The squares that are their own partners lie outside the twofold
-// region and are let in by name.
+// The squares that are their own partners lie outside the twofold region
+// and are let in by name.
 bool EntersMark(const Puzzle& p, const MarkAt& mark) {
   const auto [kind, col, row] = mark;
   switch (p.Symmetry) {
@@ -60,12 +56,11 @@ bool EntersMark(const Puzzle& p, const MarkAt& mark) {
   }
 }
 
-}  // namespace
-
 void ToggleMarkSymmetric(Puzzle& p, GridView& view, const MarkAt& mark) {
   const bool block = mark.kind == Mark::Block;
-  if (block ? p.BarDiagram : p.BlockDiagram) return;
-  (block ? p.BlockDiagram : p.BarDiagram) = true;
+  if (!TakesMark(DiagramKindOf(p), mark.kind)) return;
+  // The click decides the kind, also where it enters nothing.
+  SetDiagramKind(p, block ? DiagramKind::Blocks : DiagramKind::Bars);
   if (EntersMark(p, mark)) {
     ToggleMark(p, view, mark);
     for (const MarkAt& partner : SymmetricPartners(mark, p.Symmetry, p.HSquares, p.VSquares))

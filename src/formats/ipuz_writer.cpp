@@ -13,8 +13,12 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 const char* NumberingName(const Puzzle& p) {
-  if (p.ManualNumbered) return "manual";
-  return p.AutoNumbered ? "automatic" : "none";
+  switch (NumberingKindOf(p)) {
+    case NumberingKind::Manual: return "manual";
+    case NumberingKind::Auto: return "automatic";
+    case NumberingKind::None: break;
+  }
+  return "none";
 }
 
 Json PuzzleCell(const Puzzle& d, int col, int row) {
@@ -73,7 +77,7 @@ std::string WriteIpuz(const Puzzle& p) {
   if (d.HasSolution) doc["solution"] = Grid(d, SolutionCell);
   if (IsNumbered(d)) doc["clues"] = Clues(d);
   doc[std::string(KvenIpuzExtension)] =
-      Json{{"diagram", d.BarDiagram ? "bars" : "blocks"}, {"symmetry", d.Symmetry}, {"numbering", NumberingName(d)}};
+      Json{{"diagram", HasBarKind(DiagramKindOf(d)) ? "bars" : "blocks"}, {"symmetry", d.Symmetry}, {"numbering", NumberingName(d)}};
   return LayOutJson(doc);
 }
 

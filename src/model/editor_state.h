@@ -30,6 +30,10 @@ struct EditorState {
   std::int32_t CursorRow = 1;
   kven::Direction Direction = kven::Direction::Right;
   std::int32_t BarWidth = DefaultBarWidth;
+  // The number the last manual entry stored, plus one, as the number field
+  // then shows it. A step of manual numbering, not part of the puzzle: it
+  // neither makes nor undoes a change.
+  std::int32_t NextNumber = 1;
 };
 
 }  // namespace kven

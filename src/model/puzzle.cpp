@@ -15,8 +15,9 @@ Puzzle DrawnDiagram(const Puzzle& p) {
   Puzzle d = p;
   d.HSquares = std::clamp(p.HSquares, 0, MaxSide);
   d.VSquares = std::clamp(p.VSquares, 0, MaxSide);
-  if (p.BarDiagram && !p.BlockDiagram) d.Blocks.Fill(0);
-  if (!p.BarDiagram) {
+  const DiagramKind kind = ReadKind(DiagramKindOf(p));
+  if (!HasBlockKind(kind)) d.Blocks.Fill(0);
+  if (!HasBarKind(kind)) {
     d.HBars.Fill(0);
     d.VBars.Fill(0);
   }
@@ -64,13 +65,10 @@ void ResetPuzzle(Puzzle& p, PuzzleView& view) {
   p.HSquares = std::clamp(p.HSquares, MinSide, MaxSide);
   p.VSquares = std::clamp(p.VSquares, MinSide, MaxSide);
   grid.SetSquareCount(p.HSquares, p.VSquares);
-  p.HalfH = (p.HSquares + 1) / 2;
-  p.HalfV = (p.VSquares + 1) / 2;
   view.FitWindowToGrid(p.HSquares, p.VSquares);
   view.ShowSize(p.HSquares, p.VSquares);
   view.EnableFourfold();
-  p.OddFlags = (p.HSquares % 2 == 1 ? 1 : 0) + (p.VSquares % 2 == 1 ? 2 : 0);
-  if (p.OddFlags > 0) view.WithdrawFourfoldUnlessBlockChecked();
+  if (OddFlags(p) > 0) view.WithdrawFourfoldUnlessBlockChecked();
   grid.FillSquaresWhite();
   p.Blocks.Fill(0);
   p.HBars.Fill(0);
@@ -85,23 +83,20 @@ void ResetPuzzle(Puzzle& p, PuzzleView& view) {
 void ToggleBlock(Puzzle& p, GridView& view, int col, int row) {
   if (col == 0 || row == 0) return;
   if (!InGrid(p, col, row)) return;  // never reached by the program's own callers
-  p.BlockDiagram = true;
-  p.BarDiagram = false;
+  SetDiagramKind(p, DiagramKind::Blocks);
   p.Blocks(col, row) ^= 1;
   view.InvalidateGrid();
 }
 
 void ToggleHBar(Puzzle& p, int col, int row) {
-  p.BlockDiagram = false;
-  p.BarDiagram = true;
+  SetDiagramKind(p, DiagramKind::Bars);
   if (row == p.VSquares || row == 0 || col == 0) return;
   if (!InGrid(p, col, row)) return;
   p.HBars(col, row) ^= 1;
 }
 
 void ToggleVBar(Puzzle& p, int col, int row) {
-  p.BlockDiagram = false;
-  p.BarDiagram = true;
+  SetDiagramKind(p, DiagramKind::Bars);
   if (col == p.HSquares || col == 0 || row == 0) return;
   if (!InGrid(p, col, row)) return;
   p.VBars(col, row) ^= 1;
@@ -130,8 +125,10 @@ void SetFreshPuzzle(Puzzle& p, EditorState& e, PuzzleView& view) {
   p.DownCount = 0;
   ResetPuzzle(p, view);
   p.Symmetry = Twofold;
-  p.BlockDiagram = p.BarDiagram = p.AutoNumbered = p.ManualNumbered = p.HasSolution = false;
-  p.NextNumber = 1;
+  SetDiagramKind(p, DiagramKind::None);
+  SetNumberingKind(p, NumberingKind::None);
+  p.HasSolution = false;
+  e.NextNumber = 1;
   e.EntryMode = EntryMode::Hbar;
   e.Direction = Direction::Right;
 }

@@ -7,6 +7,7 @@
 #include "model/editor_state.h"
 #include "model/marks.h"
 #include "model/messages.h"
+#include "model/puzzle_kinds.h"
 #include "model/puzzle_view.h"
 #include "model/short_string.h"
 #include "model/square_array.h"
@@ -25,9 +26,6 @@ using EntryList = std::array<std::int32_t, MaxEntries + 1>;  // entries 1..100; 
 struct Puzzle {
   std::int32_t HSquares = 0;
   std::int32_t VSquares = 0;
-  std::int32_t HalfH = 0;  // (HSquares + 1) div 2
-  std::int32_t HalfV = 0;
-  std::int32_t OddFlags = 0;  // 1 when HSquares is odd, plus 2 when VSquares is
   std::int32_t Symmetry = NoSymmetry;
 
   SquareArray<std::uint8_t> Blocks;
@@ -38,6 +36,9 @@ struct Puzzle {
 
   std::string Title;
 
+  // The diagram kind and the numbering kind: read them through
+  // DiagramKindOf and NumberingKindOf, set them through SetDiagramKind and
+  // SetNumberingKind.
   bool BlockDiagram = false;
   bool BarDiagram = false;
   bool HasSolution = false;
@@ -45,7 +46,6 @@ struct Puzzle {
   // Numbering.
   bool AutoNumbered = false;
   bool ManualNumbered = false;
-  std::int32_t NextNumber = 0;
   EntryList AcrossNumbers{};
   EntryList DownNumbers{};
   std::int32_t AcrossCount = 0;
@@ -54,12 +54,18 @@ struct Puzzle {
   bool operator==(const Puzzle&) const = default;
 };
 
+// Half the width (height) rounded up, the middle column (row) of an odd
+// side; and 1 when the width is odd plus 2 when the height is.
+inline int HalfH(const Puzzle& p) { return (p.HSquares + 1) / 2; }
+inline int HalfV(const Puzzle& p) { return (p.VSquares + 1) / 2; }
+inline int OddFlags(const Puzzle& p) { return (p.HSquares % 2 != 0 ? 1 : 0) + (p.VSquares % 2 != 0 ? 2 : 0); }
+
 // True for what a square can hold as its solution: a letter A..Z or the
 // blank mark. "." (no letter) and anything else is not.
 inline constexpr bool IsLetterOrBlank(char ch) { return ch == ' ' || (ch >= 'A' && ch <= 'Z'); }
 
 // Whether the squares' numbers are shown: numbered automatically or by hand.
-inline bool IsNumbered(const Puzzle& p) { return p.AutoNumbered || p.ManualNumbered; }
+inline bool IsNumbered(const Puzzle& p) { return NumberingKindOf(p) != NumberingKind::None; }
 
 // True when [col, row] is a square of the puzzle (sizes never exceed 30).
 inline bool InGrid(const Puzzle& p, int col, int row) {
@@ -70,11 +76,10 @@ inline bool IsOpenSquare(const Puzzle& p, int col, int row) {
   return InGrid(p, col, row) && p.Blocks(col, row) == 0;
 }
 
-// The puzzle with only the marks its diagram is drawn with: the blocks of
-// a block diagram (or of one of no kind yet), the bars of a bar diagram,
-// both when both kinds are set; its size within 0..30. Marks of the other
-// kind linger in the arrays after a change of kind, and neither the grid nor
-// the text shows them.
+// The puzzle with only the marks its diagram is drawn with, by the kind it
+// is read as (ReadKind): the blocks of a block diagram (or of one of no kind
+// yet), the bars of a bar diagram, both for both kinds; its size within
+// 0..30. Marks of another kind would be neither painted nor written.
 Puzzle DrawnDiagram(const Puzzle& p);
 
 // Whether a block or bar is set (the mark must lie on a square of 1..30).

@@ -136,11 +136,12 @@ void GridPainter::DrawCell(int col, int row) {
   const CanvasRect cell = GridGeometry::CellBounds(col, row);
   const auto [L, T, R, B] = cell;
 
-  if (puzzle_.BlockDiagram) {
+  const DiagramKind kind = DiagramKindOf(puzzle_);
+  if (HasBlockKind(kind)) {
     canvas_.SetBrushColor(puzzle_.Blocks(col, row) != 0 ? rgb::Silver : rgb::White);
     canvas_.FillRect(cell);
   }
-  if (puzzle_.BarDiagram) {
+  if (HasBarKind(kind)) {
     // A bad width would paint strips outside the cell.
     const int width = ClampBarWidth(editor_.BarWidth);
     canvas_.SetBrushColor(puzzle_.HBars(col, row) != 0 ? rgb::Silver : rgb::White);

@@ -193,7 +193,7 @@ void Decoder::ReadVBars() {
 }
 
 void Decoder::ReadManualNumbers() {
-  p.ManualNumbered = true;
+  SetNumberingKind(p, NumberingKind::Manual);
   view.CheckManual();
   ++TokenLine;
   for (int row = 1; row <= p.VSquares; ++row) {

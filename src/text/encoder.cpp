@@ -7,6 +7,8 @@ namespace kven {
 
 namespace {
 
+bool IsListedUnder(std::int32_t order, const Puzzle& p, Mark kind, int col, int row);
+
 // Appends a number right-aligned in a field of `width` (at most 4) blanks,
 // wider values in full, as "%3d" and "%4d" format it.
 void AppendField(std::string& line, std::int32_t value, std::size_t width) {
@@ -18,13 +20,13 @@ void AppendField(std::string& line, std::int32_t value, std::size_t width) {
 
 // The keyword line holds up to 15 numbers and every following line 16: the
 // line breaks whenever the counter, started at 1, reaches a multiple of 16.
-void AppendSquareList(TextLineList& lines, const Puzzle& p, const SquareArray<std::uint8_t>& flags, Mark kind,
-                      const char* keyword) {
+void AppendSquareList(TextLineList& lines, const Puzzle& p, std::int32_t order, const SquareArray<std::uint8_t>& flags,
+                      Mark kind, const char* keyword) {
   std::string line = keyword;
   int counter = 1;
   for (int row = 1; row <= p.VSquares; ++row) {
     for (int col = 1; col <= p.HSquares; ++col) {
-      if (flags(col, row) == 0 || !IsListedSquare(p, kind, col, row)) continue;
+      if (flags(col, row) == 0 || !IsListedUnder(order, p, kind, col, row)) continue;
       AppendField(line, SquareNumber(p, col, row), 4);
       if (++counter % 16 == 0) {
         lines.push_back(std::move(line));
@@ -38,46 +40,79 @@ void AppendSquareList(TextLineList& lines, const Puzzle& p, const SquareArray<st
 
 }  // namespace
 
-bool IsListedSquare(const Puzzle& p, Mark kind, int col, int row) {
+namespace {
+
+// The listed region of IsListedSquare under `order`.
+bool IsListedUnder(std::int32_t order, const Puzzle& p, Mark kind, int col, int row) {
   const int H = p.HSquares;
   const int V = p.VSquares;
-  switch (p.Symmetry) {
+  switch (order) {
     case NoSymmetry:
       return true;
     case Twofold:
       if (V % 2 == 0) {
-        if (kind == Mark::HBar && row == V / 2) return col <= p.HalfH;
+        if (kind == Mark::HBar && row == V / 2) return col <= HalfH(p);
         return row <= V / 2;
       }
-      if (row != p.HalfV) return row < p.HalfV;
+      if (row != HalfV(p)) return row < HalfV(p);
       // A vertical bar on the vertical centre line of an even width is its own partner.
-      return kind == Mark::VBar ? col <= H / 2 : col <= p.HalfH;
+      return kind == Mark::VBar ? col <= H / 2 : col <= HalfH(p);
     case Fourfold:
-      return col <= p.HalfH && row <= p.HalfV;
+      return col <= HalfH(p) && row <= HalfV(p);
     default:
       return false;
   }
 }
 
+}  // namespace
+
+bool IsListedSquare(const Puzzle& p, Mark kind, int col, int row) {
+  return IsListedUnder(p.Symmetry, p, kind, col, row);
+}
+
+std::int32_t WrittenSymmetry(const Puzzle& p) {
+  if (p.Symmetry == NoSymmetry) return NoSymmetry;
+  const Puzzle drawn = DrawnDiagram(p);
+  bool blocks = false;
+  bool bars = false;
+  for (int row = 1; row <= drawn.VSquares; ++row) {
+    for (int col = 1; col <= drawn.HSquares; ++col) {
+      blocks = blocks || drawn.Blocks(col, row) != 0;
+      bars = bars || drawn.HBars(col, row) != 0 || drawn.VBars(col, row) != 0;
+    }
+  }
+  if (!blocks && !bars) return p.Symmetry;
+  // An order without a listed region lists nothing. Fourfold bars on a grid
+  // whose sides differ are listed by their quarter, which their half turn
+  // alone does not fill.
+  if (!IsKnownSymmetry(p.Symmetry)) return NoSymmetry;
+  if (bars && p.Symmetry == Fourfold && !HasQuarterTurns(p.Symmetry, drawn.HSquares, drawn.VSquares))
+    return NoSymmetry;
+  return HasAllPartners(drawn, p.Symmetry) ? p.Symmetry : NoSymmetry;
+}
+
 TextLineList EncodeText(const Puzzle& p) {
   TextLineList lines;
+  const std::int32_t order = WrittenSymmetry(p);
   std::string header = "KVEN ";
-  AppendField(header, p.Symmetry, 3);
+  AppendField(header, order, 3);
   header += ' ';
   AppendField(header, p.HSquares, 3);
   header += ' ';
   AppendField(header, p.VSquares, 3);
   lines.push_back(std::move(header));
 
-  if (p.BlockDiagram) AppendSquareList(lines, p, p.Blocks, Mark::Block, "BLK");
-  if (p.BarDiagram) {
-    AppendSquareList(lines, p, p.HBars, Mark::HBar, "HBR");
-    AppendSquareList(lines, p, p.VBars, Mark::VBar, "VBR");
+  // A diagram of no kind yet is written as the block diagram it is read as.
+  const DiagramKind kind = ReadKind(DiagramKindOf(p));
+  if (HasBlockKind(kind)) AppendSquareList(lines, p, order, p.Blocks, Mark::Block, "BLK");
+  if (HasBarKind(kind)) {
+    AppendSquareList(lines, p, order, p.HBars, Mark::HBar, "HBR");
+    AppendSquareList(lines, p, order, p.VBars, Mark::VBar, "VBR");
   }
-  if (!p.BlockDiagram && !p.BarDiagram) lines.emplace_back("BLK Z");
 
-  if (!p.AutoNumbered && !p.ManualNumbered) lines.emplace_back("NN");
-  if (p.ManualNumbered) {
+  const NumberingKind numbering = NumberingKindOf(p);
+  if (numbering == NumberingKind::None) lines.emplace_back("NN");
+  if (numbering == NumberingKind::Manual) {
     lines.emplace_back("MN");
     for (int row = 1; row <= p.VSquares; ++row) {
       std::string& line = lines.emplace_back();

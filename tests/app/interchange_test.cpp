@@ -189,6 +189,36 @@ class InterchangeTest : public QObject {
     check.close();
     QVERIFY(MarkedSquares(grid, 5, 5).empty());
   }
+
+  // Undo and Redo change the puzzle as any edit does: the frames of a
+  // finding go. The window keeps the size the user gave it over steps that
+  // change no size, and takes back its own over a step that does.
+  void undoAndRedoTakeTheFramesAwayAndResizeOnlyWithThePuzzle() {
+    Window w;
+    w.Paste(QStringLiteral("KVEN 0 5 5\nBLK 3 Z\nNN\n"));
+    w.Trigger("miCheck");
+    auto& check = kven::test::Find<kven::CheckWindow>(w.form, "CheckWindow");
+    kven::KvenGrid& grid = kven::test::Grid(w.form);
+    w.Trigger("miBlock");
+    w.Click(1, 5);
+    const QSize byHand = w.form.size() + QSize(90, 70);
+    for (const char* step : {"miUndo", "miRedo"}) {
+      check.checkAgain();
+      check.findingList()->setCurrentRow(0);
+      QVERIFY(!MarkedSquares(grid, 5, 5).empty());
+      w.form.resize(byHand);
+      w.Trigger(step);
+      QVERIFY2(MarkedSquares(grid, 5, 5).empty(), step);
+      QCOMPARE(w.form.size(), byHand);
+    }
+    w.Spin("SpinV", true);
+    const QSize fittedAgain = w.form.size();
+    QVERIFY(fittedAgain != byHand);
+    w.Trigger("miUndo");
+    QCOMPARE(w.form.size(), byHand);
+    w.Trigger("miRedo");
+    QCOMPARE(w.form.size(), fittedAgain);
+  }
 };
 
 QTEST_MAIN(InterchangeTest)

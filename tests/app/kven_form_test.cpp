@@ -169,9 +169,15 @@ class KvenFormTest : public QObject {
     w.Trigger("miBlock");
     QVERIFY(w.Field("EdNum").isHidden());
     w.Trigger("miAuto");
-    QVERIFY(w.puzzle().AutoNumbered);
     QCOMPARE(w.puzzle().Numbers(1, 1), 1);
     QCOMPARE(w.form.editor().EntryMode, kven::EntryMode::Block);
+    // Numbers once given by hand stay the kind, and one flag says so.
+    QCOMPARE(kven::NumberingKindOf(w.puzzle()), kven::NumberingKind::Manual);
+    QVERIFY(!w.puzzle().AutoNumbered);
+    w.Trigger("miNew");
+    w.Trigger("miAuto");
+    w.Trigger("miManual");
+    QVERIFY(w.puzzle().ManualNumbered && !w.puzzle().AutoNumbered);
   }
 
   void autoPastItsListsReportsRangeError() {

@@ -121,6 +121,26 @@ class UndoTest : public QObject {
     QCOMPARE(form.editor().EntryMode, kven::EntryMode::Block);
   }
 
+  // Storing a number where the square already holds it changes nothing the
+  // puzzle shows, so it is no step: Undo takes back the number stored before.
+  void aNumberStoredAgainIsNoStep() {
+    kven::test::ScriptedDialogs dialogs;
+    KvenForm form(dialogs);
+    form.show();
+    kven::test::Trigger(form, "miAuto");
+    kven::test::Trigger(form, "miManual");
+    QLineEdit& field = kven::test::Find<QLineEdit>(form, "EdNum");
+    kven::KvenGrid& grid = kven::test::Grid(form);
+    field.setText(QStringLiteral("7"));
+    QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.CellRect(3, 2).center());
+    field.setText(QStringLiteral("1"));
+    QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.CellRect(1, 1).center());  // numbered 1 already
+    QCOMPARE(field.text(), QStringLiteral("2"));
+    kven::test::Trigger(form, "miUndo");
+    QCOMPARE(form.puzzle().Numbers(3, 2), 0);
+    QCOMPARE(form.puzzle().Numbers(1, 1), 1);
+  }
+
  private:
   // One thing a user does, picked at random.
   void Act(KvenForm& form, std::mt19937& rng) {

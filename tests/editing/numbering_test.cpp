@@ -56,19 +56,43 @@ TEST(AutoNumber, BarExample) {
   EXPECT_EQ(view.Count("PaintNumber"), 25u + 11u);
 }
 
-TEST(AutoNumber, BothKindsUseBarRulesAndListTwice) {
-  Puzzle p = FreshPuzzle(5, 5, 0);
-  p.BlockDiagram = p.BarDiagram = true;
-  p.Blocks(3, 3) = 1;
-  NullGridView view;
-  AutoNumber(p, view);
-  EXPECT_EQ(p.Numbers(3, 3), 0);  // blocked squares are never numbered
-  EXPECT_EQ(p.Numbers(4, 3), 0);  // blocks do not end bar entries
-  // (1,1) starts across and down by both rules: it appears twice in each list.
-  EXPECT_EQ(p.AcrossNumbers[1], 1);
-  EXPECT_EQ(p.AcrossNumbers[2], 1);
-  EXPECT_EQ(p.DownNumbers[1], 1);
-  EXPECT_EQ(p.DownNumbers[2], 1);
+// A text whose diagram line names both keywords reads as a diagram of both
+// kinds: its numbers and its lists follow one rule, so each number that
+// starts an entry stands once in each list it belongs to.
+TEST(AutoNumber, BothKindsNumberAndListByOneRule) {
+  Puzzle p = test::Decoded({"KVEN   0   5   5", "BLK HBR Z", "VBR Z"});
+  ASSERT_TRUE(p.BlockDiagram && p.BarDiagram);
+  EXPECT_EQ(NumberRows(p), (Grid{{1, 2, 3, 4, 5}, {6, 0, 0, 0, 0}, {7, 0, 0, 0, 0}, {8, 0, 0, 0, 0}, {9, 0, 0, 0, 0}}));
+  EXPECT_EQ(List(p.AcrossNumbers, p.AcrossCount), (std::vector<int>{1, 6, 7, 8, 9}));
+  EXPECT_EQ(List(p.DownNumbers, p.DownCount), (std::vector<int>{1, 2, 3, 4, 5}));
+}
+
+// Numbers given by hand and automatic numbering: whichever came last, one
+// flag says the kind, and hand numbering once given stays the kind.
+TEST(NumberingKind, OneFlagSaysTheKind) {
+  struct Case {
+    const char* steps;
+    NumberingKind kind;
+  };
+  const Case cases[] = {{"auto, then a number by hand", NumberingKind::Manual},
+                        {"auto, then a text with MN read over it", NumberingKind::Manual},
+                        {"a number by hand, then auto", NumberingKind::Manual},
+                        {"auto alone", NumberingKind::Auto}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.steps);
+    const std::string steps = c.steps;
+    Puzzle p = test::ExampleBlocks(0);
+    EditorState e;
+    NullView view;
+    if (steps.starts_with("a number")) EnterManualNumber(p, e, view, 1, 1);
+    AutoNumber(p, view.Grid());
+    if (steps.ends_with("by hand")) EnterManualNumber(p, e, view, 1, 1);
+    if (steps.find("MN") != std::string::npos)
+      test::DecodeLines(p, {"KVEN 0 5 5", "BLK 5 Z", "MN", "1 2 3 4 0", "5", "6", "7", "8"});
+    EXPECT_EQ(NumberingKindOf(p), c.kind);
+    EXPECT_EQ(std::pair(p.AutoNumbered, p.ManualNumbered),
+              std::pair(c.kind == NumberingKind::Auto, c.kind == NumberingKind::Manual));
+  }
 }
 
 struct StartCase {

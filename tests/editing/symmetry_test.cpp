@@ -97,6 +97,32 @@ TEST(GridEditDiagramKindTest, OneKindRefusesTheOtherButStillRepaints) {
   }
 }
 
+// A text naming both keywords ("BLK HBR Z") gives a diagram of both kinds,
+// and with nothing placed in it: a click of any kind enters its mark and
+// makes the diagram that kind, even one that enters nothing.
+TEST(GridEditDiagramKindTest, ADiagramOfBothKindsTakesAClickOfEitherKind) {
+  struct Row {
+    EntryMode mode;
+    int col, row;
+    const char* flipped;
+  };
+  const Row rows[] = {{EntryMode::Block, 2, 2, "B2,2 B4,4"},
+                      {EntryMode::Hbar, 2, 1, "H2,1 H4,4"},
+                      {EntryMode::Vbar, 1, 2, "V1,2 V4,4"},
+                      {EntryMode::Block, 2, 4, ""}};
+  for (const Row& r : rows) {
+    SCOPED_TRACE(::testing::Message() << "mode " << static_cast<int>(r.mode) << " at " << r.col << "," << r.row);
+    Puzzle p = test::Decoded({"KVEN   2   5   5", "BLK HBR Z", "VBR Z"});
+    ASSERT_EQ(DiagramKindOf(p), DiagramKind::Both);
+    EditorState e;
+    e.EntryMode = r.mode;
+    RecordingView view;
+    KvenGridMouseDown(p, e, view, r.col, r.row);
+    EXPECT_EQ(Diagram(p), r.flipped);
+    EXPECT_EQ(DiagramKindOf(p), r.mode == EntryMode::Block ? DiagramKind::Blocks : DiagramKind::Bars);
+  }
+}
+
 struct DispatchRow {
   EntryMode mode;
   int col, row;

@@ -28,9 +28,9 @@ TEST_P(ResetSizes, ClampsAndDerives) {
   ResetPuzzle(p, view);
   EXPECT_EQ(p.HSquares, c.wantH);
   EXPECT_EQ(p.VSquares, c.wantV);
-  EXPECT_EQ(p.OddFlags, c.oddFlags);
-  EXPECT_EQ(p.HalfH, c.halfH);
-  EXPECT_EQ(p.HalfV, c.halfV);
+  EXPECT_EQ(OddFlags(p), c.oddFlags);
+  EXPECT_EQ(HalfH(p), c.halfH);
+  EXPECT_EQ(HalfV(p), c.halfV);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, ResetSizes,
@@ -161,7 +161,7 @@ TEST(NewPuzzle, ClearsFlagsButKeepsBarWidthAndCursor) {
   p.BlockDiagram = p.BarDiagram = p.AutoNumbered = p.ManualNumbered = p.HasSolution = true;
   p.AcrossCount = 5;
   p.AcrossNumbers[1] = 9;
-  p.NextNumber = 40;
+  e.NextNumber = 40;
   RecordingView view;
   NewPuzzle(p, e, view);
   EXPECT_EQ(p.HSquares, 12);
@@ -170,7 +170,7 @@ TEST(NewPuzzle, ClearsFlagsButKeepsBarWidthAndCursor) {
   EXPECT_FALSE(p.BlockDiagram || p.BarDiagram || p.AutoNumbered || p.ManualNumbered || p.HasSolution);
   EXPECT_EQ(p.AcrossCount, 0);
   EXPECT_EQ(p.AcrossNumbers[1], 9);  // the entries stay; only the counts are cleared
-  EXPECT_EQ(p.NextNumber, 1);
+  EXPECT_EQ(e.NextNumber, 1);
   EXPECT_EQ(e.BarWidth, 5);
   EXPECT_EQ(e.CursorCol, 7);
   EXPECT_EQ(e.CursorRow, 3);

@@ -76,8 +76,8 @@ TEST(EncodeText, EmptyDiagramAndBothKinds) {
   EXPECT_EQ(EncodeText(p), (Lines{"KVEN   2   5   5", "BLK Z", "NN"}));
 
   p.BlockDiagram = p.BarDiagram = true;
-  p.Blocks(1, 1) = 1;
-  p.HBars(2, 1) = 1;
+  p.Blocks(1, 1) = p.Blocks(5, 5) = 1;
+  p.HBars(2, 1) = p.HBars(4, 4) = 1;
   EXPECT_EQ(EncodeText(p), (Lines{"KVEN   2   5   5", "BLK   1 Z", "HBR   2 Z", "VBR Z", "NN"}));
 }
 
@@ -136,12 +136,59 @@ TEST(IsListedSquare, Regions) {
   }
 }
 
-TEST(EncodeText, OtherSymmetryWritesEmptyLists) {
-  Puzzle p = FreshPuzzle(6, 6, 3);
-  p.BarDiagram = true;
-  p.HBars(1, 1) = 1;
-  p.VBars(1, 1) = 1;
-  EXPECT_EQ(EncodeText(p), (Lines{"KVEN   3   6   6", "HBR Z", "VBR Z", "NN"}));
+// What the text of a diagram lists must read back as the diagram drawn.
+// When the listed marks and their partners cannot give it, the text is
+// written without symmetry and lists every mark; a symmetric diagram keeps
+// its order and its listed region.
+TEST(EncodeText, NoMarkIsLostBetweenTheDiagramAndItsText) {
+  struct Case {
+    const char* diagram;
+    int h, v, symmetry;
+    std::vector<MarkAt> marks;
+    Lines want;  // the header and the lists
+  };
+  const Case cases[] = {
+      {"a block drawn without symmetry, then twofold", 7, 7, Twofold, {{Mark::Block, 3, 7}},
+       {"KVEN   0   7   7", "BLK  45 Z"}},
+      {"twofold blocks, then fourfold", 12, 12, Fourfold, {{Mark::Block, 3, 2}, {Mark::Block, 10, 11}},
+       {"KVEN   0  12  12", "BLK  15 130 Z"}},
+      {"fourfold bars on a grid whose sides differ", 8, 6, Fourfold, {{Mark::HBar, 2, 1}, {Mark::HBar, 7, 5}},
+       {"KVEN   0   8   6", "HBR   2  39 Z", "VBR Z"}},
+      {"bars under an order without a region", 6, 6, 3, {{Mark::HBar, 1, 1}, {Mark::VBar, 1, 1}},
+       {"KVEN   0   6   6", "HBR   1 Z", "VBR   1 Z"}},
+      {"a twofold pair keeps its order", 7, 7, Twofold, {{Mark::Block, 3, 7}, {Mark::Block, 5, 1}},
+       {"KVEN   2   7   7", "BLK   5 Z"}},
+      {"fourfold bars of a square grid keep theirs", 12, 12, Fourfold,
+       {{Mark::HBar, 2, 3}, {Mark::HBar, 11, 9}, {Mark::VBar, 9, 2}, {Mark::VBar, 3, 11}},
+       {"KVEN   4  12  12", "HBR  26 Z", "VBR Z"}},
+      {"an order without a region and no mark", 6, 6, 3, {}, {"KVEN   3   6   6", "BLK Z"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.diagram);
+    Puzzle p = FreshPuzzle(c.h, c.v, c.symmetry);
+    for (const MarkAt& m : c.marks) {
+      (m.kind == Mark::Block ? p.BlockDiagram : p.BarDiagram) = true;
+      (m.kind == Mark::Block ? p.Blocks : m.kind == Mark::HBar ? p.HBars : p.VBars)(m.col, m.row) = 1;
+    }
+    const Lines text = EncodeText(p);
+    EXPECT_EQ(Lines(text.begin(), text.end() - 1), c.want);
+    const Puzzle back = test::Decoded(text);
+    EXPECT_EQ(test::SetSquares(back, back.Blocks), test::SetSquares(p, p.Blocks));
+    EXPECT_EQ(test::SetSquares(back, back.HBars), test::SetSquares(p, p.HBars));
+    EXPECT_EQ(test::SetSquares(back, back.VBars), test::SetSquares(p, p.VBars));
+  }
+}
+
+// The halves of a side follow the size itself, also for a puzzle given its
+// size without a reset, as a program building one in memory does.
+TEST(EncodeText, APuzzleSizedWithoutAResetListsItsHalf) {
+  Puzzle p;
+  p.HSquares = p.VSquares = 13;
+  p.Symmetry = Twofold;
+  p.BlockDiagram = true;
+  p.Blocks(1, 1) = p.Blocks(13, 13) = 1;
+  p.Blocks(6, 7) = p.Blocks(8, 7) = 1;
+  EXPECT_EQ(EncodeText(p), (Lines{"KVEN   2  13  13", "BLK   1  84 Z", "NN"}));
 }
 
 }  // namespace
