@@ -9,7 +9,7 @@
 
 namespace kven::tool {
 
-enum class Command { Decode, Encode, Clues, Ipuz, Picture, Check, Help };
+enum class Command { Decode, Encode, Clues, Ipuz, Picture, Check, Help, Version };
 
 // A kventool command line, checked.
 struct Options {
@@ -26,7 +26,8 @@ struct Options {
 // none and puts the reason in `error`.
 std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, std::string& error);
 
-// What --help prints.
-extern const char* const HelpText;
+// What --help prints, and what --version prints.
+std::string HelpText();
+std::string VersionText();
 
 }  // namespace kven::tool
