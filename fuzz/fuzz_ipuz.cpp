@@ -59,9 +59,9 @@ void CheckInvariants(const Puzzle& p) {
       Check(l == '.' || kven::IsLetterOrBlank(l), "letters are '.', blank or A..Z");
       Check(l == '.' || (inGrid && p.HasSolution && p.Blocks(c, r) == 0), "letters only in open squares");
       const std::int32_t n = p.Numbers(c, r);
-      Check(n >= 0 && n <= 999, "numbers 0..999");
-      Check(n == 0 || (inGrid && p.Blocks(c, r) == 0 && (p.AutoNumbered || p.ManualNumbered)),
-            "numbers only in open squares of a numbered puzzle");
+      Check(n >= 0, "numbers are not negative");
+      Check(n == 0 || (inGrid && (p.AutoNumbered || p.ManualNumbered)), "numbers only in a numbered puzzle");
+      Check(n == 0 || p.Blocks(c, r) == 0 || p.ManualNumbered, "numbers of blocks only by hand");
     }
   }
   if (p.AutoNumbered) {
@@ -78,6 +78,12 @@ bool KvenCarries(const Puzzle& p) {
   // With automatic numbering the title line follows the diagram, where these read as a numbering.
   if (p.AutoNumbered && (p.Title.find("MN") != std::string::npos || p.Title.find("NN") != std::string::npos))
     return false;
+  // A hand number wider than its field touches the one before it, except
+  // first in its row.
+  if (p.ManualNumbered)
+    for (int r = 1; r <= p.VSquares; ++r)
+      for (int c = 2; c <= p.HSquares; ++c)
+        if (p.Numbers(c, r) > 999) return false;
   return true;
 }
 

@@ -110,7 +110,7 @@ void CheckSame(const kven::Puzzle& a, const kven::Puzzle& b) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   kven::Puzzle p;
-  const bool decoded = kven::tool::ReadAsOpen(std::string(reinterpret_cast<const char*>(data), size), p).valid;
+  const bool decoded = kven::tool::ReadAsOpen(std::string(reinterpret_cast<const char*>(data), size), p).Read();
   CheckInvariants(p);
 
   // The diagram check reads every puzzle the reader can leave.
@@ -126,7 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   if (decoded && Representable(p)) {
     kven::Puzzle again;
-    Check(kven::tool::ReadAsOpen(kven::JoinLinesCrLf(text), again).valid, "encoded text decodes");
+    Check(kven::tool::ReadAsOpen(kven::JoinLinesCrLf(text), again).Read(), "encoded text decodes");
     CheckSame(p, again);
   }
   return 0;

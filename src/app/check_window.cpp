@@ -34,7 +34,11 @@ CheckWindow::CheckWindow(PuzzleSource puzzle, QWidget* parent) : QDialog(parent)
                      static_cast<int>(CheckStyle::Automatic));
   styleBox_->addItem(QStringLiteral("us: every letter checked"), static_cast<int>(CheckStyle::Us));
   styleBox_->addItem(QStringLiteral("uk: no two unchecked in a row"), static_cast<int>(CheckStyle::Uk));
-  styleBox_->addItem(QStringLiteral("barred: 66 to 75% checked"), static_cast<int>(CheckStyle::Barred));
+  const CheckOptions defaults;
+  styleBox_->addItem(QStringLiteral("barred: %1 to %2% checked")
+                         .arg(defaults.barredMinPercent)
+                         .arg(defaults.barredMaxPercent),
+                     static_cast<int>(CheckStyle::Barred));
   styleBox_->addItem(QStringLiteral("none: checking not judged"), static_cast<int>(CheckStyle::None));
   auto* styleLabel = new QLabel(QStringLiteral("&Style:"), this);
   styleLabel->setBuddy(styleBox_);

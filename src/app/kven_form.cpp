@@ -182,22 +182,14 @@ void KvenForm::miOpenClick() {
 }
 
 bool KvenForm::ReadText(std::string text, bool startWithNew, std::optional<std::string> document) {
-  TextLines lines(std::move(text));
-  const RecognisedText recognised = RecogniseText(lines, document);
-  if (recognised.Refused()) {
-    dialogs_.showError(this, FromLatin1(recognised.ipuz.message));
+  const TextRead read = TakeText(
+      TextLines(std::move(text)), document, [&] { if (startWithNew) miNewClick(); }, memo_, puzzle_, *view_);
+  if (read.outcome == TextRead::Outcome::Refused) {
+    dialogs_.showError(this, FromLatin1(read.message));
     return false;
   }
-  if (startWithNew) miNewClick();
-  memo_ = std::move(lines);
-  ReportImport(ReadPuzzleText(memo_, recognised, puzzle_, *view_));
+  if (const std::string note = read.Note(); !note.empty()) dialogs_.showInformation(this, FromLatin1(note));
   return true;
-}
-
-void KvenForm::ReportImport(const TextRead& read) {
-  if (read.solutionLeftEmpty > 0)
-    dialogs_.showInformation(
-        this, FromLatin1(message::Format(message::SolutionLeftEmpty, std::to_string(read.solutionLeftEmpty))));
 }
 
 void KvenForm::miSaveClick() {

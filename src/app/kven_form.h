@@ -20,7 +20,6 @@ class FormHistory;
 class FormView;
 class Instrform;
 class Transfer;
-struct TextRead;
 
 // The main window: owns the one Puzzle and EditorState and turns each menu
 // command, spinner click, title edit and grid event into calls of the core.
@@ -96,7 +95,6 @@ class KvenForm : public QMainWindow {
   // and leaves the puzzle untouched. `document` is the text as UTF-8 when
   // its bytes are not (the clipboard's). False when nothing was read.
   bool ReadText(std::string text, bool startWithNew, std::optional<std::string> document = std::nullopt);
-  void ReportImport(const TextRead& read);
   void BuildPicture();
   void ClearCursorLetterArea();
 

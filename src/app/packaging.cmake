@@ -12,4 +12,25 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "games")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+
+# Debian's copyright file, in its machine-readable form, made from LICENSE:
+# the holder from its copyright line, the licence text as Debian indents it
+# (Debian calls the MIT licence Expat).
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE kven_licence)
+string(REGEX MATCH "Copyright \\(c\\) ([^\n]*)" kven_holder_line "${kven_licence}")
+set(kven_holder "${CMAKE_MATCH_1}")
+string(REGEX REPLACE "^[^\n]*\n\nCopyright[^\n]*\n\n" "" kven_licence_text "${kven_licence}")
+string(STRIP "${kven_licence_text}" kven_licence_text)
+string(REPLACE "\n\n" "\n.\n" kven_licence_text "${kven_licence_text}")
+string(REPLACE "\n" "\n " kven_licence_text "${kven_licence_text}")
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/copyright
+     "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"
+     "Upstream-Name: KVEN3\n"
+     "\n"
+     "Files: *\n"
+     "Copyright: ${kven_holder}\n"
+     "License: Expat\n"
+     " ${kven_licence_text}\n")
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright DESTINATION share/doc/kven3)
 include(CPack)

@@ -26,7 +26,7 @@ std::optional<std::string> Transfer::OpenTextFile() {
     case io::ReadStatus::Read:
       return std::move(read.bytes);
     case io::ReadStatus::TooLarge:
-      dialogs_.showError(&window_, FileMessage(message::TooLargeFile, name));
+      dialogs_.showError(&window_, FileMessage(message::TooLargeFile(), name));
       return std::nullopt;
     case io::ReadStatus::CannotOpen:
       break;
@@ -75,7 +75,7 @@ std::optional<QString> Transfer::PastedText() const {
   if (data == nullptr || !data->hasText()) return std::nullopt;
   const QString text = data->text();
   if (static_cast<std::size_t>(text.size()) > io::MaxInputBytes) {
-    dialogs_.showError(&window_, FromLatin1(message::TooLargeClipboard));
+    dialogs_.showError(&window_, FromLatin1(message::TooLargeClipboard()));
     return std::nullopt;
   }
   return text;

@@ -1,6 +1,9 @@
 #include "formats/ipuz_document.h"
 
 #include <algorithm>
+#include <string>
+
+#include "model/messages.h"
 
 namespace kven {
 
@@ -105,9 +108,9 @@ IpuzDocument FindIpuzDocument(std::string_view text) {
   };
 
   if (wrapper == Wrapper::Open) return broken(true, "its ipuz( wrapper has no closing bracket");
-  if (json.size() > MaxIpuzBytes) return broken(claimsIpuz, "it is larger than 4 MiB");
+  if (json.size() > MaxIpuzBytes) return broken(claimsIpuz, "it is larger than " + message::Mebibytes(MaxIpuzBytes));
   if (JsonNesting(json, MaxIpuzNesting) > MaxIpuzNesting)
-    return broken(claimsIpuz, "it is nested more than 64 levels deep");
+    return broken(claimsIpuz, "it is nested more than " + std::to_string(MaxIpuzNesting) + " levels deep");
   try {
     found.json = Json::parse(json.begin(), json.end());
   } catch (const Json::parse_error& error) {

@@ -32,9 +32,12 @@ const Json* Member(const Json& object, const std::string& key) {
   return it == object.end() || it->is_null() ? nullptr : &*it;
 }
 
+// The largest hand number: a KVEN text carries any run of digits, and its
+// reader holds what fits in 32 bits.
+constexpr std::int64_t MaxHandNumber = std::numeric_limits<std::int32_t>::max();
 // Large enough to be refused as a hand number, small enough to compare
 // without overflow.
-constexpr std::int64_t HugeNumber = std::numeric_limits<std::int32_t>::max();
+constexpr std::int64_t HugeNumber = MaxHandNumber + 1;
 
 std::int64_t WholeNumber(const Json& v) {
   if (v.is_number_unsigned()) return static_cast<std::int64_t>(std::min<std::uint64_t>(v.get<std::uint64_t>(), HugeNumber));
@@ -214,6 +217,24 @@ void ReadDiagram(const Json& root, const CellReader& reader, Puzzle& p, SquareAr
   p.BlockDiagram = !bars;
 }
 
+// The numbers our own export keeps for blocks, which an ipuz block cannot
+// carry: [col, row, number] triples. A triple that names no block of the
+// grid is passed over; a number out of range is refused with the others.
+void ReadBlockNumbers(const Json& root, const Puzzle& p, SquareArray<std::int64_t>& numbers) {
+  const Json* extension = Member(root, std::string(KvenIpuzExtension));
+  const Json* list = extension != nullptr && extension->is_object() ? Member(*extension, "blockNumbers") : nullptr;
+  if (list == nullptr || !list->is_array()) return;
+  for (const Json& triple : *list) {
+    if (!triple.is_array() || triple.size() != 3) continue;
+    if (!triple[0].is_number_integer() || !triple[1].is_number_integer() || !triple[2].is_number_integer()) continue;
+    const std::int64_t col = WholeNumber(triple[0]);
+    const std::int64_t row = WholeNumber(triple[1]);
+    if (col < 1 || col > p.HSquares || row < 1 || row > p.VSquares) continue;
+    if (p.Blocks(static_cast<int>(col), static_cast<int>(row)) == 0) continue;
+    numbers(static_cast<int>(col), static_cast<int>(row)) = WholeNumber(triple[2]);
+  }
+}
+
 void ReadNumbering(Puzzle& p, const SquareArray<std::int64_t>& numbers) {
   bool any = false;
   for (int row = 1; row <= p.VSquares; ++row)
@@ -238,7 +259,8 @@ void ReadNumbering(Puzzle& p, const SquareArray<std::int64_t>& numbers) {
   for (int row = 1; row <= p.VSquares; ++row) {
     for (int col = 1; col <= p.HSquares; ++col) {
       const std::int64_t n = numbers(col, row);
-      if (n < 0 || n > 999) Refuse("the clue number at " + At(col, row) + " is outside 0 to 999");
+      if (n < 0 || n > MaxHandNumber)
+        Refuse("the clue number at " + At(col, row) + " is outside 0 to " + std::to_string(MaxHandNumber));
       p.Numbers(col, row) = static_cast<std::int32_t>(n);
     }
   }
@@ -352,6 +374,7 @@ IpuzImport ReadCrossword(const Json& root) {
   ResetPuzzle(p, view);
   SquareArray<std::int64_t> numbers;
   ReadDiagram(root, reader, p, numbers);
+  ReadBlockNumbers(root, p, numbers);
   ReadNumbering(p, numbers);
   p.Symmetry = DiagramSymmetry(p);
   ReadKvenExtension(root, p);

@@ -30,7 +30,8 @@ struct IpuzImport {
 //     are dropped); neither blocks nor bars gives a block diagram;
 //   - numbered automatically when the clue numbers are the automatic ones
 //     (and the diagram has at most 100 across and 100 down entries), else by
-//     hand when they all lie in 0..999, unnumbered when there are none;
+//     hand when they all lie in 0..2147483647 (the numbers of blocks come
+//     from the program's extension), unnumbered when there are none;
 //   - Symmetry 4, 2 or 0: the strongest order under which every block or bar
 //     has its partners (bars turn through quarter turns on square grids only);
 //   - the title in Latin-1 ("?" for other characters, line breaks as blanks,
@@ -39,7 +40,7 @@ struct IpuzImport {
 //     '.' for 0, null or the "empty" value; HasSolution when the "solution"
 //     gives some square a letter or the blank mark.
 // Refuses omitted squares, blocks together with bars, sizes outside 5..30,
-// hand numbers outside 0..999, cells that are not clue numbers, and wrong
+// hand numbers outside 0..2147483647, cells that are not clue numbers, and wrong
 // types or shapes. Never throws and never crashes on any input.
 IpuzImport ReadIpuz(std::string_view text);
 

@@ -62,6 +62,15 @@ Json Clues(const Puzzle& d) {
   return Json{{"Across", std::move(across)}, {"Down", std::move(down)}};
 }
 
+// A hand number on a block, which an ipuz block cannot carry.
+Json BlockNumbers(const Puzzle& d) {
+  Json list = Json::array();
+  for (int row = 1; row <= d.VSquares; ++row)
+    for (int col = 1; col <= d.HSquares; ++col)
+      if (d.Blocks(col, row) != 0 && d.Numbers(col, row) != 0) list.push_back(Json::array({col, row, d.Numbers(col, row)}));
+  return list;
+}
+
 }  // namespace
 
 std::string WriteIpuz(const Puzzle& p) {
@@ -76,8 +85,11 @@ std::string WriteIpuz(const Puzzle& p) {
   doc["puzzle"] = Grid(d, PuzzleCell);
   if (d.HasSolution) doc["solution"] = Grid(d, SolutionCell);
   if (IsNumbered(d)) doc["clues"] = Clues(d);
-  doc[std::string(KvenIpuzExtension)] =
-      Json{{"diagram", HasBarKind(DiagramKindOf(d)) ? "bars" : "blocks"}, {"symmetry", d.Symmetry}, {"numbering", NumberingName(d)}};
+  Json extension{{"diagram", HasBarKind(DiagramKindOf(d)) ? "bars" : "blocks"}, {"symmetry", d.Symmetry}, {"numbering", NumberingName(d)}};
+  if (d.ManualNumbered) {
+    if (Json blockNumbers = BlockNumbers(d); !blockNumbers.empty()) extension["blockNumbers"] = std::move(blockNumbers);
+  }
+  doc[std::string(KvenIpuzExtension)] = std::move(extension);
   return LayOutJson(doc);
 }
 

@@ -9,8 +9,8 @@ namespace kven {
 
 // The member of a document in which the program keeps what ipuz has no
 // field for: whether an empty diagram is one of bars, the symmetry the
-// diagram was built with, and whether it was numbered automatically, by hand
-// or not at all. Other programs ignore it.
+// diagram was built with, whether it was numbered automatically, by hand
+// or not at all, and the hand numbers of blocks. Other programs ignore it.
 inline constexpr std::string_view KvenIpuzExtension = "org.kven3.diagram";
 
 // The puzzle as an ipuz crossword document (UTF-8 JSON, keys in a fixed

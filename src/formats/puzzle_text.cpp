@@ -68,8 +68,30 @@ TextRead ReadPuzzleText(const TextLines& text, const RecognisedText& recognised,
     case IpuzOutcome::NotIpuz:
       break;
   }
-  if (DecodeText(text, p, view) == DecodeResult::InvalidData) read.outcome = TextRead::Outcome::InvalidData;
+  if (DecodeText(text, p, view) == DecodeResult::InvalidData) {
+    read.outcome = TextRead::Outcome::InvalidData;
+    read.message = message::InvalidData;
+  }
   return read;
+}
+
+std::string TextRead::Note() const {
+  if (solutionLeftEmpty <= 0) return std::string();
+  return message::Format(message::SolutionLeftEmpty, std::to_string(solutionLeftEmpty));
+}
+
+TextRead TakeText(TextLines text, std::optional<std::string_view> document, const std::function<void()>& start,
+                  TextLines& kept, Puzzle& p, PuzzleView& view) {
+  const RecognisedText recognised = RecogniseText(text, document);
+  if (recognised.Refused()) {
+    TextRead refused;
+    refused.outcome = TextRead::Outcome::Refused;
+    refused.message = recognised.ipuz.message;
+    return refused;
+  }
+  start();
+  kept = std::move(text);
+  return ReadPuzzleText(kept, recognised, p, view);
 }
 
 }  // namespace kven

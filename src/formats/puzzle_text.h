@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,15 +15,21 @@ namespace kven {
 struct TextRead {
   enum class Outcome {
     Decoded,      // a KVEN text, read
-    InvalidData,  // neither a KVEN text nor an ipuz document: reported through the view
+    InvalidData,  // a KVEN text the reader stopped in, or no puzzle at all: reported
+                  // through the view; what was read stays
     Imported,     // an ipuz crossword, shown as a KVEN text of it would show
-    Refused,      // an ipuz document that cannot be imported: `message` says why; the puzzle is untouched
+    Refused,      // an ipuz document that cannot be imported: the puzzle is untouched
+    Stopped,      // a range error ended the reading (only where a caller catches it); what was read stays
   };
   Outcome outcome = Outcome::Decoded;
-  std::string message;
+  std::string message;        // why the text was not read whole; empty when it was
   int solutionLeftEmpty = 0;  // Imported: squares whose solution was not one letter
 
   bool Read() const { return outcome == Outcome::Decoded || outcome == Outcome::Imported; }
+  // Whether the puzzle holds what was read, whole or in part: all but a refusal.
+  bool Shown() const { return outcome != Outcome::Refused; }
+  // What the import left out, for the user; empty when nothing.
+  std::string Note() const;
 };
 
 // A text as Open and Paste take it, recognised before anything is read into
@@ -46,5 +53,14 @@ RecognisedText RecogniseText(const TextLines& text, std::optional<std::string_vi
 // puzzle is the one the KVEN text of it would give. Throws RangeError as
 // DecodeText does.
 TextRead ReadPuzzleText(const TextLines& text, const RecognisedText& recognised, Puzzle& p, PuzzleView& view);
+
+// Open's and Paste's rules in one place. The text is recognised first: an
+// ipuz document that cannot be imported is refused before anything happens,
+// the puzzle untouched. Any other text is taken: `start` runs (Open's New;
+// nothing for Paste), the text moves into `kept` (the window's copy of it),
+// and it is read from there into the puzzle. Throws RangeError as DecodeText
+// does, with the text kept.
+TextRead TakeText(TextLines text, std::optional<std::string_view> document, const std::function<void()>& start,
+                  TextLines& kept, Puzzle& p, PuzzleView& view);
 
 }  // namespace kven

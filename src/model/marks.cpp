@@ -10,7 +10,7 @@ void MarkPartners::Add(const MarkAt& image, const MarkAt& mark, int hSquares, in
   items_[count_++] = image;
 }
 
-MarkPartners SymmetricPartners(const MarkAt& mark, std::int32_t order, int hSquares, int vSquares) {
+MarkPartners Partners(const MarkAt& mark, std::int32_t order, int hSquares, int vSquares, bool quarterTurns) {
   const int h = hSquares;
   const int v = vSquares;
   const int c = mark.col;
@@ -27,20 +27,28 @@ MarkPartners SymmetricPartners(const MarkAt& mark, std::int32_t order, int hSqua
       break;
     case Mark::HBar:
       partners.Add({Mark::HBar, h - c + 1, v - r}, mark, h, v);
-      if (HasQuarterTurns(order, h, v)) {
+      if (quarterTurns) {
         partners.Add({Mark::VBar, h - r, c}, mark, h, v);
         partners.Add({Mark::VBar, r, v - c + 1}, mark, h, v);
       }
       break;
     case Mark::VBar:
       partners.Add({Mark::VBar, h - c, v - r + 1}, mark, h, v);
-      if (HasQuarterTurns(order, h, v)) {
+      if (quarterTurns) {
         partners.Add({Mark::HBar, v - r + 1, c}, mark, h, v);
         partners.Add({Mark::HBar, r, v - c}, mark, h, v);
       }
       break;
   }
   return partners;
+}
+
+MarkPartners SymmetricPartners(const MarkAt& mark, std::int32_t order, int hSquares, int vSquares) {
+  return Partners(mark, order, hSquares, vSquares, HasQuarterTurns(order, hSquares, vSquares));
+}
+
+MarkPartners ReadingPartners(const MarkAt& mark, std::int32_t order, int hSquares, int vSquares) {
+  return Partners(mark, order, hSquares, vSquares, order == Fourfold);
 }
 
 }  // namespace kven

@@ -56,7 +56,7 @@ class MarkPartners {
   bool empty() const { return count_ == 0; }
 
  private:
-  friend MarkPartners SymmetricPartners(const MarkAt& mark, std::int32_t order, int hSquares, int vSquares);
+  friend MarkPartners Partners(const MarkAt& mark, std::int32_t order, int hSquares, int vSquares, bool quarterTurns);
   void Add(const MarkAt& image, const MarkAt& mark, int hSquares, int vSquares);
 
   std::array<MarkAt, 3> items_{};
@@ -64,5 +64,11 @@ class MarkPartners {
 };
 
 MarkPartners SymmetricPartners(const MarkAt& mark, std::int32_t order, int hSquares, int vSquares);
+
+// The partners a KVEN text's reader adds to a listed mark: the same images,
+// except that fourfold bars get their quarter-turn images on every grid, as
+// texts written by other programs carry them; on an oblong grid those that
+// fall outside it are dropped.
+MarkPartners ReadingPartners(const MarkAt& mark, std::int32_t order, int hSquares, int vSquares);
 
 }  // namespace kven

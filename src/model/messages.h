@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -12,9 +13,14 @@ inline constexpr std::string_view RangeCheck = "Range check error";
 // "%s" stands for the file name.
 inline constexpr std::string_view CannotOpenFile = "Cannot open file %s";
 inline constexpr std::string_view CannotCreateFile = "Cannot create file %s";
-// A text larger than the program reads (the limit is kven::io::MaxInputBytes).
-inline constexpr std::string_view TooLargeFile = "Cannot open file %s: it is larger than 64 MiB, the most a text may be";
-inline constexpr std::string_view TooLargeClipboard = "The clipboard holds more than 64 MiB, the most a text may be";
+// A size in the words of the messages: "64 MiB" for 64 << 20 bytes (whole
+// mebibytes, rounded down).
+std::string Mebibytes(std::size_t bytes);
+
+// A text larger than the program reads (kven::io::MaxInputBytes): the file
+// message with "%s" standing for the file name, and the clipboard's.
+std::string TooLargeFile();
+std::string TooLargeClipboard();
 
 // An ipuz import left squares without a letter; "%s" stands for their number.
 inline constexpr std::string_view SolutionLeftEmpty =

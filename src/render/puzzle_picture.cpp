@@ -61,6 +61,25 @@ QString TitleText(const Puzzle& puzzle) {
 int Columns(const Puzzle& p) { return std::clamp(p.HSquares, 0, MaxSide); }
 int Rows(const Puzzle& p) { return std::clamp(p.VSquares, 0, MaxSide); }
 
+// The generator gives the size in millimetres, rounded to a few digits, and
+// renderers round that up to a pixel more than the bitmap has: the size goes
+// in pixels instead, which every renderer takes as they are.
+std::string WithPixelSize(std::string svg, QSize size) {
+  const auto start = svg.find("<svg");
+  if (start == std::string::npos) return svg;
+  const auto setAttribute = [&](const std::string& name, int pixels) {
+    const std::string key = " " + name + "=\"";
+    const auto at = svg.find(key, start);
+    if (at == std::string::npos || at > svg.find('>', start)) return;
+    const auto valueStart = at + key.size();
+    const auto valueEnd = svg.find('"', valueStart);
+    svg.replace(valueStart, valueEnd - valueStart, std::to_string(pixels));
+  };
+  setAttribute("width", size.width());
+  setAttribute("height", size.height());
+  return svg;
+}
+
 }  // namespace
 
 void DrawPuzzlePicture(Canvas& canvas, const Puzzle& puzzle, int barWidth, PictureTarget target, int pageWidth) {
@@ -169,7 +188,7 @@ std::string PuzzleSvg(const Puzzle& puzzle, int barWidth) {
   canvas.End();
   // A reader without the metric-compatible family still draws a sans-serif.
   bytes.replace("font-family=\"Liberation Sans\"", "font-family=\"Liberation Sans, Arial, sans-serif\"");
-  return bytes.toStdString();
+  return WithPixelSize(bytes.toStdString(), size);
 }
 
 std::string EncodePicture(const QImage& image, const char* format, std::string* reason) {

@@ -43,9 +43,14 @@ void AppendEntryText(std::string& line, const Puzzle& p, int col, int row, Entry
   if (!InGrid(p, col, row)) return;
   const int dc = direction == EntryDirection::Across ? 1 : 0;
   const int dr = direction == EntryDirection::Down ? 1 : 0;
+  // In a bar diagram a bar on the edge ahead ends the entry; a block
+  // diagram's entries end only where the letters do.
+  const bool bars = p.BarDiagram;
+  const SquareArray<std::uint8_t>& edgesAhead = direction == EntryDirection::Across ? p.VBars : p.HBars;
   const std::size_t start = line.size();
   line += p.Letters(col, row);
   for (int c = col + dc, r = row + dr; c <= p.HSquares && r <= p.VSquares; c += dc, r += dr) {
+    if (bars && edgesAhead(c - dc, r - dr) != 0) break;
     const char letter = p.Letters(c, r);
     if (!IsLetterOrBlank(letter)) break;
     line += letter;

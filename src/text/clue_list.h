@@ -16,8 +16,8 @@ TextLineList BuildClueList(const Puzzle& p);
 
 // The letters of the entry starting at the square, then "   (length)";
 // empty for a run shorter than two. The square's own letter counts whatever
-// it is; the run goes on over blanks and letters up to a square without one
-// or the edge of the grid.
+// it is; the run goes on over blanks and letters up to a square without one,
+// the edge of the grid or, in a bar diagram, a bar.
 std::string EntryTextAt(const Puzzle& p, int col, int row, EntryDirection direction);
 
 }  // namespace kven

@@ -14,6 +14,15 @@ constexpr std::int32_t Saturated = std::numeric_limits<std::int32_t>::max();
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Whether a list line holds nothing more to read from `pos` on: at most one
+// character follows the number, or only blanks and tabs do, which mail
+// programs and editors pad lines with.
+bool EndsAfterNumber(std::string_view line, std::int32_t pos) {
+  const auto at = static_cast<std::size_t>(std::max(pos, 1) - 1);
+  if (pos >= static_cast<std::int32_t>(line.size())) return true;
+  return line.find_first_not_of(" \t", at) == std::string_view::npos;
+}
+
 // 1-based position of token in line, 0 when absent.
 std::int32_t Pos(std::string_view token, std::string_view line) {
   const auto at = line.find(token);
@@ -94,8 +103,7 @@ class Decoder : public TokenReader {
 void Decoder::ReadSquareList(Mark kind) {
   std::int32_t n = ReadListNumber();
   while (n < ListSentinel) {
-    if (HasLine(TokenLine) && TokenPos >= static_cast<std::int32_t>(LineAt(TokenLine).size()) && !IsLastLine())
-      NextLine();
+    if (HasLine(TokenLine) && EndsAfterNumber(LineAt(TokenLine), TokenPos) && !IsLastLine()) NextLine();
     int col = 0;
     int row = 0;
     // 0 and numbers naming no square of the puzzle are ignored; a listed
@@ -125,7 +133,7 @@ void Decoder::ReadBlocks() {
       if (p.Blocks(i, j) == 0) continue;
       p.Blocks(i, j) = 0;
       marks(i, j) = 1;
-      for (const MarkAt& m : SymmetricPartners({Mark::Block, i, j}, p.Symmetry, H, V)) marks(m.col, m.row) = 1;
+      for (const MarkAt& m : ReadingPartners({Mark::Block, i, j}, p.Symmetry, H, V)) marks(m.col, m.row) = 1;
     }
   }
   for (int i = 1; i <= H; ++i)
@@ -145,7 +153,7 @@ void Decoder::ReadHBars() {
       if (p.HBars(i, j) == 0) continue;
       p.HBars(i, j) = 0;
       marks(i, j) = 1;
-      for (const MarkAt& m : SymmetricPartners({Mark::HBar, i, j}, p.Symmetry, H, V))
+      for (const MarkAt& m : ReadingPartners({Mark::HBar, i, j}, p.Symmetry, H, V))
         (m.kind == Mark::HBar ? marks : vbarMarks)(m.col, m.row) = 1;
     }
   }
@@ -178,7 +186,7 @@ void Decoder::ReadVBars() {
       if (p.VBars(i, j) == 0) continue;
       p.VBars(i, j) = 0;
       vbarMarks(i, j) = 1;
-      for (const MarkAt& m : SymmetricPartners({Mark::VBar, i, j}, p.Symmetry, H, V)) {
+      for (const MarkAt& m : ReadingPartners({Mark::VBar, i, j}, p.Symmetry, H, V)) {
         if (m.kind == Mark::VBar)
           vbarMarks(m.col, m.row) = 1;
         else

@@ -35,7 +35,7 @@ struct Seen {
 Seen Look(KvenForm& form) {
   const kven::Puzzle& p = form.puzzle();
   Seen seen{kven::EncodeText(p),
-            kven::tool::PuzzleJson(p, kven::tool::ReadOutcome()),
+            kven::tool::PuzzleJson(p, kven::TextRead()),
             kven::MakePuzzleBitmap(p, form.editor().BarWidth),
             kven::test::Find<QLineEdit>(form, "edTitle").text(),
             kven::test::Find<QLineEdit>(form, "EditH").text(),

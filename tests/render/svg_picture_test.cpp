@@ -37,6 +37,8 @@ void ExpectNear(const std::array<int, 4>& a, const std::array<int, 4>& b, const 
   for (std::size_t i = 0; i < 4; ++i) EXPECT_LE(std::abs(a[i] - b[i]), 2) << what << " edge " << i;
 }
 
+// The SVG drawn by rsvg-convert, at `size` or, when it is empty, at the
+// document's own size.
 QImage RenderSvg(const std::string& svg, QSize size) {
   QTemporaryDir dir;
   const QString in = dir.filePath(QStringLiteral("picture.svg"));
@@ -45,10 +47,11 @@ QImage RenderSvg(const std::string& svg, QSize size) {
   if (!file.open(QIODevice::WriteOnly)) return {};
   file.write(svg.data(), static_cast<qint64>(svg.size()));
   file.close();
-  QProcess::execute(QStringLiteral("rsvg-convert"), {QStringLiteral("-w"), QString::number(size.width()),
-                                                    QStringLiteral("-h"), QString::number(size.height()),
-                                                    QStringLiteral("-b"), QStringLiteral("white"), in,
-                                                    QStringLiteral("-o"), out});
+  QStringList arguments{QStringLiteral("-b"), QStringLiteral("white"), in, QStringLiteral("-o"), out};
+  if (!size.isEmpty())
+    arguments << QStringLiteral("-w") << QString::number(size.width()) << QStringLiteral("-h")
+              << QString::number(size.height());
+  QProcess::execute(QStringLiteral("rsvg-convert"), arguments);
   return QImage(out).convertToFormat(QImage::Format_RGB32);
 }
 
@@ -90,6 +93,19 @@ TEST(SvgPicture, ShowsWhatTheBitmapShows) {
   const Puzzle bars =
       test::Decoded({"KVEN 4 8 8", "HBR 1 11 20 Z", "VBR 3 Z", "TTL Bars", "ANS", "WORDSWIT", "HBARSAND"});
   ExpectSamePicture(bars, 5, "bars");
+}
+
+// Shown at its own size, the SVG is exactly as large as the bitmap.
+TEST(SvgPicture, NaturalSizeIsTheBitmapSize) {
+  if (QStandardPaths::findExecutable(QStringLiteral("rsvg-convert")).isEmpty()) GTEST_SKIP() << "no rsvg-convert";
+  const struct {
+    int columns, rows;
+    QSize bitmap;
+  } cases[] = {{5, 5, {168, 200}}, {12, 12, {392, 424}}, {30, 30, {968, 1000}}, {7, 19, {232, 648}}};
+  for (const auto& c : cases) {
+    const Puzzle p = test::FreshPuzzle(c.columns, c.rows, NoSymmetry);
+    EXPECT_EQ(RenderSvg(PuzzleSvg(p, 2), QSize()).size(), c.bitmap) << c.columns << " x " << c.rows;
+  }
 }
 
 }  // namespace

@@ -53,6 +53,49 @@ TEST(EntryTextAt, RunsOfLetters) {
   EXPECT_EQ(EntryTextAt(p, 31, 1, EntryDirection::Down), "");
 }
 
+// In a bar diagram a bar ends the entry it stands across; in a block
+// diagram bars left over from an earlier kind change nothing.
+struct BarredEntryCase {
+  const char* name;
+  bool barDiagram;
+  EntryDirection direction;
+  int col, row;
+  std::string want;
+};
+
+TEST(EntryTextAt, BarsEndEntriesOfBarDiagramsOnly) {
+  Puzzle bars = FreshPuzzle(5, 5, NoSymmetry);
+  ToggleVBar(bars, 2, 1);  // right of the second square
+  ToggleHBar(bars, 1, 2);  // below the sixth
+  test::SetLetters(bars, {"ABCDE", "FGHIJ", "KLMNO", "PQRST", "UVWXY"});
+  Puzzle blocks = bars;
+  blocks.BarDiagram = false;
+  blocks.BlockDiagram = true;
+  for (const BarredEntryCase& c : {
+           BarredEntryCase{"across to a bar", true, EntryDirection::Across, 1, 1, "AB   (2)"},
+           BarredEntryCase{"across from a bar", true, EntryDirection::Across, 3, 1, "CDE   (3)"},
+           BarredEntryCase{"down to a bar", true, EntryDirection::Down, 1, 1, "AF   (2)"},
+           BarredEntryCase{"down from a bar", true, EntryDirection::Down, 1, 3, "KPU   (3)"},
+           BarredEntryCase{"a bar in the next row", true, EntryDirection::Down, 2, 1, "BGLQV   (5)"},
+           BarredEntryCase{"blocks across", false, EntryDirection::Across, 1, 1, "ABCDE   (5)"},
+           BarredEntryCase{"blocks down", false, EntryDirection::Down, 1, 1, "AFKPU   (5)"},
+       }) {
+    EXPECT_EQ(EntryTextAt(c.barDiagram ? bars : blocks, c.col, c.row, c.direction), c.want) << c.name;
+  }
+}
+
+TEST(BuildClueList, BarDiagramListsLengthsBetweenBars) {
+  Puzzle p = FreshPuzzle(5, 5, NoSymmetry);
+  ToggleVBar(p, 2, 1);
+  NullGridView view;
+  AutoNumber(p, view);
+  test::SetLetters(p, {"ABCDE", "FGHIJ", "KLMNO", "PQRST", "UVWXY"});
+  const Lines list = BuildClueList(p);
+  ASSERT_GE(list.size(), 5u);
+  EXPECT_EQ(list[3], "1  AB   (2)");
+  EXPECT_EQ(list[4], "3  CDE   (3)");
+}
+
 // A number carried twice is looked up at its first square: in reading order
 // across, in column order down. A number no square carries has no text.
 TEST(BuildClueList, DuplicateAndMissingNumbers) {

@@ -142,8 +142,26 @@ INSTANTIATE_TEST_SUITE_P(
                     {},
                     {{2, 1}},
                     {{3, 1}}},
-        // Fourfold bars on a grid whose sides differ get half-turn partners only.
-        DiagramCase{"FourfoldBarsOnOblongGrid", {"KVEN 4 6 8", "HBR 1 Z", "VBR 8 Z"}, {}, {{1, 1}, {6, 7}}, {{2, 2}, {4, 7}}}),
+        // Padding that mail programs add after the last number of a line.
+        DiagramCase{"ListLineEndingInBlanksReadsOn",
+                    {"KVEN 0 5 5", "BLK   1   2   3  ", "   4   5 Z"},
+                    {{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}},
+                    {},
+                    {}},
+        DiagramCase{"ListLineEndingInTabsReadsOn", {"KVEN 0 5 5", "BLK 1 2\t \t", "3 Z"}, {{1, 1}, {2, 1}, {3, 1}}, {}, {}},
+        DiagramCase{"ZAfterBlanksStillEndsList", {"KVEN 0 5 5", "BLK 1 2  Z  ", "3 Z"}, {{1, 1}, {2, 1}}, {}, {}},
+        // Fourfold bars on a grid whose sides differ: every quarter-turn
+        // partner that falls inside the grid is added, the others dropped.
+        DiagramCase{"FourfoldVBarOnOblongGrid",
+                    {"KVEN 4 28 22", "HBR Z", "VBR 4 Z"},
+                    {},
+                    {{22, 4}, {1, 18}},
+                    {{4, 1}, {24, 22}}},
+        DiagramCase{"FourfoldBarsOnOblongGrid",
+                    {"KVEN 4 6 8", "HBR 1 Z", "VBR 8 Z"},
+                    {},
+                    {{1, 1}, {1, 3}, {2, 6}, {6, 7}},
+                    {{5, 1}, {2, 2}, {4, 7}, {1, 8}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DecodeText, HeaderSizesAreClamped) {
@@ -211,6 +229,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TitleCase{"NNTitleIsConsumed", {"KVEN 2 5 5", "BLK Z", "TTL INN SIGNS"}, "", false},
                       TitleCase{"Long", {"KVEN 2 5 5", "BLK Z", "TTL " + std::string(300, 'q')}, std::string(255, 'q'),
                                 false},
+                      TitleCase{"AfterAListLinePaddedWithBlanks",
+                                {"KVEN 0 5 5", "BLK   1   2   3  ", "   4   5 Z", "TTL One"}, "One", false},
                       TitleCase{"HighBytes", {"KVEN 2 5 5", "BLK Z", "NN", "TTL Caf\xe9"}, "Caf\xe9", false}),
     [](const auto& info) { return std::string(info.param.name); });
 

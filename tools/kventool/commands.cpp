@@ -28,29 +28,25 @@ ExitCode ForEachInput(const Options& options,
   return worst;
 }
 
-namespace {
-
-// A refused text, and what an import left out, named by their file when
-// the command ran over several files. The exit code the outcome gives.
-ExitCode Report(const Options& options, const std::string& name, const ReadOutcome& outcome) {
+ExitCode ReportRead(const Options& options, const std::string& name, const TextRead& read) {
   const std::string file = options.inputs.size() > 1 ? name + ": " : std::string();
-  if (!outcome.note.empty()) Complain("kventool: " + file + outcome.note);
-  if (outcome.valid) return Done;
-  Complain("kventool: " + file + outcome.message);
+  if (const std::string note = read.Note(); !note.empty()) Complain("kventool: " + file + note);
+  if (read.Read()) return Done;
+  Complain("kventool: " + file + read.message);
   return Refused;
 }
+
+namespace {
 
 ExitCode Decode(const Options& options) {
   const bool several = options.inputs.size() > 1;
   const Output out(std::string(), options.inputs, std::string());
   return ForEachInput(options, [&](const std::string& name, std::string text) {
     Puzzle p;
-    const ReadOutcome outcome = ReadAsOpen(std::move(text), p);
+    const TextRead read = ReadAsOpen(std::move(text), p);
     // With several files, one object a line, each beginning with its file.
-    const ExitCode written = out.Write(name, PuzzleJson(p, outcome, several ? name : std::string()) + "\n");
-    // The object carries the outcome; one file alone is not told twice.
-    const ExitCode read = several ? Report(options, name, outcome) : (outcome.valid ? Done : Refused);
-    return std::max(written, read);
+    const ExitCode written = out.Write(name, PuzzleJson(p, read, several ? name : std::string()) + "\n");
+    return std::max(written, ReportRead(options, name, read));
   });
 }
 
@@ -62,10 +58,12 @@ ExitCode WriteEach(const Options& options, const char* extension, std::string (*
   if (!out.Prepare()) return UsageError;
   return ForEachInput(options, [&](const std::string& name, std::string text) {
     Puzzle p;
-    const ReadOutcome outcome = ReadAsOpen(std::move(text), p);
-    // What was read is written even when the text was refused.
-    const ExitCode written = out.Write(name, make(p));
-    return std::max(written, Report(options, name, outcome));
+    const TextRead read = ReadAsOpen(std::move(text), p);
+    // What was read is written even when the text was not read whole; a
+    // refused document gave nothing to write.
+    const ExitCode reported = ReportRead(options, name, read);
+    if (!read.Shown()) return reported;
+    return std::max(out.Write(name, make(p)), reported);
   });
 }
 
@@ -77,7 +75,9 @@ ExitCode Check(const Options& options) {
   bool first = true;
   return ForEachInput(options, [&](const std::string& name, std::string text) {
     Puzzle p;
-    const ReadOutcome outcome = ReadAsOpen(std::move(text), p);
+    const TextRead read = ReadAsOpen(std::move(text), p);
+    const ExitCode reported = ReportRead(options, name, read);
+    if (!read.Shown()) return reported;
     const CheckReport report = CheckDiagram(p, options.check);
     std::string output;
     if (options.json) {
@@ -90,7 +90,7 @@ ExitCode Check(const Options& options) {
     }
     first = false;
     const ExitCode written = out.Write(name, output);
-    return std::max({written, Report(options, name, outcome), report.Passed() ? Done : Refused});
+    return std::max({written, reported, report.Passed() ? Done : Refused});
   });
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "exit_codes.h"
+#include "formats/puzzle_text.h"
 #include "options.h"
 
 namespace kven::tool {
@@ -14,6 +15,11 @@ namespace kven::tool {
 // stop the others; the worst exit code of them all is returned.
 ExitCode ForEachInput(const Options& options,
                       const std::function<ExitCode(const std::string& name, std::string text)>& each);
+
+// Tells standard error what reading one input left out and why it was not
+// read whole, led by the input's name when the command runs over several.
+// The exit code that gives.
+ExitCode ReportRead(const Options& options, const std::string& name, const TextRead& read);
 
 // decode, encode, clues, ipuz and check.
 ExitCode RunTextCommand(const Options& options);

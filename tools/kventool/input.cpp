@@ -13,7 +13,7 @@ std::optional<std::string> ReadInput(const std::string& name, std::string& error
     case io::ReadStatus::Read:
       return std::move(read.bytes);
     case io::ReadStatus::TooLarge:
-      error = message::Format(message::TooLargeFile, name);
+      error = message::Format(message::TooLargeFile(), name);
       return std::nullopt;
     case io::ReadStatus::CannotOpen:
       break;

@@ -53,9 +53,10 @@ int main(int argc, char* argv[]) {
   const std::optional<Options> options = ParseOptions(arguments, error);
   if (!options) return UsageFailure(error);
   switch (options->command) {
-    case Command::Help: {
-      const bool written = kven::io::WriteAll(STDOUT_FILENO, HelpText).ok;
-      return written ? Done : WriteFailed;
+    case Command::Help:
+    case Command::Version: {
+      const std::string text = options->command == Command::Help ? HelpText() : VersionText();
+      return kven::io::WriteAll(STDOUT_FILENO, text).ok ? Done : WriteFailed;
     }
     default:
       return DrawsWithQt(options->command) ? RunPicture(argv) : RunTextCommand(*options);

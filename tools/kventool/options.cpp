@@ -4,70 +4,84 @@
 
 #include <charconv>
 
+#include "io/files.h"
+#include "kven_version.h"
+#include "model/messages.h"
+#include "model/puzzle.h"
+
 namespace kven::tool {
 
-const char* const HelpText =
-    "Usage: kventool COMMAND [options] [FILE...]\n"
-    "\n"
-    "Reads each FILE (standard input when FILE is - or when none is given) as\n"
-    "the Open command of KVEN3 reads a file, and then:\n"
-    "  decode    prints the puzzle as one JSON object; with several files one\n"
-    "            object per line, each beginning with its \"file\"\n"
-    "  encode    writes the puzzle's KVEN text (CR LF after every line)\n"
-    "  clues     writes the clue-list skeleton (CR LF after every line)\n"
-    "  ipuz      writes the puzzle as an ipuz document\n"
-    "  picture   writes the grid picture: BMP, or PNG or SVG when OUT ends in\n"
-    "            .png or .svg (needs -o)\n"
-    "  pdf       writes the finished puzzle as PDF: the title, the grid and\n"
-    "            the clues with their numbers and enumerations (a KVEN text\n"
-    "            has no clue texts: they are empty), on A4 or Letter paper,\n"
-    "            over further pages when one is not enough (needs -o)\n"
-    "  check     reports what a setter checks: short entries, unchecked\n"
-    "            letters, orphans, a split diagram, symmetry, numbering and\n"
-    "            the solution\n"
-    "A text that holds no line with KVEN and is an ipuz crossword is imported.\n"
-    "\n"
-    "Options:\n"
-    "  -o, --output OUT  write to the file OUT instead of standard output; with\n"
-    "                    several files, or when OUT is a folder, one file per\n"
-    "                    input goes into the folder OUT (made if missing), named\n"
-    "                    after the input: NAME.txt (encode), NAME.clues.txt\n"
-    "                    (clues), NAME.ipuz (ipuz), NAME.bmp (picture),\n"
-    "                    NAME.pdf (pdf)\n"
-    "  --bar-width N     picture and pdf: bar thickness in pixels, 1..6\n"
-    "                    (default 2)\n"
-    "  --format F        picture into a folder: bmp, png or svg (default bmp)\n"
-    "  --paper P         pdf: a4 or letter (default the locale's paper: Letter\n"
-    "                    in the US, Canada and their neighbours, else A4)\n"
-    "  --solution        pdf: a further page with the filled grid\n"
-    "  --style S         check: us, uk, barred or none (default uk for blocks,\n"
-    "                    barred for bars)\n"
-    "  --min-length N    check: the shortest entry allowed (default 3)\n"
-    "  --barred MIN-MAX  check: the barred style's share of checked letters in\n"
-    "                    percent (default 66-75)\n"
-    "  --json            check: one JSON object per file, each line one object\n"
-    "  -h, --help        this text\n"
-    "  --                what follows are file names, even those starting with -\n"
-    "\n"
-    "An input larger than 64 MiB is refused.\n"
-    "\n"
-    "Exit status (with several files, the highest of them):\n"
-    "  0  done\n"
-    "  1  a text was refused (invalid data, a range error, an ipuz document\n"
-    "     that cannot be imported; what was read is still written), or a\n"
-    "     check found something\n"
-    "  2  a usage error, an input that cannot be read, or an output file that\n"
-    "     cannot be created\n"
-    "  3  standard output could not be written\n"
-    "\n"
-    "Examples:\n"
-    "  kventool decode examples/block-twofold.txt\n"
-    "  kventool clues examples/manual-numbers.txt\n"
-    "  kventool picture examples/bar-fourfold.txt -o grid.png\n"
-    "  kventool pdf examples/block-twofold.txt -o clasp.pdf --paper a4 --solution\n"
-    "  kventool encode examples/*.txt -o texts\n"
-    "  kventool ipuz examples/bar-fourfold.txt -o bars.ipuz\n"
-    "  kventool check examples/block-twofold.txt --style us --json\n";
+std::string HelpText() {
+  const CheckOptions defaults;
+  const std::string barWidths = std::to_string(MinBarWidth) + ".." + std::to_string(MaxBarWidth);
+  const std::string barred = std::to_string(defaults.barredMinPercent) + "-" + std::to_string(defaults.barredMaxPercent);
+  return "Usage: kventool COMMAND [options] [FILE...]\n"
+         "\n"
+         "Reads each FILE (standard input when FILE is - or when none is given) as\n"
+         "the Open command of KVEN3 reads a file, and then:\n"
+         "  decode    prints the puzzle as one JSON object; with several files one\n"
+         "            object per line, each beginning with its \"file\"\n"
+         "  encode    writes the puzzle's KVEN text (CR LF after every line)\n"
+         "  clues     writes the clue-list skeleton (CR LF after every line)\n"
+         "  ipuz      writes the puzzle as an ipuz document\n"
+         "  picture   writes the grid picture: BMP, or PNG or SVG when OUT ends in\n"
+         "            .png or .svg (needs -o)\n"
+         "  pdf       writes the finished puzzle as PDF: the title, the grid and\n"
+         "            the clues with their numbers and enumerations (a KVEN text\n"
+         "            has no clue texts: they are empty), on A4 or Letter paper,\n"
+         "            over further pages when one is not enough (needs -o)\n"
+         "  check     reports what a setter checks: short entries, unchecked\n"
+         "            letters, orphans, a split diagram, symmetry, numbering and\n"
+         "            the solution\n"
+         "A text that holds no line with KVEN and is an ipuz crossword is imported.\n"
+         "\n"
+         "Options:\n"
+         "  -o, --output OUT  write to the file OUT instead of standard output; with\n"
+         "                    several files, or when OUT is a folder, one file per\n"
+         "                    input goes into the folder OUT (made if missing), named\n"
+         "                    after the input: NAME.txt (encode), NAME.clues.txt\n"
+         "                    (clues), NAME.ipuz (ipuz), NAME.bmp (picture),\n"
+         "                    NAME.pdf (pdf)\n"
+         "  --bar-width N     picture and pdf: bar thickness in pixels, " + barWidths + " (default " +
+         std::to_string(DefaultBarWidth) + ")\n"
+         "  --format F        picture into a folder: bmp, png or svg (default bmp)\n"
+         "  --paper P         pdf: a4 or letter (default the locale's paper: Letter\n"
+         "                    in the US, Canada and their neighbours, else A4)\n"
+         "  --solution        pdf: a further page with the filled grid\n"
+         "  --style S         check: us, uk, barred or none (default uk for blocks,\n"
+         "                    barred for bars)\n"
+         "  --min-length N    check: the shortest entry allowed (default " + std::to_string(defaults.minLength) + ")\n"
+         "  --barred MIN-MAX  check: the barred style's share of checked letters in\n"
+         "                    percent (default " + barred + ")\n"
+         "  --json            check: one JSON object per file, each line one object\n"
+         "  -h, --help        this text\n"
+         "  --version         the version and licence of kventool\n"
+         "  --                what follows are file names, even those starting with -\n"
+         "\n"
+         "An input larger than " + message::Mebibytes(io::MaxInputBytes) + " is refused.\n"
+         "\n"
+         "Exit status (with several files, the highest of them):\n"
+         "  0  done\n"
+         "  1  a text was refused (invalid data, a range error: what was read is\n"
+         "     still written; an ipuz document that cannot be imported: nothing is\n"
+         "     written for it), or a check found something\n"
+         "  2  a usage error, an input that cannot be read, or an output file that\n"
+         "     cannot be created\n"
+         "  3  standard output could not be written\n"
+         "\n"
+         "Examples:\n"
+         "  kventool decode examples/block-twofold.txt\n"
+         "  kventool clues examples/manual-numbers.txt\n"
+         "  kventool picture examples/bar-fourfold.txt -o grid.png\n"
+         "  kventool pdf examples/block-twofold.txt -o clasp.pdf --paper a4 --solution\n"
+         "  kventool encode examples/*.txt -o texts\n"
+         "  kventool ipuz examples/bar-fourfold.txt -o bars.ipuz\n"
+         "  kventool check examples/block-twofold.txt --style us --json\n";
+}
+
+std::string VersionText() {
+  return std::string("kventool (KVEN3) ") + Version + "\nLicence: " + Licence + "\n";
+}
 
 namespace {
 
@@ -80,6 +94,7 @@ std::optional<Command> CommandNamed(const std::string& name) {
   if (name == "picture") return Command::Picture;
   if (name == "pdf") return Command::Pdf;
   if (name == "help" || name == "-h" || name == "--help") return Command::Help;
+  if (name == "version" || name == "--version") return Command::Version;
   return std::nullopt;
 }
 
@@ -89,7 +104,7 @@ bool ParseInt(const char* text, int low, int high, int& value) {
   return ec == std::errc() && ptr == end && value >= low && value <= high;
 }
 
-enum LongOnly { BarWidth = 256, Format, Style, MinLength, Barred, JsonOutput, PaperOption, Solution };
+enum LongOnly { BarWidth = 256, Format, Style, MinLength, Barred, JsonOutput, PaperOption, Solution, VersionOption };
 
 // "MIN-MAX", two percentages.
 bool ParseRange(const std::string& text, int& low, int& high) {
@@ -124,6 +139,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
       {"min-length", required_argument, nullptr, MinLength}, {"barred", required_argument, nullptr, Barred},
       {"json", no_argument, nullptr, JsonOutput},       {"help", no_argument, nullptr, 'h'},
       {"paper", required_argument, nullptr, PaperOption}, {"solution", no_argument, nullptr, Solution},
+      {"version", no_argument, nullptr, VersionOption},
       {nullptr, 0, nullptr, 0},
   };
   optind = 0;  // a fresh scan
@@ -142,7 +158,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
         break;
       case BarWidth:
         if (!ParseInt(optarg, MinBarWidth, MaxBarWidth, options.barWidth))
-          return refuse("--bar-width must be a number from 1 to 6");
+          return refuse("--bar-width must be a number from " + std::to_string(MinBarWidth) + " to " +
+                        std::to_string(MaxBarWidth));
         barWidthGiven = true;
         break;
       case Format:
@@ -171,8 +188,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
         break;
       }
       case MinLength:
-        if (!ParseInt(optarg, 1, 30, options.check.minLength))
-          return refuse("--min-length must be a number from 1 to 30");
+        if (!ParseInt(optarg, 1, MaxSide, options.check.minLength))
+          return refuse("--min-length must be a number from 1 to " + std::to_string(MaxSide));
         checkGiven = true;
         break;
       case Barred:
@@ -186,6 +203,9 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
         break;
       case 'h':
         options.command = Command::Help;
+        return options;
+      case VersionOption:
+        options.command = Command::Version;
         return options;
       case ':':
         return refuse(std::string("option ") + argv[static_cast<std::size_t>(optind - 1)] + " needs a value");

@@ -9,7 +9,7 @@
 
 namespace kven::tool {
 
-enum class Command { Decode, Encode, Clues, Ipuz, Picture, Pdf, Check, Help };
+enum class Command { Decode, Encode, Clues, Ipuz, Picture, Pdf, Check, Help, Version };
 
 // The paper of kventool pdf.
 enum class PaperChoice { Locale, A4, Letter };
@@ -34,7 +34,8 @@ inline bool DrawsWithQt(Command command) { return command == Command::Picture ||
 
 std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, std::string& error);
 
-// What --help prints.
-extern const char* const HelpText;
+// What --help prints, and what --version prints.
+std::string HelpText();
+std::string VersionText();
 
 }  // namespace kven::tool

@@ -34,7 +34,9 @@ ExitCode RunPictureCommand(const Options& options) {
   if (!out.Prepare()) return UsageError;
   return ForEachInput(options, [&](const std::string& name, std::string text) {
     Puzzle p;
-    const ReadOutcome outcome = ReadAsOpen(std::move(text), p);
+    const TextRead read = ReadAsOpen(std::move(text), p);
+    const ExitCode reported = ReportRead(options, name, read);
+    if (!read.Shown()) return reported;
     std::string reason;
     const std::string bytes =
         format == "svg" ? PuzzleSvg(p, options.barWidth)
@@ -43,9 +45,7 @@ ExitCode RunPictureCommand(const Options& options) {
       Complain(message::Format(message::CannotCreateFile, out.PathFor(name)), reason);
       return UsageError;
     }
-    const ExitCode written = out.Write(name, bytes);
-    if (!outcome.valid) Complain("kventool: " + outcome.message);
-    return std::max(written, outcome.valid ? Done : Refused);
+    return std::max(out.Write(name, bytes), reported);
   });
 }
 
