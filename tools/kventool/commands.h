@@ -15,7 +15,7 @@ namespace kven::tool {
 ExitCode ForEachInput(const Options& options,
                       const std::function<ExitCode(const std::string& name, std::string text)>& each);
 
-// decode, encode, clues, ipuz and check.
+// decode, encode, clues, ipuz, check, fill and suggest.
 ExitCode RunTextCommand(const Options& options);
 
 }  // namespace kven::tool

@@ -3,6 +3,7 @@
 #include <getopt.h>
 
 #include <charconv>
+#include <climits>
 
 namespace kven::tool {
 
@@ -21,6 +22,10 @@ const char* const HelpText =
     "  check     reports what a setter checks: short entries, unchecked\n"
     "            letters, orphans, a split diagram, symmetry, numbering and\n"
     "            the solution\n"
+    "  fill      fills every empty square with words of a list and writes the\n"
+    "            filled puzzle's KVEN text (CR LF after every line)\n"
+    "  suggest   prints the words that fit one entry, best first, one a line\n"
+    "            with its score\n"
     "A text that holds no line with KVEN and is an ipuz crossword is imported.\n"
     "\n"
     "Options:\n"
@@ -28,7 +33,8 @@ const char* const HelpText =
     "                    several files, or when OUT is a folder, one file per\n"
     "                    input goes into the folder OUT (made if missing), named\n"
     "                    after the input: NAME.txt (encode), NAME.clues.txt\n"
-    "                    (clues), NAME.ipuz (ipuz), NAME.bmp (picture)\n"
+    "                    (clues), NAME.ipuz (ipuz), NAME.bmp (picture),\n"
+    "                    NAME.txt (fill)\n"
     "  --bar-width N     picture: bar thickness in pixels, 1..6 (default 2)\n"
     "  --format F        picture into a folder: bmp, png or svg (default bmp)\n"
     "  --style S         check: us, uk, barred or none (default uk for blocks,\n"
@@ -37,6 +43,14 @@ const char* const HelpText =
     "  --barred MIN-MAX  check: the barred style's share of checked letters in\n"
     "                    percent (default 66-75)\n"
     "  --json            check: one JSON object per file, each line one object\n"
+    "  --words LIST      fill, suggest: the word list, one entry a line, WORD or\n"
+    "                    WORD;SCORE (default: the SCOWL lists up to size 70 in\n"
+    "                    /usr/share/dict/scowl, else /usr/share/dict/words)\n"
+    "  --min-score N     fill, suggest: use only words scoring at least N\n"
+    "  --seed N          fill: the random seed; another seed, another fill\n"
+    "  --time-limit S    fill: give up after S seconds (default 30)\n"
+    "  --entry NAME      suggest: the entry, as \"5 across\", \"12d\" or \"3,4 down\"\n"
+    "  --limit N         suggest: print at most N words\n"
     "  -h, --help        this text\n"
     "  --                what follows are file names, even those starting with -\n"
     "\n"
@@ -46,7 +60,8 @@ const char* const HelpText =
     "  0  done\n"
     "  1  a text was refused (invalid data, a range error, an ipuz document\n"
     "     that cannot be imported; what was read is still written), or a\n"
-    "     check found something\n"
+    "     check found something, or fill found no fill (standard error\n"
+    "     says whether none exists or none was found in time)\n"
     "  2  a usage error, an input that cannot be read, or an output file that\n"
     "     cannot be created\n"
     "  3  standard output could not be written\n"
@@ -57,9 +72,14 @@ const char* const HelpText =
     "  kventool picture examples/bar-fourfold.txt -o grid.png\n"
     "  kventool encode examples/*.txt -o texts\n"
     "  kventool ipuz examples/bar-fourfold.txt -o bars.ipuz\n"
-    "  kventool check examples/block-twofold.txt --style us --json\n";
+    "  kventool check examples/block-twofold.txt --style us --json\n"
+    "  kventool fill examples/block-twofold.txt --seed 7\n"
+    "  kventool suggest examples/block-twofold.txt --entry \"1 across\" --limit 10\n";
 
 namespace {
+
+// A day: longer than anyone waits for a fill.
+constexpr double MaxTimeLimit = 86400;
 
 std::optional<Command> CommandNamed(const std::string& name) {
   if (name == "decode") return Command::Decode;
@@ -68,6 +88,8 @@ std::optional<Command> CommandNamed(const std::string& name) {
   if (name == "ipuz") return Command::Ipuz;
   if (name == "check") return Command::Check;
   if (name == "picture") return Command::Picture;
+  if (name == "fill") return Command::Fill;
+  if (name == "suggest") return Command::Suggest;
   if (name == "help" || name == "-h" || name == "--help") return Command::Help;
   return std::nullopt;
 }
@@ -78,7 +100,7 @@ bool ParseInt(const char* text, int low, int high, int& value) {
   return ec == std::errc() && ptr == end && value >= low && value <= high;
 }
 
-enum LongOnly { BarWidth = 256, Format, Style, MinLength, Barred, JsonOutput };
+enum LongOnly { BarWidth = 256, Format, Style, MinLength, Barred, JsonOutput, Words, MinScore, Seed, TimeLimit, EntryName, Limit };
 
 // "MIN-MAX", two percentages.
 bool ParseRange(const std::string& text, int& low, int& high) {
@@ -112,12 +134,18 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
       {"format", required_argument, nullptr, Format},  {"style", required_argument, nullptr, Style},
       {"min-length", required_argument, nullptr, MinLength}, {"barred", required_argument, nullptr, Barred},
       {"json", no_argument, nullptr, JsonOutput},       {"help", no_argument, nullptr, 'h'},
+      {"words", required_argument, nullptr, Words},     {"min-score", required_argument, nullptr, MinScore},
+      {"seed", required_argument, nullptr, Seed},       {"time-limit", required_argument, nullptr, TimeLimit},
+      {"entry", required_argument, nullptr, EntryName}, {"limit", required_argument, nullptr, Limit},
       {nullptr, 0, nullptr, 0},
   };
   optind = 0;  // a fresh scan
   opterr = 0;  // errors are reported by the caller
   bool pictureGiven = false;
   bool checkGiven = false;
+  bool fillGiven = false;     // options of fill and suggest
+  bool fillOnlyGiven = false; // options of fill alone
+  bool suggestGiven = false;  // options of suggest alone
   for (;;) {
     const int c = ::getopt_long(static_cast<int>(words.size()), argv.data(), ":o:h", LongOptions, nullptr);
     if (c == -1) break;
@@ -158,6 +186,38 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
         options.json = true;
         checkGiven = true;
         break;
+      case Words:
+        options.words = optarg;
+        if (options.words.empty()) return refuse("--words needs a file name");
+        fillGiven = true;
+        break;
+      case MinScore:
+        if (!ParseInt(optarg, INT_MIN, INT_MAX, options.minScore)) return refuse("--min-score must be a whole number");
+        fillGiven = true;
+        break;
+      case Seed: {
+        const char* end = optarg + std::char_traits<char>::length(optarg);
+        const auto [ptr, ec] = std::from_chars(optarg, end, options.seed);
+        if (ec != std::errc() || ptr != end || ptr == optarg) return refuse("--seed must be a whole number from 0");
+        fillOnlyGiven = true;
+        break;
+      }
+      case TimeLimit: {
+        const char* end = optarg + std::char_traits<char>::length(optarg);
+        const auto [ptr, ec] = std::from_chars(optarg, end, options.timeLimit);
+        if (ec != std::errc() || ptr != end || !(options.timeLimit > 0) || options.timeLimit > MaxTimeLimit)
+          return refuse("--time-limit must be a number of seconds above 0, at most 86400");
+        fillOnlyGiven = true;
+        break;
+      }
+      case EntryName:
+        options.entry = optarg;
+        suggestGiven = true;
+        break;
+      case Limit:
+        if (!ParseInt(optarg, 1, INT_MAX, options.limit)) return refuse("--limit must be a number from 1");
+        suggestGiven = true;
+        break;
       case 'h':
         options.command = Command::Help;
         return options;
@@ -178,8 +238,16 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
   const bool picture = options.command == Command::Picture;
   if (!picture && pictureGiven) return refuse("--bar-width and --format belong to picture");
   if (picture && options.output.empty()) return refuse("picture needs -o OUT");
-  if ((options.command == Command::Decode || options.command == Command::Check) && !options.output.empty())
-    return refuse("decode and check write to standard output only");
+  if ((options.command == Command::Decode || options.command == Command::Check ||
+       options.command == Command::Suggest) && !options.output.empty())
+    return refuse("decode, check and suggest write to standard output only");
+  const bool fill = options.command == Command::Fill;
+  const bool suggest = options.command == Command::Suggest;
+  if (!fill && !suggest && fillGiven) return refuse("--words and --min-score belong to fill and suggest");
+  if (!fill && fillOnlyGiven) return refuse("--seed and --time-limit belong to fill");
+  if (!suggest && suggestGiven) return refuse("--entry and --limit belong to suggest");
+  if (suggest && options.entry.empty()) return refuse("suggest needs --entry NAME");
+  if (suggest && options.inputs.size() > 1) return refuse("suggest reads one file");
   if (options.command != Command::Check && checkGiven)
     return refuse("--style, --min-length, --barred and --json belong to check");
   return options;
