@@ -475,3 +475,45 @@ TEST(Kventool, VersionNamesTheProjectsVersionAndLicence) {
 }
 
 }  // namespace
+
+// A list that fills the top-left 3 x 3 of a 5 x 5 grid in two ways, across
+// and down swapped.
+const std::string CornerGrid = "KVEN 0 5 5\r\nBLK 4 5 9 10 14 15 16 17 18 19 20 21 22 23 24 25 Z\r\n";
+const std::string CornerWords = "cat\nore\nwed\ncow\nare\nted\nbad entry!\n";
+
+std::string WordsFile(const std::string& text) {
+  const std::string path = ::testing::TempDir() + "kventool_words_" + std::to_string(getpid());
+  std::ofstream(path, std::ios::binary) << text;
+  return path;
+}
+
+TEST(KventoolFill, WritesTheFilledPuzzleAndTellsWhyNoFillIsFound) {
+  const std::string words = WordsFile(CornerWords);
+  const ToolRun filled = Kventool("fill - --words " + words + " --seed 3", CornerGrid);
+  ASSERT_EQ(filled.status, 0) << filled.err;
+  const std::size_t ans = filled.out.find("ANS\r\n");
+  ASSERT_NE(ans, std::string::npos) << filled.out;
+  const std::string rows = filled.out.substr(ans + 5, 3 * 7);
+  EXPECT_TRUE(rows == "CAT..\r\nORE..\r\nWED..\r\n" || rows == "COW..\r\nARE..\r\nTED..\r\n") << rows;
+  EXPECT_NE(filled.err.find("Read 6 words (1 entries skipped)"), std::string::npos) << filled.err;
+
+  const ToolRun none = Kventool("fill - --words " + words + " --min-score 60", CornerGrid);
+  EXPECT_EQ(none.status, 1);
+  EXPECT_NE(none.err.find("no fill exists"), std::string::npos) << none.err;
+  EXPECT_EQ(none.out, "");
+
+  const ToolRun missing = Kventool("fill - --words /nonexistent/list", CornerGrid);
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.err.find("Cannot open file /nonexistent/list"), std::string::npos);
+}
+
+TEST(KventoolSuggest, PrintsWordsThatFitWithTheirScores) {
+  const std::string words = WordsFile("cat;70\ncow;60\nore\nwed\nare\nted\ncup;90\n");
+  const ToolRun run = Kventool("suggest - --words " + words + " --entry '1,1 across'", CornerGrid);
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "CAT 70\nCOW 60\n");
+  const ToolRun unknown = Kventool("suggest - --words " + words + " --entry '9 down'", CornerGrid);
+  EXPECT_EQ(unknown.status, 2);
+  const ToolRun misplaced = Kventool("suggest - --seed 4 --entry '1,1 across'", CornerGrid);
+  EXPECT_EQ(misplaced.status, 2);
+}

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
+#include "fill_commands.h"
 #include "input.h"
 #include "output.h"
 #include "read_puzzle.h"
@@ -108,6 +109,10 @@ ExitCode RunTextCommand(const Options& options) {
       return WriteEach(options, ".ipuz", WriteIpuz);
     case Command::Check:
       return Check(options);
+    case Command::Fill:
+      return RunFill(options);
+    case Command::Suggest:
+      return RunSuggest(options);
     default:
       return UsageError;
   }

@@ -3,6 +3,7 @@
 #include <getopt.h>
 
 #include <charconv>
+#include <climits>
 
 #include "io/files.h"
 #include "kven_version.h"
@@ -33,6 +34,10 @@ std::string HelpText() {
          "  check     reports what a setter checks: short entries, unchecked\n"
          "            letters, orphans, a split diagram, symmetry, numbering and\n"
          "            the solution\n"
+         "  fill      fills every empty square with words of a list and writes the\n"
+         "            filled puzzle's KVEN text (CR LF after every line)\n"
+         "  suggest   prints the words that fit one entry, best first, one a line\n"
+         "            with its score\n"
          "A text that holds no line with KVEN and is an ipuz crossword is imported.\n"
          "\n"
          "Options:\n"
@@ -41,7 +46,7 @@ std::string HelpText() {
          "                    input goes into the folder OUT (made if missing), named\n"
          "                    after the input: NAME.txt (encode), NAME.clues.txt\n"
          "                    (clues), NAME.ipuz (ipuz), NAME.bmp (picture),\n"
-         "                    NAME.pdf (pdf)\n"
+         "                    NAME.pdf (pdf), NAME.txt (fill)\n"
          "  --bar-width N     picture and pdf: bar thickness in pixels, " + barWidths + " (default " +
          std::to_string(DefaultBarWidth) + ")\n"
          "  --format F        picture into a folder: bmp, png or svg (default bmp)\n"
@@ -54,6 +59,14 @@ std::string HelpText() {
          "  --barred MIN-MAX  check: the barred style's share of checked letters in\n"
          "                    percent (default " + barred + ")\n"
          "  --json            check: one JSON object per file, each line one object\n"
+         "  --words LIST      fill, suggest: the word list, one entry a line, WORD or\n"
+         "                    WORD;SCORE (default: the SCOWL lists up to size 70 in\n"
+         "                    /usr/share/dict/scowl, else /usr/share/dict/words)\n"
+         "  --min-score N     fill, suggest: use only words scoring at least N\n"
+         "  --seed N          fill: the random seed; another seed, another fill\n"
+         "  --time-limit S    fill: give up after S seconds (default 30)\n"
+         "  --entry NAME      suggest: the entry, as \"5 across\", \"12d\" or \"3,4 down\"\n"
+         "  --limit N         suggest: print at most N words\n"
          "  -h, --help        this text\n"
          "  --version         the version and licence of kventool\n"
          "  --                what follows are file names, even those starting with -\n"
@@ -64,7 +77,8 @@ std::string HelpText() {
          "  0  done\n"
          "  1  a text was refused (invalid data, a range error: what was read is\n"
          "     still written; an ipuz document that cannot be imported: nothing is\n"
-         "     written for it), or a check found something\n"
+         "     written for it), a check found something, or fill found no fill\n"
+         "     (standard error says whether none exists or none was found in time)\n"
          "  2  a usage error, an input that cannot be read, or an output file that\n"
          "     cannot be created\n"
          "  3  standard output could not be written\n"
@@ -76,7 +90,9 @@ std::string HelpText() {
          "  kventool pdf examples/block-twofold.txt -o clasp.pdf --paper a4 --solution\n"
          "  kventool encode examples/*.txt -o texts\n"
          "  kventool ipuz examples/bar-fourfold.txt -o bars.ipuz\n"
-         "  kventool check examples/block-twofold.txt --style us --json\n";
+         "  kventool check examples/block-twofold.txt --style us --json\n"
+         "  kventool fill examples/block-twofold.txt --seed 7\n"
+         "  kventool suggest examples/block-twofold.txt --entry \"1 across\" --limit 10\n";
 }
 
 std::string VersionText() {
@@ -84,6 +100,9 @@ std::string VersionText() {
 }
 
 namespace {
+
+// A day: longer than anyone waits for a fill.
+constexpr double MaxTimeLimit = 86400;
 
 std::optional<Command> CommandNamed(const std::string& name) {
   if (name == "decode") return Command::Decode;
@@ -93,6 +112,8 @@ std::optional<Command> CommandNamed(const std::string& name) {
   if (name == "check") return Command::Check;
   if (name == "picture") return Command::Picture;
   if (name == "pdf") return Command::Pdf;
+  if (name == "fill") return Command::Fill;
+  if (name == "suggest") return Command::Suggest;
   if (name == "help" || name == "-h" || name == "--help") return Command::Help;
   if (name == "version" || name == "--version") return Command::Version;
   return std::nullopt;
@@ -104,7 +125,10 @@ bool ParseInt(const char* text, int low, int high, int& value) {
   return ec == std::errc() && ptr == end && value >= low && value <= high;
 }
 
-enum LongOnly { BarWidth = 256, Format, Style, MinLength, Barred, JsonOutput, PaperOption, Solution, VersionOption };
+enum LongOnly {
+  BarWidth = 256, Format, Style, MinLength, Barred, JsonOutput, PaperOption, Solution, VersionOption,
+  Words, MinScore, Seed, TimeLimit, EntryName, Limit
+};
 
 // "MIN-MAX", two percentages.
 bool ParseRange(const std::string& text, int& low, int& high) {
@@ -140,6 +164,9 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
       {"json", no_argument, nullptr, JsonOutput},       {"help", no_argument, nullptr, 'h'},
       {"paper", required_argument, nullptr, PaperOption}, {"solution", no_argument, nullptr, Solution},
       {"version", no_argument, nullptr, VersionOption},
+      {"words", required_argument, nullptr, Words},     {"min-score", required_argument, nullptr, MinScore},
+      {"seed", required_argument, nullptr, Seed},       {"time-limit", required_argument, nullptr, TimeLimit},
+      {"entry", required_argument, nullptr, EntryName}, {"limit", required_argument, nullptr, Limit},
       {nullptr, 0, nullptr, 0},
   };
   optind = 0;  // a fresh scan
@@ -148,6 +175,9 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
   bool barWidthGiven = false;
   bool pdfGiven = false;
   bool checkGiven = false;
+  bool fillGiven = false;     // options of fill and suggest
+  bool fillOnlyGiven = false; // options of fill alone
+  bool suggestGiven = false;  // options of suggest alone
   for (;;) {
     const int c = ::getopt_long(static_cast<int>(words.size()), argv.data(), ":o:h", LongOptions, nullptr);
     if (c == -1) break;
@@ -201,6 +231,38 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
         options.json = true;
         checkGiven = true;
         break;
+      case Words:
+        options.words = optarg;
+        if (options.words.empty()) return refuse("--words needs a file name");
+        fillGiven = true;
+        break;
+      case MinScore:
+        if (!ParseInt(optarg, INT_MIN, INT_MAX, options.minScore)) return refuse("--min-score must be a whole number");
+        fillGiven = true;
+        break;
+      case Seed: {
+        const char* end = optarg + std::char_traits<char>::length(optarg);
+        const auto [ptr, ec] = std::from_chars(optarg, end, options.seed);
+        if (ec != std::errc() || ptr != end || ptr == optarg) return refuse("--seed must be a whole number from 0");
+        fillOnlyGiven = true;
+        break;
+      }
+      case TimeLimit: {
+        const char* end = optarg + std::char_traits<char>::length(optarg);
+        const auto [ptr, ec] = std::from_chars(optarg, end, options.timeLimit);
+        if (ec != std::errc() || ptr != end || !(options.timeLimit > 0) || options.timeLimit > MaxTimeLimit)
+          return refuse("--time-limit must be a number of seconds above 0, at most 86400");
+        fillOnlyGiven = true;
+        break;
+      }
+      case EntryName:
+        options.entry = optarg;
+        suggestGiven = true;
+        break;
+      case Limit:
+        if (!ParseInt(optarg, 1, INT_MAX, options.limit)) return refuse("--limit must be a number from 1");
+        suggestGiven = true;
+        break;
       case 'h':
         options.command = Command::Help;
         return options;
@@ -228,8 +290,16 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
   if (!pdf && pdfGiven) return refuse("--paper and --solution belong to pdf");
   if (picture && options.output.empty()) return refuse("picture needs -o OUT");
   if (pdf && options.output.empty()) return refuse("pdf needs -o OUT");
-  if ((options.command == Command::Decode || options.command == Command::Check) && !options.output.empty())
-    return refuse("decode and check write to standard output only");
+  if ((options.command == Command::Decode || options.command == Command::Check ||
+       options.command == Command::Suggest) && !options.output.empty())
+    return refuse("decode, check and suggest write to standard output only");
+  const bool fill = options.command == Command::Fill;
+  const bool suggest = options.command == Command::Suggest;
+  if (!fill && !suggest && fillGiven) return refuse("--words and --min-score belong to fill and suggest");
+  if (!fill && fillOnlyGiven) return refuse("--seed and --time-limit belong to fill");
+  if (!suggest && suggestGiven) return refuse("--entry and --limit belong to suggest");
+  if (suggest && options.entry.empty()) return refuse("suggest needs --entry NAME");
+  if (suggest && options.inputs.size() > 1) return refuse("suggest reads one file");
   if (options.command != Command::Check && checkGiven)
     return refuse("--style, --min-length, --barred and --json belong to check");
   return options;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,7 +10,7 @@
 
 namespace kven::tool {
 
-enum class Command { Decode, Encode, Clues, Ipuz, Picture, Pdf, Check, Help, Version };
+enum class Command { Decode, Encode, Clues, Ipuz, Picture, Pdf, Check, Fill, Suggest, Help, Version };
 
 // The paper of kventool pdf.
 enum class PaperChoice { Locale, A4, Letter };
@@ -25,6 +26,12 @@ struct Options {
   bool solution = false;            // pdf: a page with the filled grid
   CheckOptions check;               // check: style, minimum length, thresholds
   bool json = false;                // check: one JSON object per file
+  std::string words;                // fill, suggest: the word list; the default list when empty
+  int minScore = 0;                 // fill, suggest: the lowest score a word may have
+  std::uint64_t seed = 1;           // fill: the search's random seed
+  double timeLimit = 30;            // fill: seconds before it gives up
+  std::string entry;                // suggest: "5 across"
+  int limit = 0;                    // suggest: at most this many words; 0 for all
 };
 
 // Parses the arguments after the program name. On a usage error returns

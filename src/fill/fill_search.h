@@ -1,0 +1,60 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+#include "fill/word_index.h"
+#include "model/entries.h"
+#include "model/puzzle.h"
+
+namespace kven::fill {
+
+// What a running search shows another thread.
+struct FillProgress {
+  std::atomic<int> squaresFilled{0};  // squares holding a letter in the current attempt
+  std::atomic<int> restarts{0};
+};
+
+struct FillOptions {
+  int minScore = 0;
+  std::uint64_t seed = 1;
+  double timeLimitSeconds = 30;
+  // The entries to fill; every entry of the diagram when empty.
+  std::vector<DiagramEntry> only;
+  const std::atomic<bool>* stop = nullptr;  // polled: true ends the search
+  FillProgress* progress = nullptr;
+};
+
+enum class FillStatus {
+  Filled,        // every entry holds a word
+  NoFillExists,  // every possibility was tried
+  TimedOut,      // no fill found within the time limit
+  Stopped,       // the stop flag was set
+};
+
+struct PlacedLetter {
+  int col = 0;
+  int row = 0;
+  char letter = 0;
+  bool operator==(const PlacedLetter&) const = default;
+};
+
+struct FillResult {
+  FillStatus status = FillStatus::NoFillExists;
+  std::vector<PlacedLetter> letters;       // when Filled: the letters of the squares that had none
+  std::vector<DiagramEntry> unfillable;    // entries known to take no word, when there are any
+  int restarts = 0;
+  long long choices = 0;
+};
+
+// Fills the empty squares of the chosen entries so that each entry holds a
+// word of the index scoring at least the minimum, no word twice in the grid
+// and no word a complete entry already holds. Complete entries are kept as
+// they are. The puzzle itself is not changed.
+FillResult FillGrid(const Puzzle& p, const WordIndex& index, const FillOptions& options);
+
+// Puts the letters into the puzzle as typing them would.
+void PlaceLetters(Puzzle& p, GridView& view, const std::vector<PlacedLetter>& letters);
+
+}  // namespace kven::fill
