@@ -212,7 +212,7 @@ LoadResult LoadWordList(const std::string& path, io::Accept accept, WordList& li
       list.AddText(read.bytes);
       return {};
     case io::ReadStatus::TooLarge:
-      return {LoadStatus::CannotOpen, message::Format(message::TooLargeFile, path)};
+      return {LoadStatus::CannotOpen, message::Format(message::TooLargeFile(), path)};
     case io::ReadStatus::CannotOpen:
       break;
   }

@@ -56,11 +56,10 @@ ExitCode RunFill(const Options& options) {
   return ForEachInput(options, [&](const std::string& name, std::string text) {
     const std::string file = options.inputs.size() > 1 ? name + ": " : std::string();
     Puzzle p;
-    const ReadOutcome outcome = ReadAsOpen(std::move(text), p);
-    if (!outcome.valid) {
-      Complain("kventool: " + file + outcome.message);
-      return Refused;
-    }
+    const TextRead read = ReadAsOpen(std::move(text), p);
+    // Only a puzzle read whole is filled: letters put into half a diagram
+    // would be saved as if they were a fill of it.
+    if (const ExitCode reported = ReportRead(options, name, read); !read.Read()) return reported;
     fill::FillOptions fillOptions;
     fillOptions.minScore = options.minScore;
     fillOptions.seed = options.seed;
@@ -86,11 +85,8 @@ ExitCode RunSuggest(const Options& options) {
   const Output out(std::string(), options.inputs, std::string());
   return ForEachInput(options, [&](const std::string& name, std::string text) {
     Puzzle p;
-    const ReadOutcome outcome = ReadAsOpen(std::move(text), p);
-    if (!outcome.valid) {
-      Complain("kventool: " + outcome.message);
-      return Refused;
-    }
+    const TextRead read = ReadAsOpen(std::move(text), p);
+    if (const ExitCode reported = ReportRead(options, name, read); !read.Read()) return reported;
     const std::optional<DiagramEntry> entry = fill::EntryNamed(p, options.entry);
     if (!entry) {
       Complain("kventool: " + name + " has no entry " + options.entry);

@@ -35,15 +35,15 @@ ExitCode RunPdfCommand(const Options& options) {
   pages.barWidth = options.barWidth;
   return ForEachInput(options, [&](const std::string& name, std::string text) {
     Puzzle p;
-    const ReadOutcome outcome = ReadAsOpen(std::move(text), p);
+    const TextRead read = ReadAsOpen(std::move(text), p);
+    const ExitCode reported = ReportRead(options, name, read);
+    if (!read.Shown()) return reported;
     const std::string bytes = PuzzlePdf(PrintedSkeleton(p), paper, pages);
     if (bytes.empty()) {
       Complain(message::Format(message::CannotCreateFile, out.PathFor(name)));
       return UsageError;
     }
-    const ExitCode written = out.Write(name, bytes);
-    if (!outcome.valid) Complain("kventool: " + outcome.message);
-    return std::max(written, outcome.valid ? Done : Refused);
+    return std::max(out.Write(name, bytes), reported);
   });
 }
 
