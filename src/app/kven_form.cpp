@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -110,6 +111,7 @@ void KvenForm::FormActivate() {
   if (started_) return;
   started_ = true;
   StartUpPuzzle(puzzle_, editor_, *view_);
+  kept_ = puzzle_;
   menus_.miTwo->setChecked(true);
   menus_.miHbar->setChecked(true);
   memo_ = TextLines();
@@ -134,11 +136,21 @@ void KvenForm::Change(const char* name, const std::function<void()>& command, bo
     ShowError(error.what());
   }
   --commandDepth_;
+  ShowMenuMarks();
   if (puzzle_ == before.puzzle) return;
   history_->Record(name, before, extend);
   // A finding marked on the grid was about the diagram before the edit.
   if (check_ != nullptr) check_->clearSelection();
   controls_.grid->MarkSquares({});
+}
+
+void KvenForm::ShowMenuMarks() {
+  // The mark follows the puzzle, also while Fourfold is withdrawn: the toggles
+  // go by the symmetry the puzzle has, not by the menu.
+  for (auto [item, order] : {std::pair{menus_.miNone, NoSymmetry}, {menus_.miTwo, Twofold}, {menus_.miFour, Fourfold}})
+    item->setChecked(puzzle_.Symmetry == order);
+  // Numbers given by hand, typed or read, mark Number as choosing Manual does.
+  if (puzzle_.ManualNumbered) menus_.miNumber->setChecked(true);
 }
 
 void KvenForm::ShowError(const char* what) { dialogs_.showError(this, QString::fromLatin1(what)); }
@@ -181,6 +193,8 @@ bool KvenForm::ReadText(std::string text, bool startWithNew, std::optional<std::
   if (startWithNew) miNewClick();
   memo_ = std::move(lines);
   ReportImport(ReadPuzzleText(memo_, recognised, puzzle_, *view_));
+  // The text read is kept where it came from.
+  kept_ = puzzle_;
   return true;
 }
 
@@ -194,8 +208,7 @@ void KvenForm::miSaveClick() {
   const QStringList filters{form_text::FilterText, form_text::FilterBitmap};
   switch (CopySaveChoice()) {
     case CopySaveAs::KvenText:
-      if (const QString name = transfer_->AskSaveName(form_text::ProposedText, filters, 1); !name.isEmpty())
-        transfer_->WriteText(name, EncodeText(puzzle_));
+      SaveKvenText();
       break;
     case CopySaveAs::Grid:
       BuildPicture();
@@ -209,9 +222,37 @@ void KvenForm::miSaveClick() {
   }
 }
 
+bool KvenForm::SaveKvenText() {
+  const QStringList filters{form_text::FilterText, form_text::FilterBitmap};
+  const QString name = transfer_->AskSaveName(form_text::ProposedText, filters, 1);
+  if (name.isEmpty() || !transfer_->WriteText(name, EncodeText(puzzle_))) return false;
+  kept_ = puzzle_;
+  return true;
+}
+
 void KvenForm::miExportIpuzClick() {
   const QString name = transfer_->AskSaveName(form_text::ProposedIpuz, {form_text::FilterIpuz}, 1);
-  if (!name.isEmpty()) transfer_->WriteBytes(name, WriteIpuz(puzzle_));
+  if (!name.isEmpty() && transfer_->WriteBytes(name, WriteIpuz(puzzle_))) kept_ = puzzle_;
+}
+
+bool KvenForm::MayEnd() {
+  if (puzzle_ == kept_) return true;
+  switch (dialogs_.askUnsavedChanges(this)) {
+    case UnsavedChoice::Save:
+      return SaveKvenText();
+    case UnsavedChoice::Discard:
+      return true;
+    case UnsavedChoice::Cancel:
+      break;
+  }
+  return false;
+}
+
+void KvenForm::closeEvent(QCloseEvent* event) {
+  if (MayEnd())
+    event->accept();
+  else
+    event->ignore();
 }
 
 void KvenForm::miExportSvgClick() {
@@ -238,6 +279,7 @@ void KvenForm::miCopyClick() {
   switch (CopySaveChoice()) {
     case CopySaveAs::KvenText:
       copyText(EncodeText(puzzle_));
+      kept_ = puzzle_;
       break;
     case CopySaveAs::Grid:
       BuildPicture();
@@ -283,11 +325,9 @@ void KvenForm::EnterBarMode(EntryMode mode, QAction* item) {
   ClearCursorLetterArea();
   editor_.EntryMode = mode;
   item->setChecked(true);
-  // Quarter turns of bars need even sides; Symmetry itself keeps its value.
-  if (puzzle_.OddFlags > 0) {
-    menus_.miFour->setEnabled(false);
-    menus_.miTwo->setChecked(true);
-  }
+  // Quarter turns of bars need even sides; Symmetry itself keeps its value,
+  // and so does the mark that shows it.
+  if (puzzle_.OddFlags > 0) menus_.miFour->setEnabled(false);
   view_->HideNumberFields();
 }
 
@@ -340,7 +380,20 @@ void KvenForm::SquarePressed(int col, int row) {
   const char* name = form_text::change::Number;
   if (editor_.EntryMode == EntryMode::Block) name = form_text::change::Block;
   if (editor_.EntryMode == EntryMode::Hbar || editor_.EntryMode == EntryMode::Vbar) name = form_text::change::Bar;
-  Change(name, [&] { KvenGridMouseDown(puzzle_, editor_, *view_, col, row); });
+  Change(name, [&] {
+    const Puzzle before = puzzle_;
+    KvenGridMouseDown(puzzle_, editor_, *view_, col, row);
+    RenumberAfterEdit(before);
+  });
+}
+
+void KvenForm::RenumberAfterEdit(const Puzzle& before) {
+  // Numbers worked out by the program follow the diagram; hand numbers are the setter's.
+  if (!puzzle_.AutoNumbered || puzzle_.ManualNumbered) return;
+  if (puzzle_.Blocks == before.Blocks && puzzle_.HBars == before.HBars && puzzle_.VBars == before.VBars) return;
+  AutoNumber(puzzle_, *controls_.grid);
+  // Numbering leaves a block's old number box standing; the repaint fills it.
+  controls_.grid->InvalidateGrid();
 }
 
 void KvenForm::KeyReleased(const KeyEvent& key) {

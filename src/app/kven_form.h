@@ -53,6 +53,9 @@ class KvenForm : public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  // File > Exit and the frame's close button: asks first when the puzzle
+  // changed since it was last saved or copied.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void ConnectCommands();
@@ -63,12 +66,23 @@ class KvenForm : public QMainWindow {
   // command run by another is part of that one.
   void Change(const char* name, const std::function<void()>& command, bool extend = false);
   void ShowError(const char* what);
+  // Checks the Symmetry item of the puzzle's symmetry (none for another
+  // value), and Number while the numbers are by hand.
+  void ShowMenuMarks();
+  // Numbers the puzzle again when it is numbered automatically and a block or
+  // bar changed since `before`.
+  void RenumberAfterEdit(const Puzzle& before);
 
   // --- the commands, one per menu item, spinner click and grid event ---
   void miNewClick();
   void miOpenClick();
   void miSaveClick();
   void miExportIpuzClick();
+  // Saves the puzzle as a KVEN text; false when cancelled or not written.
+  bool SaveKvenText();
+  // Whether the program may end: nothing unsaved, or the user saved or
+  // discarded it.
+  bool MayEnd();
   void miExportSvgClick();
   void miPrintClick();
   void miCopyClick();
@@ -102,6 +116,9 @@ class KvenForm : public QMainWindow {
   EditorState editor_;
   TextLines memo_;
   QImage image_;
+  // The puzzle as last saved, copied or read as a text (or ipuz document),
+  // which can be had again.
+  Puzzle kept_;
   bool started_ = false;
   int commandDepth_ = 0;
   std::unique_ptr<QPrinter> printer_;

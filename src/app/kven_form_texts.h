@@ -84,6 +84,13 @@ inline constexpr const char* Size = "Size";
 inline constexpr const char* Title = "Title";
 }  // namespace change
 
+// The question before unsaved work would be lost.
+inline constexpr QLatin1String UnsavedCaption{"Unsaved Changes"};
+inline constexpr QLatin1String UnsavedQuestion{
+    "The puzzle has changed since it was last saved or copied.\nSave it as a KVEN text before closing?"};
+inline constexpr QLatin1String UnsavedSave{"&Save..."};
+inline constexpr QLatin1String UnsavedDiscard{"&Discard"};
+
 // The caption of the invalid-data box; the messages themselves are the core's.
 inline constexpr QLatin1String ErrorCaption{"Error"};
 // %1 is the printer's name.

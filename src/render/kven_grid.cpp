@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QtMath>
 #include <algorithm>
-#include <set>
+#include <map>
 
 #include "render/canvas.h"
 #include "render/grid_painter.h"
@@ -16,6 +16,33 @@ namespace kven {
 namespace {
 
 constexpr int MarkWidth = 2;
+
+struct ChordModifiers {
+  bool shift = false;
+  bool ctrl = false;
+  bool alt = false;
+
+  void Add(Qt::KeyboardModifiers modifiers) {
+    shift = shift || modifiers.testFlag(Qt::ShiftModifier);
+    ctrl = ctrl || modifiers.testFlag(Qt::ControlModifier);
+    alt = alt || modifiers.testFlag(Qt::AltModifier);
+  }
+};
+
+// The modifier a modifier key itself stands for; none for other keys.
+Qt::KeyboardModifiers ModifierOfKey(int key) {
+  switch (key) {
+    case Qt::Key_Shift:
+      return Qt::ShiftModifier;
+    case Qt::Key_Control:
+      return Qt::ControlModifier;
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+      return Qt::AltModifier;
+    default:
+      return Qt::NoModifier;
+  }
+}
 
 }  // namespace
 
@@ -30,7 +57,11 @@ struct KvenGrid::Impl {
   int cols = 0;
   int rows = 0;
   bool repaintPending = true;
-  std::set<int> keysDown;  // pressed on the grid, not yet released
+  // Keys pressed on the grid and not yet released, each with the modifiers
+  // held at any moment while it was down. A quick chord may let Ctrl go
+  // before the letter (xdotool does, so do fast hands): the letter's release
+  // then carries no Ctrl, yet it was never typed alone.
+  std::map<int, ChordModifiers> keysDown;
   QList<QPoint> marked;
 
   void FullRepaint() {
@@ -172,7 +203,12 @@ void KvenGrid::mousePressEvent(QMouseEvent* event) {
 
 void KvenGrid::keyPressEvent(QKeyEvent* event) {
   event->accept();
-  d_->keysDown.insert(event->key());
+  // A modifier pressed while a key is held makes a chord of that key too.
+  const Qt::KeyboardModifiers modifier = ModifierOfKey(event->key());
+  if (modifier != Qt::NoModifier)
+    for (auto& [key, held] : d_->keysDown) held.Add(modifier);
+  // An auto-repeated press adds to the chord of the hold it repeats.
+  d_->keysDown[event->key()].Add(event->modifiers());
   if (onKeyDown) onKeyDown(ToKeyEvent(*event));
 }
 
@@ -183,8 +219,23 @@ void KvenGrid::keyReleaseEvent(QKeyEvent* event) {
   // A release whose press went elsewhere (the access key that chose
   // Entry > Solution, a shortcut) is no keystroke on the grid: letters are
   // entered on release, so it would type into the first square.
-  if (d_->keysDown.erase(event->key()) == 0) return;
-  if (onKeyUp) onKeyUp(ToKeyEvent(*event));
+  const auto held = d_->keysDown.find(event->key());
+  if (held == d_->keysDown.end()) return;
+  ChordModifiers chord = held->second;
+  d_->keysDown.erase(held);
+  chord.Add(event->modifiers());
+  KeyEvent key = ToKeyEvent(*event);
+  key.shift = chord.shift;
+  key.ctrl = chord.ctrl;
+  key.alt = chord.alt;
+  if (onKeyUp) onKeyUp(key);
+}
+
+void KvenGrid::focusOutEvent(QFocusEvent* event) {
+  // Releases of keys held now go elsewhere; a hold the grid still counted
+  // would lend its chord to the next press of that key.
+  d_->keysDown.clear();
+  QWidget::focusOutEvent(event);
 }
 
 KeyEvent ToKeyEvent(const QKeyEvent& event) {

@@ -61,7 +61,9 @@ class KvenGrid : public QWidget, public GridView {
   // Input, delivered to whoever owns the puzzle: a mouse press on a square
   // (header cells and points beside the cells are not reported), and key
   // presses and releases (auto-repeated releases, and releases of keys not
-  // pressed on the grid, are dropped).
+  // pressed on the grid, are dropped). A release carries every modifier held
+  // while its key was down, so a chord stays one whatever order its keys
+  // are let go in.
   std::function<void(int col, int row)> onSquarePressed;
   std::function<void(const KeyEvent&)> onKeyDown;
   std::function<void(const KeyEvent&)> onKeyUp;
@@ -73,6 +75,7 @@ class KvenGrid : public QWidget, public GridView {
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   struct Impl;
