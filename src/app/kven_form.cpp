@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -93,6 +94,11 @@ void KvenForm::ConnectCommands() {
   connect(c.spinV, &SpinButton::upClicked, this, [this] { ResizeBy(0, 1); });
   connect(c.spinV, &SpinButton::downClicked, this, [this] { ResizeBy(0, -1); });
   connect(c.edTitle, &QLineEdit::textChanged, this, &KvenForm::edTitleChange);
+  // The title's changes are steps of the program's history, so Ctrl+Z in the
+  // field must reach Edit > Undo, not the field's own undo.
+  c.edTitle->installEventFilter(this);
+  connect(c.editH, &QLineEdit::editingFinished, this, &KvenForm::TypedSize);
+  connect(c.editV, &QLineEdit::editingFinished, this, &KvenForm::TypedSize);
 
   c.grid->onSquarePressed = [this](int col, int row) { SquarePressed(col, row); };
   c.grid->onKeyDown = [this](const KeyEvent& key) {
@@ -100,6 +106,19 @@ void KvenForm::ConnectCommands() {
     Change(form_text::change::Letter, [&] { KvenGridKeyDown(puzzle_, editor_, *controls_.grid, key); });
   };
   c.grid->onKeyUp = [this](const KeyEvent& key) { KeyReleased(key); };
+}
+
+bool KvenForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == controls_.edTitle && event->type() == QEvent::ShortcutOverride) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QKeySequence pressed(key->keyCombination());
+    for (const QAction* item : {menus_.miUndo, menus_.miRedo})
+      if (item->shortcut().matches(pressed) == QKeySequence::ExactMatch) {
+        event->ignore();
+        return true;
+      }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void KvenForm::showEvent(QShowEvent* event) {
@@ -414,6 +433,23 @@ void KvenForm::ResizeBy(int columns, int rows) {
   Change(form_text::change::Size, [&] {
     puzzle_.HSquares += columns;
     puzzle_.VSquares += rows;
+    ResetPuzzle(puzzle_, *view_);
+  });
+}
+
+void KvenForm::TypedSize() {
+  bool wide = false;
+  bool high = false;
+  const int h = controls_.editH->text().toInt(&wide);
+  const int v = controls_.editV->text().toInt(&high);
+  if (!wide || !high || (h == puzzle_.HSquares && v == puzzle_.VSquares)) {
+    view_->ShowSize(puzzle_.HSquares, puzzle_.VSquares);
+    return;
+  }
+  // The reset clamps to the sizes there are and shows what it made.
+  Change(form_text::change::Size, [&] {
+    puzzle_.HSquares = h;
+    puzzle_.VSquares = v;
     ResetPuzzle(puzzle_, *view_);
   });
 }

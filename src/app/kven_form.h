@@ -56,6 +56,7 @@ class KvenForm : public QMainWindow {
   // File > Exit and the frame's close button: asks first when the puzzle
   // changed since it was last saved or copied.
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void ConnectCommands();
@@ -97,6 +98,8 @@ class KvenForm : public QMainWindow {
   // Entry > Hbar or Vbar: the mode, its check mark, and Fourfold withdrawn on odd sides.
   void EnterBarMode(EntryMode mode, QAction* item);
   void ResizeBy(int columns, int rows);
+  // A size typed into EditH or EditV: resizes to it as the spinners do.
+  void TypedSize();
   void edTitleChange(const QString& text);
   void SquarePressed(int col, int row);
   void KeyReleased(const KeyEvent& key);

@@ -48,6 +48,11 @@ inline constexpr QLatin1String MenuFourfold{"&Fourfold"};
 inline constexpr QLatin1String MenuHelp{"&Help"};
 inline constexpr QLatin1String MenuHowToUse{"&How to Use..."};
 
+inline constexpr QLatin1String ShortcutNew{"Ctrl+N"};
+inline constexpr QLatin1String ShortcutOpen{"Ctrl+O"};
+inline constexpr QLatin1String ShortcutSave{"Ctrl+S"};
+inline constexpr QLatin1String ShortcutPrint{"Ctrl+P"};
+inline constexpr QLatin1String ShortcutExit{"Ctrl+Q"};
 inline constexpr QLatin1String ShortcutUndo{"Ctrl+Z"};
 inline constexpr QLatin1String ShortcutRedo{"Ctrl+Shift+Z"};
 inline constexpr QLatin1String ShortcutCopy{"Ctrl+C"};
@@ -60,7 +65,9 @@ inline constexpr QLatin1String ProposedBitmap{"Xword.bmp"};
 inline constexpr QLatin1String ProposedClues{"Clues.txt"};
 inline constexpr QLatin1String ProposedIpuz{"Xword.ipuz"};
 inline constexpr QLatin1String ProposedSvg{"Xword.svg"};
-inline constexpr QLatin1String FilterAnyAscii{"Any Ascii File (*)"};
+// Open offers these first, then any file; one string, as the dialog takes it.
+inline constexpr QLatin1String FilterOpen{
+    "KVEN Texts (*.txt *.TXT *.kven);;ipuz Files (*.ipuz);;Any Ascii File (*)"};
 inline constexpr QLatin1String FilterText{"Text Files (*.TXT *.txt)"};
 inline constexpr QLatin1String FilterBitmap{"Bitmap Files (*.BMP *.bmp)"};
 inline constexpr QLatin1String FilterIpuz{"ipuz Files (*.ipuz)"};

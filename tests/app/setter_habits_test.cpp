@@ -156,6 +156,51 @@ class SetterHabitsTest : public QObject {
     QCOMPARE(QFile::exists(file), saved);
   }
 
+  void typedSizesResizeInOneStep_data() {
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<QString>("height");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("steps");  // one for each field whose size changed
+    QTest::newRow("both typed") << QStringLiteral("30") << QStringLiteral("7") << QSize(30, 7) << 2;
+    QTest::newRow("beyond the largest") << QStringLiteral("45") << QStringLiteral("12") << QSize(30, 12) << 1;
+    QTest::newRow("below the smallest") << QStringLiteral("2") << QStringLiteral("12") << QSize(5, 12) << 1;
+  }
+  void typedSizesResizeInOneStep() {
+    QFETCH(QString, width);
+    QFETCH(QString, height);
+    QFETCH(QSize, size);
+    QFETCH(int, steps);
+    Window w;
+    for (auto [field, text] : {std::pair{"EditH", width}, {"EditV", height}}) {
+      QLineEdit& edit = w.Field(field);
+      edit.selectAll();
+      QTest::keyClicks(&edit, text);
+      QTest::keyClick(&edit, Qt::Key_Return);
+    }
+    QCOMPARE(QSize(w.puzzle().HSquares, w.puzzle().VSquares), size);
+    QCOMPARE(w.Field("EditH").text(), QString::number(size.width()));
+    QCOMPARE(w.Grid().ColumnCount(), size.width() + 1);
+    for (int step = 0; step < steps; ++step) w.Trigger("miUndo");
+    QCOMPARE(QSize(w.puzzle().HSquares, w.puzzle().VSquares), QSize(12, 12));
+    QCOMPARE(w.Field("EditH").text(), QStringLiteral("12"));
+  }
+
+  void ctrlZInTheTitleUndoesThroughTheHistory() {
+    Window w;
+    w.form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w.form));
+    QLineEdit& title = w.Field("edTitle");
+    title.setFocus();
+    QTest::keyClicks(&title, QStringLiteral("Clasp"));
+    w.Trigger("miBlock");
+    w.Click(1, 1);
+    QTest::keyClick(&title, Qt::Key_Z, Qt::ControlModifier);  // the block goes first
+    QCOMPARE(w.puzzle().Blocks(1, 1), 0);
+    QCOMPARE(title.text(), QStringLiteral("Clasp"));
+    QTest::keyClick(&title, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(w.puzzle().Title.empty() && title.text().isEmpty());
+  }
+
   void invalidDataBoxOffersOk() {
     QStringList buttons;
     QTimer::singleShot(0, [&] {
