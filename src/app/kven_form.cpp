@@ -11,6 +11,7 @@
 #include <QScreen>
 
 #include "app/check_window.h"
+#include "app/beside.h"
 #include "app/dialogs.h"
 #include "app/form_history.h"
 #include "app/form_view.h"
@@ -389,7 +390,10 @@ void KvenForm::miCheckClick() {
     connect(check_, &CheckWindow::findingSelected, this,
             [this](const QList<QPoint>& squares) { controls_.grid->MarkSquares(squares); });
   }
-  if (check_->isVisible()) check_->checkAgain();
+  if (check_->isVisible())
+    check_->checkAgain();
+  else
+    PlaceBeside(*check_, *this);
   check_->show();
   check_->raise();
   check_->activateWindow();
