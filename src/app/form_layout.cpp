@@ -197,6 +197,8 @@ FormMenus BuildFormMenus(QMainWindow& window) {
 
   QMenu* mnHelp = menu(form_text::MenuHelp, "mnHelp");
   m.miInstr = item(mnHelp, form_text::MenuHowToUse, "miInstr");
+  m.miBeyond = item(mnHelp, form_text::MenuBeyond, "miBeyond");
+  m.miAbout = item(mnHelp, form_text::MenuAbout, "miAbout");
   return m;
 }
 

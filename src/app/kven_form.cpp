@@ -20,6 +20,7 @@
 #include "app/puzzle_printer.h"
 #include "app/qt_text.h"
 #include "app/spin_button.h"
+#include "app/text_page.h"
 #include "app/transfer.h"
 #include "app/window_fit.h"
 #include "editing/numbering.h"
@@ -87,6 +88,14 @@ void KvenForm::ConnectCommands() {
   on(m.miFour, [this] { ChooseSymmetry(Fourfold, menus_.miFour); });
   on(m.miInstr, [this] {
     if (instrform_ != nullptr) dialogs_.execDialog(*instrform_);
+  });
+  on(m.miBeyond, [this] {
+    TextPage page(form_text::BeyondCaption, BeyondInstructionsText(), this);
+    dialogs_.execDialog(page);
+  });
+  on(m.miAbout, [this] {
+    TextPage page(form_text::AboutCaption, AboutText(), this);
+    dialogs_.execDialog(page);
   });
 
   const FormControls& c = controls_;
@@ -157,6 +166,8 @@ void KvenForm::Change(const char* name, const std::function<void()>& command, bo
   }
   --commandDepth_;
   ShowMenuMarks();
+  // The current entry's shade follows the cursor and the letters.
+  controls_.grid->update();
   if (puzzle_ == before.puzzle) return;
   history_->Record(name, before, extend);
   // A finding marked on the grid was about the diagram before the edit.

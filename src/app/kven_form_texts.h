@@ -47,6 +47,10 @@ inline constexpr QLatin1String MenuTwofold{"&Twofold"};
 inline constexpr QLatin1String MenuFourfold{"&Fourfold"};
 inline constexpr QLatin1String MenuHelp{"&Help"};
 inline constexpr QLatin1String MenuHowToUse{"&How to Use..."};
+inline constexpr QLatin1String MenuBeyond{"&Beyond the Instructions..."};
+inline constexpr QLatin1String MenuAbout{"&About Gridlark..."};
+inline constexpr QLatin1String BeyondCaption{"Beyond the Instructions"};
+inline constexpr QLatin1String AboutCaption{"About Gridlark"};
 
 inline constexpr QLatin1String ShortcutNew{"Ctrl+N"};
 inline constexpr QLatin1String ShortcutOpen{"Ctrl+O"};

@@ -9,6 +9,7 @@
 #include <map>
 
 #include "render/canvas.h"
+#include "render/current_entry.h"
 #include "render/grid_painter.h"
 
 namespace kven {
@@ -16,6 +17,9 @@ namespace kven {
 namespace {
 
 constexpr int MarkWidth = 2;
+// The current entry's shade: light enough that letters, numbers and bars
+// read through it.
+const QColor EntryShade(0x00, 0x78, 0xD7, 40);
 
 struct ChordModifiers {
   bool shift = false;
@@ -47,7 +51,10 @@ Qt::KeyboardModifiers ModifierOfKey(int key) {
 }  // namespace
 
 struct KvenGrid::Impl {
-  Impl(const Puzzle& p, const EditorState& e) : painter(canvas, p, e) {}
+  Impl(const Puzzle& p, const EditorState& e) : puzzle(p), editor(e), painter(canvas, p, e) {}
+
+  const Puzzle& puzzle;
+  const EditorState& editor;
 
   // The image outlives the canvas painting on it (members are destroyed in
   // reverse order).
@@ -183,6 +190,10 @@ void KvenGrid::paintEvent(QPaintEvent*) {
   // The painter is clipped to the region to update.
   painter.drawImage(QPoint(0, 0), d_->image);
   // Over the drawing, never in it: the cells stay as the core drew them.
+  for (const auto& [col, row] : CurrentEntry(d_->puzzle, d_->editor)) {
+    const CanvasRect cell = GridGeometry::CellBounds(col, row);
+    painter.fillRect(QRect(cell.left, cell.top, cell.Width(), cell.Height()), EntryShade);
+  }
   for (const QPoint& square : d_->marked) {
     if (square.x() < 1 || square.y() < 1 || square.x() >= d_->cols || square.y() >= d_->rows) continue;
     const CanvasRect cell = GridGeometry::CellBounds(square.x(), square.y());

@@ -1,13 +1,17 @@
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include "app/dialogs.h"
+#include "app/text_page.h"
 #include "editing/numbering.h"
+#include "kven_version.h"
+#include "render/current_entry.h"
 #include "test_window.h"
 
 // What setters expect of the window beyond its commands: chords that stay
@@ -199,6 +203,57 @@ class SetterHabitsTest : public QObject {
     QCOMPARE(title.text(), QStringLiteral("Clasp"));
     QTest::keyClick(&title, Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(w.puzzle().Title.empty() && title.text().isEmpty());
+  }
+
+  void theCurrentEntryRunsBetweenBlocksAndBars_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QPoint>("cursor");
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<QList<QPoint>>("entry");
+    const QString blocks = QStringLiteral("KVEN 0 5 5\r\nBLK 2 12 Z\r\n");  // (2,1) and (2,3)
+    const QString bars = QStringLiteral("KVEN 0 5 5\r\nHBR 8 Z\r\nVBR 7 Z\r\n");  // below (3,2), right of (2,2)
+    const auto right = static_cast<int>(kven::Direction::Right);
+    const auto down = static_cast<int>(kven::Direction::Down);
+    QTest::newRow("across, after a block") << blocks << QPoint(4, 1) << right
+                                           << QList<QPoint>{{3, 1}, {4, 1}, {5, 1}};
+    QTest::newRow("down, between blocks") << blocks << QPoint(2, 2) << down << QList<QPoint>{{2, 2}};
+    QTest::newRow("down, to the foot") << blocks << QPoint(2, 5) << down << QList<QPoint>{{2, 4}, {2, 5}};
+    QTest::newRow("across, cut by a bar") << bars << QPoint(4, 2) << right
+                                          << QList<QPoint>{{3, 2}, {4, 2}, {5, 2}};
+    QTest::newRow("down, cut by a bar") << bars << QPoint(3, 1) << down << QList<QPoint>{{3, 1}, {3, 2}};
+    QTest::newRow("on a block") << blocks << QPoint(2, 1) << right << QList<QPoint>{};
+  }
+  void theCurrentEntryRunsBetweenBlocksAndBars() {
+    QFETCH(QString, text);
+    QFETCH(QPoint, cursor);
+    QFETCH(int, direction);
+    QFETCH(QList<QPoint>, entry);
+    Window w;
+    w.Paste(text);
+    kven::EditorState editor = w.form.editor();
+    editor.CursorCol = cursor.x();
+    editor.CursorRow = cursor.y();
+    editor.Direction = static_cast<kven::Direction>(direction);
+    editor.EntryMode = kven::EntryMode::Hbar;
+    QVERIFY(kven::CurrentEntry(w.puzzle(), editor).empty());  // shaded only while typing the solution
+    editor.EntryMode = kven::EntryMode::Solution;
+    QList<QPoint> found;
+    for (const auto& [col, row] : kven::CurrentEntry(w.puzzle(), editor)) found << QPoint(col, row);
+    QCOMPARE(found, entry);
+  }
+
+  void helpPagesShowWhatIsBeyondAndTheVersion() {
+    Window w;
+    QStringList shown;
+    w.dialogs.whileShown = [&](QDialog& dialog) {
+      if (auto* page = qobject_cast<kven::TextPage*>(&dialog)) shown << page->textBox()->toPlainText();
+    };
+    w.Trigger("miBeyond");
+    w.Trigger("miAbout");
+    QCOMPARE(shown.size(), 2);
+    for (const char* topic : {"Undo", "ipuz", "SVG", "Check Diagram", "Fill Grid", "Clues", "Ctrl+Q"})
+      QVERIFY2(shown[0].contains(QLatin1String(topic)), topic);
+    QVERIFY(shown[1].contains(QLatin1String(kven::Version)) && shown[1].contains(QLatin1String(kven::Licence)));
   }
 
   void invalidDataBoxOffersOk() {
