@@ -195,6 +195,12 @@ FormMenus BuildFormMenus(QMainWindow& window) {
   m.miFour = item(mnSymm, form_text::MenuFourfold, "miFour");
   exclusive({m.miNone, m.miTwo, m.miFour});
 
+  QMenu* mnView = menu(form_text::MenuView, "mnView");
+  m.miZoomIn = item(mnView, form_text::MenuZoomIn, "miZoomIn");
+  m.miZoomIn->setShortcuts({QKeySequence(form_text::ShortcutZoomIn), QKeySequence(form_text::ShortcutZoomInUnshifted)});
+  m.miZoomOut = item(mnView, form_text::MenuZoomOut, "miZoomOut", form_text::ShortcutZoomOut);
+  m.miActualSize = item(mnView, form_text::MenuActualSize, "miActualSize", form_text::ShortcutActualSize);
+
   QMenu* mnHelp = menu(form_text::MenuHelp, "mnHelp");
   m.miInstr = item(mnHelp, form_text::MenuHowToUse, "miInstr");
   m.miBeyond = item(mnHelp, form_text::MenuBeyond, "miBeyond");

@@ -41,6 +41,7 @@ struct FormMenus {
   QAction *miUndo, *miRedo, *miCopy, *miPaste, *miClear;
   QAction *miHbar, *miVbar, *miBlock, *miNumber, *miAuto, *miManual, *miLetter, *miCheck;
   QAction *miNone, *miTwo, *miFour;
+  QAction *miZoomIn, *miZoomOut, *miActualSize;
   QAction *miInstr, *miBeyond, *miAbout;
 };
 

@@ -23,6 +23,7 @@
 #include "app/text_page.h"
 #include "app/transfer.h"
 #include "app/window_fit.h"
+#include "app/zoom.h"
 #include "editing/numbering.h"
 #include "editing/solution_entry.h"
 #include "editing/symmetry.h"
@@ -89,6 +90,9 @@ void KvenForm::ConnectCommands() {
   on(m.miInstr, [this] {
     if (instrform_ != nullptr) dialogs_.execDialog(*instrform_);
   });
+  on(m.miZoomIn, [this] { SetZoom(ZoomedIn(controls_.grid->Zoom())); });
+  on(m.miZoomOut, [this] { SetZoom(ZoomedOut(controls_.grid->Zoom())); });
+  on(m.miActualSize, [this] { SetZoom(ActualSize); });
   on(m.miBeyond, [this] {
     TextPage page(form_text::BeyondCaption, BeyondInstructionsText(), this);
     dialogs_.execDialog(page);
@@ -450,6 +454,11 @@ void KvenForm::ResizeBy(int columns, int rows) {
     puzzle_.VSquares += rows;
     ResetPuzzle(puzzle_, *view_);
   });
+}
+
+void KvenForm::SetZoom(double zoom) {
+  controls_.grid->SetZoom(zoom);
+  view_->FitWindowToGrid(puzzle_.HSquares, puzzle_.VSquares);
 }
 
 void KvenForm::TypedSize() {

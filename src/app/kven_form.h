@@ -100,6 +100,8 @@ class KvenForm : public QMainWindow {
   void ResizeBy(int columns, int rows);
   // A size typed into EditH or EditV: resizes to it as the spinners do.
   void TypedSize();
+  // View > Zoom: the grid at `zoom`, the window fitted to it.
+  void SetZoom(double zoom);
   void edTitleChange(const QString& text);
   void SquarePressed(int col, int row);
   void KeyReleased(const KeyEvent& key);

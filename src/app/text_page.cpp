@@ -51,6 +51,7 @@ QString BeyondInstructionsText() {
       "Shortcuts\n"
       "Ctrl+N New, Ctrl+O Open, Ctrl+S Save, Ctrl+P Print, Ctrl+Q Exit\n"
       "Ctrl+Z Undo, Ctrl+Shift+Z Redo, Ctrl+C Copy, Ctrl+V Paste, Ctrl+Y Clear\n"
+      "Ctrl++ Zoom In, Ctrl+- Zoom Out, Ctrl+0 Actual Size (View menu)\n"
       "Ctrl+B thicker bars, Shift+Ctrl+B thinner bars\n");
 }
 

@@ -63,6 +63,7 @@ struct KvenGrid::Impl {
   GridPainter painter;
   int cols = 0;
   int rows = 0;
+  double zoom = 1.0;
   bool repaintPending = true;
   // Keys pressed on the grid and not yet released, each with the modifiers
   // held at any moment while it was down. A quick chord may let Ctrl go
@@ -107,9 +108,8 @@ void KvenGrid::SetSquareCount(int hSquares, int vSquares) {
   if (cols == d_->cols && rows == d_->rows && !d_->image.isNull()) return;
   d_->cols = cols;
   d_->rows = rows;
-  const QSize size = GridGeometry::ControlSize(cols, rows);
-  d_->MakeImage(size, devicePixelRatioF());
-  setFixedSize(size);
+  d_->MakeImage(GridGeometry::ControlSize(cols, rows), devicePixelRatioF() * d_->zoom);
+  setFixedSize(sizeHint());
   updateGeometry();
   InvalidateGrid();
 }
@@ -117,10 +117,28 @@ void KvenGrid::SetSquareCount(int hSquares, int vSquares) {
 int KvenGrid::ColumnCount() const { return d_->cols; }
 int KvenGrid::RowCount() const { return d_->rows; }
 
-QRect KvenGrid::CellRect(int col, int row) const { return GridGeometry::CellBounds(col, row).ToQRect(); }
+QRect KvenGrid::CellRect(int col, int row) const {
+  const QRect cell = GridGeometry::CellBounds(col, row).ToQRect();
+  const double z = d_->zoom;
+  return QRect(QPoint(qFloor(cell.left() * z), qFloor(cell.top() * z)),
+               QPoint(qCeil((cell.right() + 1) * z) - 1, qCeil((cell.bottom() + 1) * z) - 1));
+}
 
 bool KvenGrid::CellAt(const QPoint& pos, int& col, int& row) const {
-  return GridGeometry::CellAt(pos, d_->cols, d_->rows, col, row);
+  // The cells are drawn in the control's own pixels and shown enlarged.
+  const QPoint unzoomed(qFloor(pos.x() / d_->zoom), qFloor(pos.y() / d_->zoom));
+  return GridGeometry::CellAt(unzoomed, d_->cols, d_->rows, col, row);
+}
+
+double KvenGrid::Zoom() const { return d_->zoom; }
+
+void KvenGrid::SetZoom(double zoom) {
+  if (zoom == d_->zoom) return;
+  d_->zoom = zoom;
+  d_->MakeImage(GridGeometry::ControlSize(d_->cols, d_->rows), devicePixelRatioF() * zoom);
+  setFixedSize(sizeHint());
+  updateGeometry();
+  InvalidateGrid();
 }
 
 void KvenGrid::SetBrushWhite() { d_->canvas.SetBrushColor(rgb::White); }
@@ -171,7 +189,10 @@ QImage KvenGrid::Snapshot() {
   return d_->image.copy();
 }
 
-QSize KvenGrid::sizeHint() const { return GridGeometry::ControlSize(d_->cols, d_->rows); }
+QSize KvenGrid::sizeHint() const {
+  const QSize size = GridGeometry::ControlSize(d_->cols, d_->rows);
+  return QSize(qCeil(size.width() * d_->zoom), qCeil(size.height() * d_->zoom));
+}
 
 void KvenGrid::MarkSquares(const QList<QPoint>& squares) {
   if (squares.isEmpty() && d_->marked.isEmpty()) return;
@@ -181,13 +202,15 @@ void KvenGrid::MarkSquares(const QList<QPoint>& squares) {
 
 void KvenGrid::paintEvent(QPaintEvent*) {
   // Moved to a screen of another density: drawn again for it.
-  if (d_->image.devicePixelRatio() != devicePixelRatioF()) {
-    d_->MakeImage(GridGeometry::ControlSize(d_->cols, d_->rows), devicePixelRatioF());
+  if (d_->image.devicePixelRatio() != devicePixelRatioF() * d_->zoom) {
+    d_->MakeImage(GridGeometry::ControlSize(d_->cols, d_->rows), devicePixelRatioF() * d_->zoom);
     d_->repaintPending = true;
   }
   if (d_->repaintPending) d_->FullRepaint();
   QPainter painter(this);
-  // The painter is clipped to the region to update.
+  // The backing image has as many pixels as the zoomed control on this
+  // screen, so it is shown sharp; marks are drawn at the same scale.
+  painter.scale(d_->zoom, d_->zoom);
   painter.drawImage(QPoint(0, 0), d_->image);
   // Over the drawing, never in it: the cells stay as the core drew them.
   for (const auto& [col, row] : CurrentEntry(d_->puzzle, d_->editor)) {

@@ -34,6 +34,12 @@ class KvenGrid : public QWidget, public GridView {
   QRect CellRect(int col, int row) const;
   bool CellAt(const QPoint& pos, int& col, int& row) const;
 
+  // The view's scale: every cell, line and letter drawn `zoom` times as
+  // large, at the screen's own resolution. Pictures and prints are not the
+  // grid's and keep their size. 1 at start.
+  double Zoom() const;
+  void SetZoom(double zoom);
+
   // GridView. SetSquareCount resizes the control to fit the cells;
   // InvalidateGrid schedules a full repaint after the current command;
   // RepaintGrid redraws every cell into the backing image at once; the
@@ -50,8 +56,8 @@ class KvenGrid : public QWidget, public GridView {
   void ChangeBarWidth(int oldWidth, int newWidth) override;
 
   // What the control shows (after any pending full repaint has run), with
-  // the screen's pixels per control pixel as its device pixel ratio. Marks
-  // are not part of it.
+  // the screen's pixels per cell pixel (the zoom included) as its device
+  // pixel ratio. Marks are not part of it.
   QImage Snapshot();
 
   // Frames the squares [col, row] in a colour of their own, above the

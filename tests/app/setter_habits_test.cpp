@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QtMath>
 
 #include "app/dialogs.h"
 #include "app/text_page.h"
@@ -240,6 +241,34 @@ class SetterHabitsTest : public QObject {
     QList<QPoint> found;
     for (const auto& [col, row] : kven::CurrentEntry(w.puzzle(), editor)) found << QPoint(col, row);
     QCOMPARE(found, entry);
+  }
+
+  void zoomScalesTheViewAndItsClicksOnly() {
+    Window w;
+    w.Trigger("miNone");
+    w.Trigger("miBlock");
+    const QSize actual = w.Grid().size();
+    w.Trigger("miZoomIn");
+    w.Trigger("miZoomIn");  // 1.25, then 1.5
+    QCOMPARE(w.Grid().size(), QSize(qCeil(actual.width() * 1.5), qCeil(actual.height() * 1.5)));
+    // A click lands on the square drawn under it: the square's middle at 1.5
+    // times its place lies in the third column's zoomed cell, not the fifth.
+    const QPoint middle = QPoint(2 + 3 * 26 + 12, 2 + 2 * 26 + 12) * 3 / 2;
+    QTest::mouseClick(&w.Grid(), Qt::LeftButton, {}, middle);
+    QCOMPARE(w.puzzle().Blocks(3, 2), 1);
+    const QImage shown = w.Grid().Snapshot();
+    QCOMPARE(shown.devicePixelRatio(), 1.5 * w.Grid().devicePixelRatioF());
+    QCOMPARE(shown.pixelColor(middle * w.Grid().devicePixelRatioF()), QColor(0xC0, 0xC0, 0xC0));
+    // The picture for Copy is the same at any zoom.
+    w.form.SetCopySaveChoice(kven::CopySaveAs::Grid);
+    w.Trigger("miCopy");
+    const QImage zoomedPicture = w.form.image();
+    w.Trigger("miActualSize");
+    QCOMPARE(w.Grid().size(), actual);
+    w.Trigger("miCopy");
+    QCOMPARE(w.form.image(), zoomedPicture);
+    for (int i = 0; i < 10; ++i) w.Trigger("miZoomOut");
+    QCOMPARE(w.Grid().Zoom(), 0.75);
   }
 
   void helpPagesShowWhatIsBeyondAndTheVersion() {
