@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QSpinBox>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -21,6 +22,7 @@ namespace kven {
 namespace {
 
 constexpr int IndexRole = Qt::UserRole;
+constexpr int MinCheckLength = 1;
 
 }  // namespace
 
@@ -43,12 +45,39 @@ CheckWindow::CheckWindow(PuzzleSource puzzle, QWidget* parent) : QDialog(parent)
   auto* styleLabel = new QLabel(QStringLiteral("&Style:"), this);
   styleLabel->setBuddy(styleBox_);
 
+  // The ranges kventool check accepts, and its defaults.
+  const CheckOptions defaults;
+  const auto spin = [this](int low, int high, int value, const QString& suffix) {
+    auto* box = new QSpinBox(this);
+    box->setRange(low, high);
+    box->setValue(value);
+    box->setSuffix(suffix);
+    connect(box, &QSpinBox::valueChanged, this, &CheckWindow::checkAgain);
+    return box;
+  };
+  minLength_ = spin(MinCheckLength, MaxSide, defaults.minLength, QString());
+  barredMin_ = spin(0, 100, defaults.barredMinPercent, QStringLiteral(" %"));
+  barredMax_ = spin(0, 100, defaults.barredMaxPercent, QStringLiteral(" %"));
+  // The share checked is a range: neither end may pass the other.
+  connect(barredMin_, &QSpinBox::valueChanged, barredMax_, [this](int low) { barredMax_->setMinimum(low); });
+  connect(barredMax_, &QSpinBox::valueChanged, barredMin_, [this](int high) { barredMin_->setMaximum(high); });
+  barredMax_->setMinimum(barredMin_->value());
+  barredMin_->setMaximum(barredMax_->value());
+  auto* lengthLabel = new QLabel(QStringLiteral("&Minimum length:"), this);
+  lengthLabel->setBuddy(minLength_);
+  auto* barredLabel = new QLabel(QStringLiteral("&Barred, checked:"), this);
+  barredLabel->setBuddy(barredMin_);
+
   summary_ = new QLabel(this);
   summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   summary_->setWordWrap(true);
 
   findings_ = new QListWidget(this);
   findings_->setSelectionMode(QAbstractItemView::SingleSelection);
+  // A long finding wraps onto more lines rather than needing sideways scrolling.
+  findings_->setWordWrap(true);
+  findings_->setResizeMode(QListView::Adjust);
+  findings_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   entries_ = new QTreeWidget(this);
   entries_->setRootIsDecorated(false);
@@ -68,12 +97,22 @@ CheckWindow::CheckWindow(PuzzleSource puzzle, QWidget* parent) : QDialog(parent)
   auto* top = new QHBoxLayout;
   top->addWidget(styleLabel);
   top->addWidget(styleBox_, 1);
+  auto* limits = new QHBoxLayout;
+  limits->addWidget(lengthLabel);
+  limits->addWidget(minLength_);
+  limits->addSpacing(12);
+  limits->addWidget(barredLabel);
+  limits->addWidget(barredMin_);
+  limits->addWidget(new QLabel(QStringLiteral("to"), this));
+  limits->addWidget(barredMax_);
+  limits->addStretch(1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(checkAgain_);
   buttons->addWidget(close_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
+  layout->addLayout(limits);
   layout->addWidget(summary_);
   layout->addWidget(tabs_, 1);
   layout->addLayout(buttons);
@@ -91,6 +130,11 @@ CheckStyle CheckWindow::chosenStyle() const { return static_cast<CheckStyle>(sty
 void CheckWindow::checkAgain() {
   CheckOptions options;
   options.style = chosenStyle();
+  options.minLength = minLength_->value();
+  options.barredMinPercent = barredMin_->value();
+  options.barredMaxPercent = barredMax_->value();
+  // The grid labels its columns along the top and its rows down the side.
+  options.squareNames = SquareNaming::RowColumn;
   report_ = CheckDiagram(puzzle_ ? puzzle_() : Puzzle{}, options);
   ShowReport();
   if (marking_) Emit({});

@@ -12,6 +12,7 @@ class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QSpinBox;
 class QTabWidget;
 class QTreeWidget;
 
@@ -37,6 +38,9 @@ class CheckWindow : public QDialog {
 
   // Controls, for tests and for driving the window.
   QComboBox* styleBox() const { return styleBox_; }
+  QSpinBox* minLengthBox() const { return minLength_; }
+  QSpinBox* barredMinBox() const { return barredMin_; }
+  QSpinBox* barredMaxBox() const { return barredMax_; }
   QPushButton* checkAgainButton() const { return checkAgain_; }
   QPushButton* closeButton() const { return close_; }
   QLabel* summaryLabel() const { return summary_; }
@@ -73,6 +77,9 @@ class CheckWindow : public QDialog {
   bool marking_ = false;  // the last list sent was not empty
 
   QComboBox* styleBox_ = nullptr;
+  QSpinBox* minLength_ = nullptr;
+  QSpinBox* barredMin_ = nullptr;
+  QSpinBox* barredMax_ = nullptr;
   QPushButton* checkAgain_ = nullptr;
   QPushButton* close_ = nullptr;
   QLabel* summary_ = nullptr;

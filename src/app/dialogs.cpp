@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 #include "app/kven_form_texts.h"
 
@@ -40,7 +41,7 @@ void QtDialogs::showError(QWidget* parent, const QString& message) {
 }
 
 void QtDialogs::showInvalidData(QWidget* parent, const QString& message) {
-  QMessageBox box(QMessageBox::Critical, form_text::ErrorCaption, message, QMessageBox::Cancel, parent);
+  QMessageBox box(QMessageBox::Critical, form_text::ErrorCaption, message, QMessageBox::Ok, parent);
   box.exec();
 }
 
@@ -55,5 +56,20 @@ bool QtDialogs::runPrintDialog(QWidget* parent, QPrinter& printer) {
 }
 
 void QtDialogs::execDialog(QDialog& dialog) { dialog.exec(); }
+
+UnsavedChoice QtDialogs::askUnsavedChanges(QWidget* parent) {
+  QMessageBox box(QMessageBox::Warning, form_text::UnsavedCaption, form_text::UnsavedQuestion, QMessageBox::NoButton,
+                  parent);
+  // Captions of our own, so each answer has its access key on every desktop.
+  QPushButton* save = box.addButton(form_text::UnsavedSave, QMessageBox::AcceptRole);
+  QPushButton* discard = box.addButton(form_text::UnsavedDiscard, QMessageBox::DestructiveRole);
+  QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+  box.setDefaultButton(save);
+  box.setEscapeButton(cancel);
+  box.exec();
+  if (box.clickedButton() == save) return UnsavedChoice::Save;
+  if (box.clickedButton() == discard) return UnsavedChoice::Discard;
+  return UnsavedChoice::Cancel;
+}
 
 }  // namespace kven

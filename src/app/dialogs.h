@@ -11,6 +11,9 @@ class QWidget;
 
 namespace kven {
 
+// The answer to the question asked before unsaved work would be lost.
+enum class UnsavedChoice { Save, Discard, Cancel };
+
 // Everything modal the main window shows goes through here, so a test can
 // answer from a script instead of waiting for a user.
 class Dialogs {
@@ -24,7 +27,7 @@ class Dialogs {
                                   int filterIndex) = 0;
   // The program's standard error report (file errors, range errors).
   virtual void showError(QWidget* parent, const QString& message) = 0;
-  // The decoder's one message: an error box with a single Cancel button.
+  // The decoder's one message: an error box with a single OK button.
   virtual void showInvalidData(QWidget* parent, const QString& message) = 0;
   // Something the user should know that is no error (what an import left out).
   virtual void showInformation(QWidget* parent, const QString& message) = 0;
@@ -32,6 +35,8 @@ class Dialogs {
   virtual bool runPrintDialog(QWidget* parent, QPrinter& printer) = 0;
   // Shows a window of the program modally and returns when it is closed.
   virtual void execDialog(QDialog& dialog) = 0;
+  // Asks whether to save the changed puzzle before the program ends.
+  virtual UnsavedChoice askUnsavedChanges(QWidget* parent) = 0;
 };
 
 // The dialog QtDialogs::getSaveFileName shows: `proposed` (a path) in its
@@ -53,6 +58,7 @@ class QtDialogs : public Dialogs {
   void showInformation(QWidget* parent, const QString& message) override;
   bool runPrintDialog(QWidget* parent, QPrinter& printer) override;
   void execDialog(QDialog& dialog) override;
+  UnsavedChoice askUnsavedChanges(QWidget* parent) override;
 };
 
 }  // namespace kven

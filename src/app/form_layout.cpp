@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -56,10 +57,10 @@ FormControls BuildFormControls(QMainWindow& window, const Puzzle& puzzle, const 
   int row = 0;
   for (auto [label, edit, spin] : {std::tuple{form_text::HorizontalSquares, c.editH, c.spinH},
                                    std::tuple{form_text::VerticalSquares, c.editV, c.spinV}}) {
-    // The size fields only show the size; the spinners change it.
-    edit->setReadOnly(true);
+    // A size typed in counts once Enter is pressed or the field is left.
+    edit->setValidator(new QIntValidator(0, 99, edit));
     edit->setFixedWidth(32);
-    edit->setFocusPolicy(Qt::NoFocus);
+    edit->setFocusPolicy(Qt::ClickFocus);
     sizes->addWidget(new QLabel(label, content), row, 0);
     sizes->addWidget(edit, row, 1);
     sizes->addWidget(spin, row, 2);
@@ -154,16 +155,16 @@ FormMenus BuildFormMenus(QMainWindow& window) {
 
   FormMenus m{};
   QMenu* mnFile = menu(form_text::MenuFile, "mnFile");
-  m.miNew = item(mnFile, form_text::MenuNew, "miNew");
-  m.miOpen = item(mnFile, form_text::MenuOpen, "miOpen");
-  m.miSave = item(mnFile, form_text::MenuSave, "miSave");
+  m.miNew = item(mnFile, form_text::MenuNew, "miNew", form_text::ShortcutNew);
+  m.miOpen = item(mnFile, form_text::MenuOpen, "miOpen", form_text::ShortcutOpen);
+  m.miSave = item(mnFile, form_text::MenuSave, "miSave", form_text::ShortcutSave);
   m.miExportIpuz = item(mnFile, form_text::MenuExportIpuz, "miExportIpuz");
   m.miExportSvg = item(mnFile, form_text::MenuExportSvg, "miExportSvg");
   m.miExportPdf = item(mnFile, form_text::MenuExportPdf, "miExportPdf");
   mnFile->addSeparator();
-  m.miPrint = item(mnFile, form_text::MenuPrint, "miPrint");
+  m.miPrint = item(mnFile, form_text::MenuPrint, "miPrint", form_text::ShortcutPrint);
   mnFile->addSeparator();
-  m.miExit = item(mnFile, form_text::MenuExit, "miExit");
+  m.miExit = item(mnFile, form_text::MenuExit, "miExit", form_text::ShortcutExit);
 
   QMenu* mnEdit = menu(form_text::MenuEdit, "mnEdit");
   m.miUndo = item(mnEdit, form_text::MenuUndo, "miUndo", form_text::ShortcutUndo);
@@ -195,8 +196,16 @@ FormMenus BuildFormMenus(QMainWindow& window) {
   m.miFour = item(mnSymm, form_text::MenuFourfold, "miFour");
   exclusive({m.miNone, m.miTwo, m.miFour});
 
+  QMenu* mnView = menu(form_text::MenuView, "mnView");
+  m.miZoomIn = item(mnView, form_text::MenuZoomIn, "miZoomIn");
+  m.miZoomIn->setShortcuts({QKeySequence(form_text::ShortcutZoomIn), QKeySequence(form_text::ShortcutZoomInUnshifted)});
+  m.miZoomOut = item(mnView, form_text::MenuZoomOut, "miZoomOut", form_text::ShortcutZoomOut);
+  m.miActualSize = item(mnView, form_text::MenuActualSize, "miActualSize", form_text::ShortcutActualSize);
+
   QMenu* mnHelp = menu(form_text::MenuHelp, "mnHelp");
   m.miInstr = item(mnHelp, form_text::MenuHowToUse, "miInstr");
+  m.miBeyond = item(mnHelp, form_text::MenuBeyond, "miBeyond");
+  m.miAbout = item(mnHelp, form_text::MenuAbout, "miAbout");
   return m;
 }
 

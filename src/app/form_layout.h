@@ -41,7 +41,8 @@ struct FormMenus {
   QAction *miUndo, *miRedo, *miCopy, *miPaste, *miClear;
   QAction *miHbar, *miVbar, *miBlock, *miNumber, *miAuto, *miManual, *miLetter, *miCheck;
   QAction *miNone, *miTwo, *miFour;
-  QAction* miInstr;
+  QAction *miZoomIn, *miZoomOut, *miActualSize;
+  QAction *miInstr, *miBeyond, *miAbout;
 };
 
 // The program's one font: "MS Sans Serif" at 13 pixels, by its metric stand-in.

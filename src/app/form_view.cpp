@@ -40,9 +40,8 @@ void FormView::ShowSize(int hSquares, int vSquares) {
 void FormView::EnableFourfold() { m_.miFour->setEnabled(true); }
 
 void FormView::WithdrawFourfoldUnlessBlockChecked() {
-  if (m_.miBlock->isChecked()) return;
-  m_.miFour->setEnabled(false);
-  m_.miTwo->setChecked(true);
+  // Only the item goes; its mark, like the symmetry, stays as it was.
+  if (!m_.miBlock->isChecked()) m_.miFour->setEnabled(false);
 }
 
 void FormView::HideNumberFields() {

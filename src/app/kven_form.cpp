@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -9,6 +11,7 @@
 #include <QScreen>
 
 #include "app/check_window.h"
+#include "app/beside.h"
 #include "app/dialogs.h"
 #include "app/form_history.h"
 #include "app/form_view.h"
@@ -18,8 +21,10 @@
 #include "app/puzzle_printer.h"
 #include "app/qt_text.h"
 #include "app/spin_button.h"
+#include "app/text_page.h"
 #include "app/transfer.h"
 #include "app/window_fit.h"
+#include "app/zoom.h"
 #include "editing/numbering.h"
 #include "editing/solution_entry.h"
 #include "editing/symmetry.h"
@@ -91,6 +96,17 @@ void KvenForm::ConnectCommands() {
   on(m.miInstr, [this] {
     if (instrform_ != nullptr) dialogs_.execDialog(*instrform_);
   });
+  on(m.miZoomIn, [this] { SetZoom(ZoomedIn(controls_.grid->Zoom())); });
+  on(m.miZoomOut, [this] { SetZoom(ZoomedOut(controls_.grid->Zoom())); });
+  on(m.miActualSize, [this] { SetZoom(ActualSize); });
+  on(m.miBeyond, [this] {
+    TextPage page(form_text::BeyondCaption, BeyondInstructionsText(), this);
+    dialogs_.execDialog(page);
+  });
+  on(m.miAbout, [this] {
+    TextPage page(form_text::AboutCaption, AboutText(), this);
+    dialogs_.execDialog(page);
+  });
 
   const FormControls& c = controls_;
   connect(c.spinH, &SpinButton::upClicked, this, [this] { ResizeBy(1, 1); });
@@ -98,6 +114,11 @@ void KvenForm::ConnectCommands() {
   connect(c.spinV, &SpinButton::upClicked, this, [this] { ResizeBy(0, 1); });
   connect(c.spinV, &SpinButton::downClicked, this, [this] { ResizeBy(0, -1); });
   connect(c.edTitle, &QLineEdit::textChanged, this, &KvenForm::edTitleChange);
+  // The title's changes are steps of the program's history, so Ctrl+Z in the
+  // field must reach Edit > Undo, not the field's own undo.
+  c.edTitle->installEventFilter(this);
+  connect(c.editH, &QLineEdit::editingFinished, this, &KvenForm::TypedSize);
+  connect(c.editV, &QLineEdit::editingFinished, this, &KvenForm::TypedSize);
 
   c.grid->onSquarePressed = [this](int col, int row) { SquarePressed(col, row); };
   c.grid->onKeyDown = [this](const KeyEvent& key) {
@@ -105,6 +126,19 @@ void KvenForm::ConnectCommands() {
     Change(form_text::change::Letter, [&] { KvenGridKeyDown(puzzle_, editor_, *controls_.grid, key); });
   };
   c.grid->onKeyUp = [this](const KeyEvent& key) { KeyReleased(key); };
+}
+
+bool KvenForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == controls_.edTitle && event->type() == QEvent::ShortcutOverride) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QKeySequence pressed(key->keyCombination());
+    for (const QAction* item : {menus_.miUndo, menus_.miRedo})
+      if (item->shortcut().matches(pressed) == QKeySequence::ExactMatch) {
+        event->ignore();
+        return true;
+      }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void KvenForm::showEvent(QShowEvent* event) {
@@ -116,6 +150,7 @@ void KvenForm::FormActivate() {
   if (started_) return;
   started_ = true;
   StartUpPuzzle(puzzle_, editor_, *view_);
+  kept_ = puzzle_;
   menus_.miTwo->setChecked(true);
   menus_.miHbar->setChecked(true);
   memo_ = TextLines();
@@ -140,6 +175,9 @@ void KvenForm::Change(const char* name, const std::function<void()>& command, bo
     ShowError(error.what());
   }
   --commandDepth_;
+  ShowMenuMarks();
+  // The current entry's shade follows the cursor and the letters.
+  controls_.grid->update();
   if (puzzle_ == before.puzzle) return;
   history_->Record(name, before, extend);
   ForgetFindings();
@@ -149,6 +187,15 @@ void KvenForm::ForgetFindings() {
   // A finding marked on the grid was about the diagram before the change.
   if (check_ != nullptr) check_->clearSelection();
   controls_.grid->MarkSquares({});
+}
+
+void KvenForm::ShowMenuMarks() {
+  // The mark follows the puzzle, also while Fourfold is withdrawn: the toggles
+  // go by the symmetry the puzzle has, not by the menu.
+  for (auto [item, order] : {std::pair{menus_.miNone, NoSymmetry}, {menus_.miTwo, Twofold}, {menus_.miFour, Fourfold}})
+    item->setChecked(puzzle_.Symmetry == order);
+  // Numbers given by hand, typed or read, mark Number as choosing Manual does.
+  if (puzzle_.ManualNumbered) menus_.miNumber->setChecked(true);
 }
 
 void KvenForm::ShowError(const char* what) { dialogs_.showError(this, QString::fromLatin1(what)); }
@@ -189,6 +236,8 @@ bool KvenForm::ReadText(std::string text, bool startWithNew, std::optional<std::
     return false;
   }
   if (const std::string note = read.Note(); !note.empty()) dialogs_.showInformation(this, FromLatin1(note));
+  // The text read is kept where it came from.
+  kept_ = puzzle_;
   return true;
 }
 
@@ -196,8 +245,7 @@ void KvenForm::miSaveClick() {
   const QStringList filters{form_text::FilterText, form_text::FilterBitmap};
   switch (CopySaveChoice()) {
     case CopySaveAs::KvenText:
-      if (const QString name = transfer_->AskSaveName(form_text::ProposedText, filters, 1); !name.isEmpty())
-        transfer_->WriteText(name, EncodeText(puzzle_));
+      SaveKvenText();
       break;
     case CopySaveAs::Grid:
       BuildPicture();
@@ -211,9 +259,37 @@ void KvenForm::miSaveClick() {
   }
 }
 
+bool KvenForm::SaveKvenText() {
+  const QStringList filters{form_text::FilterText, form_text::FilterBitmap};
+  const QString name = transfer_->AskSaveName(form_text::ProposedText, filters, 1);
+  if (name.isEmpty() || !transfer_->WriteText(name, EncodeText(puzzle_))) return false;
+  kept_ = puzzle_;
+  return true;
+}
+
 void KvenForm::miExportIpuzClick() {
   const QString name = transfer_->AskSaveName(form_text::ProposedIpuz, {form_text::FilterIpuz}, 1);
-  if (!name.isEmpty()) transfer_->WriteBytes(name, WriteIpuz(puzzle_));
+  if (!name.isEmpty() && transfer_->WriteBytes(name, WriteIpuz(puzzle_))) kept_ = puzzle_;
+}
+
+bool KvenForm::MayEnd() {
+  if (puzzle_ == kept_) return true;
+  switch (dialogs_.askUnsavedChanges(this)) {
+    case UnsavedChoice::Save:
+      return SaveKvenText();
+    case UnsavedChoice::Discard:
+      return true;
+    case UnsavedChoice::Cancel:
+      break;
+  }
+  return false;
+}
+
+void KvenForm::closeEvent(QCloseEvent* event) {
+  if (MayEnd())
+    event->accept();
+  else
+    event->ignore();
 }
 
 void KvenForm::miExportSvgClick() {
@@ -253,6 +329,7 @@ void KvenForm::miCopyClick() {
   switch (CopySaveChoice()) {
     case CopySaveAs::KvenText:
       copyText(EncodeText(puzzle_));
+      kept_ = puzzle_;
       break;
     case CopySaveAs::Grid:
       BuildPicture();
@@ -298,11 +375,9 @@ void KvenForm::EnterBarMode(EntryMode mode, QAction* item) {
   ClearCursorLetterArea();
   editor_.EntryMode = mode;
   item->setChecked(true);
-  // Quarter turns of bars need even sides; Symmetry itself keeps its value.
-  if (OddFlags(puzzle_) > 0) {
-    menus_.miFour->setEnabled(false);
-    menus_.miTwo->setChecked(true);
-  }
+  // Quarter turns of bars need even sides; Symmetry itself keeps its value,
+  // and so does the mark that shows it.
+  if (OddFlags(puzzle_) > 0) menus_.miFour->setEnabled(false);
   view_->HideNumberFields();
 }
 
@@ -345,7 +420,10 @@ void KvenForm::miCheckClick() {
     connect(check_, &CheckWindow::findingSelected, this,
             [this](const QList<QPoint>& squares) { controls_.grid->MarkSquares(squares); });
   }
-  if (check_->isVisible()) check_->checkAgain();
+  if (check_->isVisible())
+    check_->checkAgain();
+  else
+    PlaceBeside(*check_, *this);
   check_->show();
   check_->raise();
   check_->activateWindow();
@@ -355,7 +433,20 @@ void KvenForm::SquarePressed(int col, int row) {
   const char* name = form_text::change::Number;
   if (editor_.EntryMode == EntryMode::Block) name = form_text::change::Block;
   if (editor_.EntryMode == EntryMode::Hbar || editor_.EntryMode == EntryMode::Vbar) name = form_text::change::Bar;
-  Change(name, [&] { KvenGridMouseDown(puzzle_, editor_, *view_, col, row); });
+  Change(name, [&] {
+    const Puzzle before = puzzle_;
+    KvenGridMouseDown(puzzle_, editor_, *view_, col, row);
+    RenumberAfterEdit(before);
+  });
+}
+
+void KvenForm::RenumberAfterEdit(const Puzzle& before) {
+  // Numbers worked out by the program follow the diagram; hand numbers are the setter's.
+  if (!puzzle_.AutoNumbered || puzzle_.ManualNumbered) return;
+  if (puzzle_.Blocks == before.Blocks && puzzle_.HBars == before.HBars && puzzle_.VBars == before.VBars) return;
+  AutoNumber(puzzle_, *controls_.grid);
+  // Numbering leaves a block's old number box standing; the repaint fills it.
+  controls_.grid->InvalidateGrid();
 }
 
 void KvenForm::KeyReleased(const KeyEvent& key) {
@@ -376,6 +467,28 @@ void KvenForm::ResizeBy(int columns, int rows) {
   Change(form_text::change::Size, [&] {
     puzzle_.HSquares += columns;
     puzzle_.VSquares += rows;
+    ResetPuzzle(puzzle_, *view_);
+  });
+}
+
+void KvenForm::SetZoom(double zoom) {
+  controls_.grid->SetZoom(zoom);
+  view_->FitWindowToGrid(puzzle_.HSquares, puzzle_.VSquares);
+}
+
+void KvenForm::TypedSize() {
+  bool wide = false;
+  bool high = false;
+  const int h = controls_.editH->text().toInt(&wide);
+  const int v = controls_.editV->text().toInt(&high);
+  if (!wide || !high || (h == puzzle_.HSquares && v == puzzle_.VSquares)) {
+    view_->ShowSize(puzzle_.HSquares, puzzle_.VSquares);
+    return;
+  }
+  // The reset clamps to the sizes there are and shows what it made.
+  Change(form_text::change::Size, [&] {
+    puzzle_.HSquares = h;
+    puzzle_.VSquares = v;
     ResetPuzzle(puzzle_, *view_);
   });
 }

@@ -52,6 +52,10 @@ class KvenForm : public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  // File > Exit and the frame's close button: asks first when the puzzle
+  // changed since it was last saved or copied.
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void ConnectCommands();
@@ -65,12 +69,23 @@ class KvenForm : public QMainWindow {
   // Redo too) leaves behind.
   void ForgetFindings();
   void ShowError(const char* what);
+  // Checks the Symmetry item of the puzzle's symmetry (none for another
+  // value), and Number while the numbers are by hand.
+  void ShowMenuMarks();
+  // Numbers the puzzle again when it is numbered automatically and a block or
+  // bar changed since `before`.
+  void RenumberAfterEdit(const Puzzle& before);
 
   // --- the commands, one per menu item, spinner click and grid event ---
   void miNewClick();
   void miOpenClick();
   void miSaveClick();
   void miExportIpuzClick();
+  // Saves the puzzle as a KVEN text; false when cancelled or not written.
+  bool SaveKvenText();
+  // Whether the program may end: nothing unsaved, or the user saved or
+  // discarded it.
+  bool MayEnd();
   void miExportSvgClick();
   void miExportPdfClick();
   void miPrintClick();
@@ -86,6 +101,10 @@ class KvenForm : public QMainWindow {
   // Entry > Hbar or Vbar: the mode, its check mark, and Fourfold withdrawn on odd sides.
   void EnterBarMode(EntryMode mode, QAction* item);
   void ResizeBy(int columns, int rows);
+  // A size typed into EditH or EditV: resizes to it as the spinners do.
+  void TypedSize();
+  // View > Zoom: the grid at `zoom`, the window fitted to it.
+  void SetZoom(double zoom);
   void edTitleChange(const QString& text);
   void SquarePressed(int col, int row);
   void KeyReleased(const KeyEvent& key);
@@ -104,6 +123,9 @@ class KvenForm : public QMainWindow {
   EditorState editor_;
   TextLines memo_;
   QImage image_;
+  // The puzzle as last saved, copied or read as a text (or ipuz document),
+  // which can be had again.
+  Puzzle kept_;
   bool started_ = false;
   int commandDepth_ = 0;
   std::unique_ptr<QPrinter> printer_;

@@ -46,9 +46,27 @@ inline constexpr QLatin1String MenuSymmetry{"S&ymmetry"};
 inline constexpr QLatin1String MenuNone{"&None"};
 inline constexpr QLatin1String MenuTwofold{"&Twofold"};
 inline constexpr QLatin1String MenuFourfold{"&Fourfold"};
+inline constexpr QLatin1String MenuView{"&View"};
+inline constexpr QLatin1String MenuZoomIn{"Zoom &In"};
+inline constexpr QLatin1String MenuZoomOut{"Zoom &Out"};
+inline constexpr QLatin1String MenuActualSize{"&Actual Size"};
 inline constexpr QLatin1String MenuHelp{"&Help"};
 inline constexpr QLatin1String MenuHowToUse{"&How to Use..."};
+inline constexpr QLatin1String MenuBeyond{"&Beyond the Instructions..."};
+inline constexpr QLatin1String MenuAbout{"&About Gridlark..."};
+inline constexpr QLatin1String BeyondCaption{"Beyond the Instructions"};
+inline constexpr QLatin1String AboutCaption{"About Gridlark"};
 
+inline constexpr QLatin1String ShortcutNew{"Ctrl+N"};
+inline constexpr QLatin1String ShortcutOpen{"Ctrl+O"};
+inline constexpr QLatin1String ShortcutSave{"Ctrl+S"};
+inline constexpr QLatin1String ShortcutPrint{"Ctrl+P"};
+inline constexpr QLatin1String ShortcutExit{"Ctrl+Q"};
+// Ctrl++ as typed on most keyboards is Ctrl with the key of = and +.
+inline constexpr QLatin1String ShortcutZoomIn{"Ctrl++"};
+inline constexpr QLatin1String ShortcutZoomInUnshifted{"Ctrl+="};
+inline constexpr QLatin1String ShortcutZoomOut{"Ctrl+-"};
+inline constexpr QLatin1String ShortcutActualSize{"Ctrl+0"};
 inline constexpr QLatin1String ShortcutUndo{"Ctrl+Z"};
 inline constexpr QLatin1String ShortcutRedo{"Ctrl+Shift+Z"};
 inline constexpr QLatin1String ShortcutCopy{"Ctrl+C"};
@@ -62,7 +80,9 @@ inline constexpr QLatin1String ProposedClues{"Clues.txt"};
 inline constexpr QLatin1String ProposedIpuz{"Xword.ipuz"};
 inline constexpr QLatin1String ProposedSvg{"Xword.svg"};
 inline constexpr QLatin1String ProposedPdf{"Xword.pdf"};
-inline constexpr QLatin1String FilterAnyAscii{"Any Ascii File (*)"};
+// Open offers these first, then any file; one string, as the dialog takes it.
+inline constexpr QLatin1String FilterOpen{
+    "KVEN Texts (*.txt *.TXT *.kven);;ipuz Files (*.ipuz);;Any Ascii File (*)"};
 inline constexpr QLatin1String FilterText{"Text Files (*.TXT *.txt)"};
 inline constexpr QLatin1String FilterBitmap{"Bitmap Files (*.BMP *.bmp)"};
 inline constexpr QLatin1String FilterIpuz{"ipuz Files (*.ipuz)"};
@@ -86,6 +106,13 @@ inline constexpr const char* Symmetry = "Symmetry";
 inline constexpr const char* Size = "Size";
 inline constexpr const char* Title = "Title";
 }  // namespace change
+
+// The question before unsaved work would be lost.
+inline constexpr QLatin1String UnsavedCaption{"Unsaved Changes"};
+inline constexpr QLatin1String UnsavedQuestion{
+    "The puzzle has changed since it was last saved or copied.\nSave it as a KVEN text before closing?"};
+inline constexpr QLatin1String UnsavedSave{"&Save..."};
+inline constexpr QLatin1String UnsavedDiscard{"&Discard"};
 
 // The caption of the invalid-data box; the messages themselves are the core's.
 inline constexpr QLatin1String ErrorCaption{"Error"};

@@ -17,7 +17,7 @@ namespace kven {
 
 std::optional<std::string> Transfer::OpenTextFile() {
   const QString proposal = lastOpenName_.isEmpty() ? InLastFolder(form_text::ProposedText) : lastOpenName_;
-  const QString name = dialogs_.getOpenFileName(&window_, proposal, form_text::FilterAnyAscii);
+  const QString name = dialogs_.getOpenFileName(&window_, proposal, form_text::FilterOpen);
   if (name.isEmpty()) return std::nullopt;
   lastOpenName_ = name;
   RememberFolder(name);

@@ -15,10 +15,10 @@ namespace {
 constexpr std::size_t NamedLimit = 5;
 
 // "3,2; 4,5; 1,1 and 4 more".
-std::string NamedSquares(const std::vector<SquarePos>& squares) {
+std::string NamedSquares(const std::vector<SquarePos>& squares, SquareNaming naming) {
   std::string out;
   for (std::size_t i = 0; i < squares.size() && i < NamedLimit; ++i)
-    out += (i == 0 ? "" : "; ") + SquareName(squares[i]);
+    out += (i == 0 ? "" : "; ") + SquareName(squares[i], naming);
   if (squares.size() > NamedLimit) out += " and " + std::to_string(squares.size() - NamedLimit) + " more";
   return out;
 }
@@ -150,7 +150,7 @@ class Checker {
     for (int row = 1; row <= V(); ++row)
       for (int col = 1; col <= H(); ++col)
         if (IsOpenSquare(d_, col, row) && !InEntry(col, row))
-          Add(CheckRule::Orphan, "square " + SquareName(col, row) + " is in no entry", {{col, row}});
+          Add(CheckRule::Orphan, "square " + Name(col, row) + " is in no entry", {{col, row}});
   }
 
   // Pieces of the squares that lie in entries, joined where an entry passes
@@ -182,33 +182,36 @@ class Checker {
     const auto main = std::max_element(pieces.begin(), pieces.end(),
                                        [](const auto& a, const auto& b) { return a.size() < b.size(); });
     const std::string mainText = " from the main piece of " + std::to_string(main->size()) + " squares at " +
-                                 SquareName(main->front()) + " (" + std::to_string(pieces.size()) + " pieces in all)";
+                                 Name(main->front()) + " (" + std::to_string(pieces.size()) + " pieces in all)";
     for (auto it = pieces.begin(); it != pieces.end(); ++it) {
       if (it == main) continue;
       std::sort(it->begin(), it->end(), [](const SquarePos& a, const SquarePos& b) {
         return std::pair{a.row, a.col} < std::pair{b.row, b.col};
       });
       std::string text = "a piece of " + Plural(static_cast<int>(it->size()), "square", "squares") + " at " +
-                         SquareName(it->front()) + " is cut off" + mainText;
+                         Name(it->front()) + " is cut off" + mainText;
       Add(CheckRule::Split, std::move(text), std::move(*it));
     }
   }
 
   bool Present(const MarkAt& m) const { return IsMarkSet(d_, m); }
 
-  static std::string MarkText(const MarkAt& m) {
+  std::string Name(int col, int row) const { return SquareName(col, row, options_.squareNames); }
+  std::string Name(const SquarePos& square) const { return SquareName(square, options_.squareNames); }
+
+  std::string MarkText(const MarkAt& m) const {
     switch (m.kind) {
       case Mark::Block:
-        return "block at " + SquareName(m.col, m.row);
+        return "block at " + Name(m.col, m.row);
       case Mark::HBar:
-        return "bar below " + SquareName(m.col, m.row);
+        return "bar below " + Name(m.col, m.row);
       case Mark::VBar:
-        return "bar right of " + SquareName(m.col, m.row);
+        return "bar right of " + Name(m.col, m.row);
     }
     return {};
   }
 
-  static std::string JoinMarks(const std::vector<MarkAt>& marks) {
+  std::string JoinMarks(const std::vector<MarkAt>& marks) const {
     std::string out;
     for (std::size_t i = 0; i < marks.size(); ++i) out += (i == 0 ? "" : " and ") + MarkText(marks[i]);
     return out;
@@ -271,11 +274,11 @@ class Checker {
         const std::int32_t n = p_.Numbers(col, row);
         const bool starts = starts_(col, row) != 0;
         if (starts && n == 0)
-          Add(CheckRule::Numbering, "square " + SquareName(col, row) + " starts an entry but has no number",
+          Add(CheckRule::Numbering, "square " + Name(col, row) + " starts an entry but has no number",
               {{col, row}});
         if (n == 0) continue;
         if (!starts)
-          Add(CheckRule::Numbering, "number " + std::to_string(n) + " at " + SquareName(col, row) + " starts no entry",
+          Add(CheckRule::Numbering, "number " + std::to_string(n) + " at " + Name(col, row) + " starts no entry",
               {{col, row}});
         auto& squares = used[n];
         if (squares.empty()) order.push_back(n);
@@ -286,7 +289,7 @@ class Checker {
       std::vector<SquarePos>& squares = used[n];
       if (squares.size() < 2) continue;
       std::string text = "number " + std::to_string(n) + " is used " + std::to_string(squares.size()) + " times, at " +
-                         NamedSquares(squares);
+                         NamedSquares(squares, options_.squareNames);
       Add(CheckRule::Numbering, std::move(text), std::move(squares));
     }
   }
@@ -316,7 +319,7 @@ class Checker {
         const std::int32_t had = p_.Numbers(col, row);
         if (now == had) continue;
         if (squares.size() < NamedLimit)
-          named += (squares.empty() ? "" : "; ") + SquareName(col, row) + " has " + numberText(had) + ", now " +
+          named += (squares.empty() ? "" : "; ") + Name(col, row) + " has " + numberText(had) + ", now " +
                    numberText(now);
         squares.push_back({col, row});
       }
@@ -340,7 +343,8 @@ class Checker {
       }
     if (empty.empty()) return;
     const int n = static_cast<int>(empty.size());
-    std::string text = Plural(n, "open square has", "open squares have") + " no letter: " + NamedSquares(empty);
+    std::string text = Plural(n, "open square has", "open squares have") + " no letter: " +
+                       NamedSquares(empty, options_.squareNames);
     Add(CheckRule::Solution, std::move(text), std::move(empty));
   }
 

@@ -63,7 +63,10 @@ std::string_view CheckRuleName(CheckRule rule) {
   return "short";
 }
 
-std::string SquareName(int col, int row) { return std::to_string(col) + "," + std::to_string(row); }
+std::string SquareName(int col, int row, SquareNaming naming) {
+  if (naming == SquareNaming::RowColumn) return "row " + std::to_string(row) + ", column " + std::to_string(col);
+  return std::to_string(col) + "," + std::to_string(row);
+}
 
 std::string EntryLabel(const CheckedEntry& entry) {
   if (entry.number != 0) return std::to_string(entry.number);

@@ -18,9 +18,15 @@ struct SquarePos {
   bool operator==(const SquarePos&) const = default;
 };
 
-// A square as the report names it: "3,4".
-std::string SquareName(int col, int row);
-inline std::string SquareName(const SquarePos& square) { return SquareName(square.col, square.row); }
+// How findings name squares: "3,4" (column, row) for the terse report, or
+// "row 4, column 3", as a window whose grid labels both edges says it.
+enum class SquareNaming { ColumnComma, RowColumn };
+
+// A square as the report names it: "3,4", or "row 4, column 3".
+std::string SquareName(int col, int row, SquareNaming naming = SquareNaming::ColumnComma);
+inline std::string SquareName(const SquarePos& square, SquareNaming naming = SquareNaming::ColumnComma) {
+  return SquareName(square.col, square.row, naming);
+}
 
 // How many unchecked letters an entry may have. Automatic picks Uk for a
 // block diagram and Barred for a bar diagram.
@@ -44,6 +50,7 @@ struct CheckOptions {
   // floor(max% of the length) + 1; both percentages are clamped to 0..100.
   int barredMinPercent = 66;
   int barredMaxPercent = 75;
+  SquareNaming squareNames = SquareNaming::ColumnComma;
 };
 
 // The kind the check reads a diagram as (ReadKind): never None.

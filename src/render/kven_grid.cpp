@@ -6,9 +6,10 @@
 #include <QPainter>
 #include <QtMath>
 #include <algorithm>
-#include <set>
+#include <map>
 
 #include "render/canvas.h"
+#include "render/current_entry.h"
 #include "render/grid_painter.h"
 
 namespace kven {
@@ -16,11 +17,44 @@ namespace kven {
 namespace {
 
 constexpr int MarkWidth = 2;
+// The current entry's shade: light enough that letters, numbers and bars
+// read through it.
+const QColor EntryShade(0x00, 0x78, 0xD7, 40);
+
+struct ChordModifiers {
+  bool shift = false;
+  bool ctrl = false;
+  bool alt = false;
+
+  void Add(Qt::KeyboardModifiers modifiers) {
+    shift = shift || modifiers.testFlag(Qt::ShiftModifier);
+    ctrl = ctrl || modifiers.testFlag(Qt::ControlModifier);
+    alt = alt || modifiers.testFlag(Qt::AltModifier);
+  }
+};
+
+// The modifier a modifier key itself stands for; none for other keys.
+Qt::KeyboardModifiers ModifierOfKey(int key) {
+  switch (key) {
+    case Qt::Key_Shift:
+      return Qt::ShiftModifier;
+    case Qt::Key_Control:
+      return Qt::ControlModifier;
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+      return Qt::AltModifier;
+    default:
+      return Qt::NoModifier;
+  }
+}
 
 }  // namespace
 
 struct KvenGrid::Impl {
-  Impl(const Puzzle& p, const EditorState& e) : painter(canvas, p, e) {}
+  Impl(const Puzzle& p, const EditorState& e) : puzzle(p), editor(e), painter(canvas, p, e) {}
+
+  const Puzzle& puzzle;
+  const EditorState& editor;
 
   // The image outlives the canvas painting on it (members are destroyed in
   // reverse order).
@@ -29,8 +63,13 @@ struct KvenGrid::Impl {
   GridPainter painter;
   int cols = 0;
   int rows = 0;
+  double zoom = 1.0;
   bool repaintPending = true;
-  std::set<int> keysDown;  // pressed on the grid, not yet released
+  // Keys pressed on the grid and not yet released, each with the modifiers
+  // held at any moment while it was down. A quick chord may let Ctrl go
+  // before the letter (xdotool does, so do fast hands): the letter's release
+  // then carries no Ctrl, yet it was never typed alone.
+  std::map<int, ChordModifiers> keysDown;
   QList<QPoint> marked;
 
   void FullRepaint() {
@@ -69,9 +108,8 @@ void KvenGrid::SetSquareCount(int hSquares, int vSquares) {
   if (cols == d_->cols && rows == d_->rows && !d_->image.isNull()) return;
   d_->cols = cols;
   d_->rows = rows;
-  const QSize size = GridGeometry::ControlSize(cols, rows);
-  d_->MakeImage(size, devicePixelRatioF());
-  setFixedSize(size);
+  d_->MakeImage(GridGeometry::ControlSize(cols, rows), devicePixelRatioF() * d_->zoom);
+  setFixedSize(sizeHint());
   updateGeometry();
   InvalidateGrid();
 }
@@ -79,10 +117,28 @@ void KvenGrid::SetSquareCount(int hSquares, int vSquares) {
 int KvenGrid::ColumnCount() const { return d_->cols; }
 int KvenGrid::RowCount() const { return d_->rows; }
 
-QRect KvenGrid::CellRect(int col, int row) const { return GridGeometry::CellBounds(col, row).ToQRect(); }
+QRect KvenGrid::CellRect(int col, int row) const {
+  const QRect cell = GridGeometry::CellBounds(col, row).ToQRect();
+  const double z = d_->zoom;
+  return QRect(QPoint(qFloor(cell.left() * z), qFloor(cell.top() * z)),
+               QPoint(qCeil((cell.right() + 1) * z) - 1, qCeil((cell.bottom() + 1) * z) - 1));
+}
 
 bool KvenGrid::CellAt(const QPoint& pos, int& col, int& row) const {
-  return GridGeometry::CellAt(pos, d_->cols, d_->rows, col, row);
+  // The cells are drawn in the control's own pixels and shown enlarged.
+  const QPoint unzoomed(qFloor(pos.x() / d_->zoom), qFloor(pos.y() / d_->zoom));
+  return GridGeometry::CellAt(unzoomed, d_->cols, d_->rows, col, row);
+}
+
+double KvenGrid::Zoom() const { return d_->zoom; }
+
+void KvenGrid::SetZoom(double zoom) {
+  if (zoom == d_->zoom) return;
+  d_->zoom = zoom;
+  d_->MakeImage(GridGeometry::ControlSize(d_->cols, d_->rows), devicePixelRatioF() * zoom);
+  setFixedSize(sizeHint());
+  updateGeometry();
+  InvalidateGrid();
 }
 
 void KvenGrid::SetBrushWhite() { d_->canvas.SetBrushColor(rgb::White); }
@@ -133,7 +189,10 @@ QImage KvenGrid::Snapshot() {
   return d_->image.copy();
 }
 
-QSize KvenGrid::sizeHint() const { return GridGeometry::ControlSize(d_->cols, d_->rows); }
+QSize KvenGrid::sizeHint() const {
+  const QSize size = GridGeometry::ControlSize(d_->cols, d_->rows);
+  return QSize(qCeil(size.width() * d_->zoom), qCeil(size.height() * d_->zoom));
+}
 
 void KvenGrid::MarkSquares(const QList<QPoint>& squares) {
   if (squares.isEmpty() && d_->marked.isEmpty()) return;
@@ -143,15 +202,21 @@ void KvenGrid::MarkSquares(const QList<QPoint>& squares) {
 
 void KvenGrid::paintEvent(QPaintEvent*) {
   // Moved to a screen of another density: drawn again for it.
-  if (d_->image.devicePixelRatio() != devicePixelRatioF()) {
-    d_->MakeImage(GridGeometry::ControlSize(d_->cols, d_->rows), devicePixelRatioF());
+  if (d_->image.devicePixelRatio() != devicePixelRatioF() * d_->zoom) {
+    d_->MakeImage(GridGeometry::ControlSize(d_->cols, d_->rows), devicePixelRatioF() * d_->zoom);
     d_->repaintPending = true;
   }
   if (d_->repaintPending) d_->FullRepaint();
   QPainter painter(this);
-  // The painter is clipped to the region to update.
+  // The backing image has as many pixels as the zoomed control on this
+  // screen, so it is shown sharp; marks are drawn at the same scale.
+  painter.scale(d_->zoom, d_->zoom);
   painter.drawImage(QPoint(0, 0), d_->image);
   // Over the drawing, never in it: the cells stay as the core drew them.
+  for (const auto& [col, row] : CurrentEntry(d_->puzzle, d_->editor)) {
+    const CanvasRect cell = GridGeometry::CellBounds(col, row);
+    painter.fillRect(QRect(cell.left, cell.top, cell.Width(), cell.Height()), EntryShade);
+  }
   for (const QPoint& square : d_->marked) {
     if (square.x() < 1 || square.y() < 1 || square.x() >= d_->cols || square.y() >= d_->rows) continue;
     const CanvasRect cell = GridGeometry::CellBounds(square.x(), square.y());
@@ -172,7 +237,12 @@ void KvenGrid::mousePressEvent(QMouseEvent* event) {
 
 void KvenGrid::keyPressEvent(QKeyEvent* event) {
   event->accept();
-  d_->keysDown.insert(event->key());
+  // A modifier pressed while a key is held makes a chord of that key too.
+  const Qt::KeyboardModifiers modifier = ModifierOfKey(event->key());
+  if (modifier != Qt::NoModifier)
+    for (auto& [key, held] : d_->keysDown) held.Add(modifier);
+  // An auto-repeated press adds to the chord of the hold it repeats.
+  d_->keysDown[event->key()].Add(event->modifiers());
   if (onKeyDown) onKeyDown(ToKeyEvent(*event));
 }
 
@@ -183,8 +253,23 @@ void KvenGrid::keyReleaseEvent(QKeyEvent* event) {
   // A release whose press went elsewhere (the access key that chose
   // Entry > Solution, a shortcut) is no keystroke on the grid: letters are
   // entered on release, so it would type into the first square.
-  if (d_->keysDown.erase(event->key()) == 0) return;
-  if (onKeyUp) onKeyUp(ToKeyEvent(*event));
+  const auto held = d_->keysDown.find(event->key());
+  if (held == d_->keysDown.end()) return;
+  ChordModifiers chord = held->second;
+  d_->keysDown.erase(held);
+  chord.Add(event->modifiers());
+  KeyEvent key = ToKeyEvent(*event);
+  key.shift = chord.shift;
+  key.ctrl = chord.ctrl;
+  key.alt = chord.alt;
+  if (onKeyUp) onKeyUp(key);
+}
+
+void KvenGrid::focusOutEvent(QFocusEvent* event) {
+  // Releases of keys held now go elsewhere; a hold the grid still counted
+  // would lend its chord to the next press of that key.
+  d_->keysDown.clear();
+  QWidget::focusOutEvent(event);
 }
 
 KeyEvent ToKeyEvent(const QKeyEvent& event) {

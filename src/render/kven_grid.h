@@ -34,6 +34,12 @@ class KvenGrid : public QWidget, public GridView {
   QRect CellRect(int col, int row) const;
   bool CellAt(const QPoint& pos, int& col, int& row) const;
 
+  // The view's scale: every cell, line and letter drawn `zoom` times as
+  // large, at the screen's own resolution. Pictures and prints are not the
+  // grid's and keep their size. 1 at start.
+  double Zoom() const;
+  void SetZoom(double zoom);
+
   // GridView. SetSquareCount resizes the control to fit the cells;
   // InvalidateGrid schedules a full repaint after the current command;
   // RepaintGrid redraws every cell into the backing image at once; the
@@ -50,8 +56,8 @@ class KvenGrid : public QWidget, public GridView {
   void ChangeBarWidth(int oldWidth, int newWidth) override;
 
   // What the control shows (after any pending full repaint has run), with
-  // the screen's pixels per control pixel as its device pixel ratio. Marks
-  // are not part of it.
+  // the screen's pixels per cell pixel (the zoom included) as its device
+  // pixel ratio. Marks are not part of it.
   QImage Snapshot();
 
   // Frames the squares [col, row] in a colour of their own, above the
@@ -61,7 +67,9 @@ class KvenGrid : public QWidget, public GridView {
   // Input, delivered to whoever owns the puzzle: a mouse press on a square
   // (header cells and points beside the cells are not reported), and key
   // presses and releases (auto-repeated releases, and releases of keys not
-  // pressed on the grid, are dropped).
+  // pressed on the grid, are dropped). A release carries every modifier held
+  // while its key was down, so a chord stays one whatever order its keys
+  // are let go in.
   std::function<void(int col, int row)> onSquarePressed;
   std::function<void(const KeyEvent&)> onKeyDown;
   std::function<void(const KeyEvent&)> onKeyUp;
@@ -73,6 +81,7 @@ class KvenGrid : public QWidget, public GridView {
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   struct Impl;

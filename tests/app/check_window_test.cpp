@@ -1,5 +1,9 @@
 #include "app/check_window.h"
 
+#include <QSpinBox>
+
+#include "app/beside.h"
+
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -50,6 +54,41 @@ class CheckWindowTest : public QObject {
     QCOMPARE(reads_, 2);
     QCOMPARE(window_->findingList()->item(0)->text(), QStringLiteral("Every rule holds."));
     QCOMPARE(Last(), Points{});  // the old finding's squares are no longer marked
+  }
+
+  void settingsAndSquareNamesAsTheGridHasThem() {
+    window_->minLengthBox()->setValue(2);  // two-letter entries allowed: nothing short
+    QCOMPARE(window_->findingList()->item(0)->text(), QStringLiteral("Every rule holds."));
+    QCOMPARE(window_->report().minLength, 2);
+    window_->barredMinBox()->setValue(90);  // a range: its ends never cross
+    window_->barredMaxBox()->setValue(50);
+    QCOMPARE(std::pair(window_->barredMinBox()->value(), window_->barredMaxBox()->value()), std::pair(75, 75));
+    QCOMPARE(window_->minLengthBox()->maximum(), 30);
+
+    Decode({"KVEN 0 5 5", "BLK 4 10 Z"});  // square 5 of the top row is shut in
+    window_->checkAgain();
+    QStringList texts;
+    for (int i = 0; i < window_->findingList()->count(); ++i) texts << window_->findingList()->item(i)->text();
+    QVERIFY2(texts.contains(QStringLiteral("orphan: square row 1, column 5 is in no entry")),
+             qPrintable(texts.join(QLatin1Char('|'))));
+    QVERIFY(window_->findingList()->wordWrap());
+  }
+
+  void opensBesideItsOwnerOnTheScreen_data() {
+    QTest::addColumn<QRect>("owner");
+    QTest::addColumn<QRect>("placed");
+    const QSize size(560, 440);
+    QTest::newRow("room on the right") << QRect(100, 100, 580, 476) << QRect(QPoint(688, 100), size);
+    QTest::newRow("room only on the left") << QRect(700, 50, 580, 476) << QRect(QPoint(132, 50), size);
+    QTest::newRow("no room either side") << QRect(200, 700, 850, 938) << QRect(QPoint(720, 584), size);
+  }
+  void opensBesideItsOwnerOnTheScreen() {
+    QFETCH(QRect, owner);
+    QFETCH(QRect, placed);
+    const QRect screen(0, 0, 1280, 1024);
+    const QRect at = kven::BesideRect(owner, QSize(560, 440), screen);
+    QCOMPARE(at, placed);
+    QVERIFY(screen.contains(at));
   }
 
   void anEditOrClosingClearsTheMarks() {

@@ -4,9 +4,11 @@
 
 e2e_work=$(mktemp -d)
 e2e_xvfb_pid=""
+e2e_wm_pid=""
 e2e_app_pid=""
 e2e_cleanup() {
   if [[ -n $e2e_app_pid ]]; then kill "$e2e_app_pid" 2>/dev/null || true; fi
+  if [[ -n $e2e_wm_pid ]]; then kill "$e2e_wm_pid" 2>/dev/null || true; fi
   if [[ -n $e2e_xvfb_pid ]]; then kill "$e2e_xvfb_pid" 2>/dev/null || true; fi
   rm -rf "$e2e_work"
 }
@@ -42,6 +44,19 @@ e2e_start_display() {
   unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME XDG_CURRENT_DESKTOP
 }
 
+# Runs openbox on the display, as a desktop would, and waits until it has
+# taken the screen: keys then go to the window it gives the focus to, as
+# from a real keyboard.
+e2e_start_window_manager() {
+  openbox --sm-disable >"$e2e_work/openbox.log" 2>&1 &
+  e2e_wm_pid=$!
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.1
+  done
+  fail "openbox did not start"
+}
+
 # e2e_start_app path/to/kven3: starts it and sets `window` to its main window.
 e2e_start_app() {
   "$1" >"$e2e_work/kven3.log" 2>&1 &
@@ -52,12 +67,18 @@ e2e_start_app() {
   sleep 0.5
 }
 
-# Ends the program by File > Exit and checks that it ended well.
+# Ends the program by File > Exit, discarding unsaved work when asked,
+# and checks that it ended well.
 e2e_exit_app() {
   xdotool windowfocus --sync "$window"
   xdotool key --delay 150 alt+f x
+  local question
   for _ in $(seq 50); do
     kill -0 "$e2e_app_pid" 2>/dev/null || break
+    if question=$(xdotool search --onlyvisible --name '^Unsaved Changes$' 2>/dev/null | head -n1) && [[ -n $question ]]; then
+      xdotool windowfocus --sync "$question"
+      xdotool key alt+d
+    fi
     sleep 0.1
   done
   if kill -0 "$e2e_app_pid" 2>/dev/null; then fail "File > Exit did not end the program"; fi

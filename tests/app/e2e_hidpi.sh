@@ -17,6 +17,9 @@ e2e_start_app "$kven3"
 xdotool key --delay 150 alt+n s
 sleep 0.3
 xdotool type --delay 80 w
+sleep 0.3
+# Entry > Hbar: the letter stays, the shade of the entry being typed goes.
+xdotool key --delay 150 alt+n h
 sleep 0.5
 import -window "$window" "$e2e_work/shot.png"
 if [[ -n $shot ]]; then cp "$e2e_work/shot.png" "$shot"; fi

@@ -24,6 +24,9 @@ class ScriptedDialogs : public Dialogs {
   // Print dialog: confirmed when set; the printer then prints to this PDF file.
   bool printConfirmed = false;
   QString printToFile;
+  // The answers to the question before unsaved work is lost; none left, Cancel.
+  std::deque<kven::UnsavedChoice> unsavedAnswers;
+  int unsavedQuestions = 0;
   // Runs while a program window is shown modally.
   std::function<void(QDialog&)> whileShown;
 
@@ -56,6 +59,13 @@ class ScriptedDialogs : public Dialogs {
     dialog.show();
     if (whileShown) whileShown(dialog);
     dialog.hide();
+  }
+  kven::UnsavedChoice askUnsavedChanges(QWidget*) override {
+    ++unsavedQuestions;
+    if (unsavedAnswers.empty()) return kven::UnsavedChoice::Cancel;
+    const kven::UnsavedChoice answer = unsavedAnswers.front();
+    unsavedAnswers.pop_front();
+    return answer;
   }
 
  private:
