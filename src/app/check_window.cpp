@@ -46,7 +46,6 @@ CheckWindow::CheckWindow(PuzzleSource puzzle, QWidget* parent) : QDialog(parent)
   styleLabel->setBuddy(styleBox_);
 
   // The ranges kventool check accepts, and its defaults.
-  const CheckOptions defaults;
   const auto spin = [this](int low, int high, int value, const QString& suffix) {
     auto* box = new QSpinBox(this);
     box->setRange(low, high);
