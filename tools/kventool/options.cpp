@@ -14,13 +14,16 @@ const char* const HelpText =
     "  decode    prints the puzzle as one JSON object; with several files one\n"
     "            object per line, each beginning with its \"file\"\n"
     "  encode    writes the puzzle's KVEN text (CR LF after every line)\n"
-    "  clues     writes the clue-list skeleton (CR LF after every line)\n"
-    "  ipuz      writes the puzzle as an ipuz document\n"
+    "  clues     writes the clue-list skeleton (CR LF after every line); with\n"
+    "            --text the clues of an ipuz crossword with their texts, one a\n"
+    "            line: \"1 Across. Setter's first clue (4)\"\n"
+    "  ipuz      writes the puzzle as an ipuz document, with the clues, author,\n"
+    "            copyright and notes of an ipuz input\n"
     "  picture   writes the grid picture: BMP, or PNG or SVG when OUT ends in\n"
     "            .png or .svg (needs -o)\n"
     "  check     reports what a setter checks: short entries, unchecked\n"
-    "            letters, orphans, a split diagram, symmetry, numbering and\n"
-    "            the solution\n"
+    "            letters, orphans, a split diagram, symmetry, numbering, the\n"
+    "            solution and, for a clued ipuz crossword, entries without a clue\n"
     "A text that holds no line with KVEN and is an ipuz crossword is imported.\n"
     "\n"
     "Options:\n"
@@ -37,6 +40,7 @@ const char* const HelpText =
     "  --barred MIN-MAX  check: the barred style's share of checked letters in\n"
     "                    percent (default 66-75)\n"
     "  --json            check: one JSON object per file, each line one object\n"
+    "  --text            clues: the clue texts instead of the skeleton (UTF-8)\n"
     "  -h, --help        this text\n"
     "  --                what follows are file names, even those starting with -\n"
     "\n"
@@ -54,6 +58,7 @@ const char* const HelpText =
     "Examples:\n"
     "  kventool decode examples/block-twofold.txt\n"
     "  kventool clues examples/manual-numbers.txt\n"
+    "  kventool clues examples/clued.ipuz --text\n"
     "  kventool picture examples/bar-fourfold.txt -o grid.png\n"
     "  kventool encode examples/*.txt -o texts\n"
     "  kventool ipuz examples/bar-fourfold.txt -o bars.ipuz\n"
@@ -78,7 +83,7 @@ bool ParseInt(const char* text, int low, int high, int& value) {
   return ec == std::errc() && ptr == end && value >= low && value <= high;
 }
 
-enum LongOnly { BarWidth = 256, Format, Style, MinLength, Barred, JsonOutput };
+enum LongOnly { BarWidth = 256, Format, Style, MinLength, Barred, JsonOutput, ClueTexts };
 
 // "MIN-MAX", two percentages.
 bool ParseRange(const std::string& text, int& low, int& high) {
@@ -112,6 +117,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
       {"format", required_argument, nullptr, Format},  {"style", required_argument, nullptr, Style},
       {"min-length", required_argument, nullptr, MinLength}, {"barred", required_argument, nullptr, Barred},
       {"json", no_argument, nullptr, JsonOutput},       {"help", no_argument, nullptr, 'h'},
+      {"text", no_argument, nullptr, ClueTexts},
       {nullptr, 0, nullptr, 0},
   };
   optind = 0;  // a fresh scan
@@ -158,6 +164,9 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
         options.json = true;
         checkGiven = true;
         break;
+      case ClueTexts:
+        options.clueTexts = true;
+        break;
       case 'h':
         options.command = Command::Help;
         return options;
@@ -180,6 +189,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
   if (picture && options.output.empty()) return refuse("picture needs -o OUT");
   if ((options.command == Command::Decode || options.command == Command::Check) && !options.output.empty())
     return refuse("decode and check write to standard output only");
+  if (options.command != Command::Clues && options.clueTexts) return refuse("--text belongs to clues");
   if (options.command != Command::Check && checkGiven)
     return refuse("--style, --min-length, --barred and --json belong to check");
   return options;

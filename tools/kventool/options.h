@@ -20,6 +20,7 @@ struct Options {
   std::string format;               // picture into a folder: "bmp", "png" or "svg"
   CheckOptions check;               // check: style, minimum length, thresholds
   bool json = false;                // check: one JSON object per file
+  bool clueTexts = false;           // clues: the clues with their texts
 };
 
 // Parses the arguments after the program name. On a usage error returns

@@ -8,6 +8,11 @@
 namespace kven::tool {
 
 ReadOutcome ReadAsOpen(std::string text, Puzzle& p) {
+  PuzzleClues clues;
+  return ReadAsOpen(std::move(text), p, clues);
+}
+
+ReadOutcome ReadAsOpen(std::string text, Puzzle& p, PuzzleClues& clues) {
   NullView view;
   EditorState e;
   StartUpPuzzle(p, e, view);
@@ -15,7 +20,9 @@ ReadOutcome ReadAsOpen(std::string text, Puzzle& p) {
   ReadOutcome outcome;
   try {
     const TextLines lines(std::move(text));
-    const TextRead read = ReadPuzzleText(lines, RecogniseText(lines), p, view);
+    RecognisedText recognised = RecogniseText(lines);
+    const TextRead read = ReadPuzzleText(lines, recognised, p, view);
+    if (read.outcome == TextRead::Outcome::Imported) clues = std::move(recognised.ipuz.clues);
     outcome.valid = read.Read();
     if (read.outcome == TextRead::Outcome::InvalidData) outcome.message = message::InvalidData;
     if (read.outcome == TextRead::Outcome::Refused) outcome.message = read.message;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "clues/puzzle_clues.h"
 #include "model/puzzle.h"
 
 namespace kven::tool {
@@ -17,6 +18,8 @@ struct ReadOutcome {
 // KVEN text or an ipuz crossword. Never throws: a range error becomes the
 // outcome's message.
 ReadOutcome ReadAsOpen(std::string text, Puzzle& p);
+// The same, with the clues and facts an ipuz crossword brings (none for a KVEN text).
+ReadOutcome ReadAsOpen(std::string text, Puzzle& p, PuzzleClues& clues);
 
 // The puzzle as one JSON object on one line: size, symmetry, kinds, flags,
 // title, the blocks and bars as [col, row] pairs, numbers and letters by
