@@ -1,5 +1,7 @@
 #include "app/check_window.h"
 
+#include "check/check_clues.h"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -88,6 +90,7 @@ void CheckWindow::checkAgain() {
   CheckOptions options;
   options.style = chosenStyle();
   report_ = CheckDiagram(puzzle_ ? puzzle_() : Puzzle{}, options);
+  if (clues_) AddClueFindings(report_, clues_());
   ShowReport();
   if (marking_) Emit({});
 }

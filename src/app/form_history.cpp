@@ -12,15 +12,16 @@
 
 namespace kven {
 
-FormHistory::FormHistory(QMainWindow& window, Puzzle& puzzle, EditorState& editor, const FormControls& controls,
-                         const FormMenus& menus, FormView& view)
-    : window_(window), puzzle_(puzzle), editor_(editor), c_(controls), m_(menus), view_(view) {
+FormHistory::FormHistory(QMainWindow& window, Puzzle& puzzle, PuzzleClues& clues, EditorState& editor,
+                         const FormControls& controls, const FormMenus& menus, FormView& view)
+    : window_(window), puzzle_(puzzle), clues_(clues), editor_(editor), c_(controls), m_(menus), view_(view) {
   UpdateMenu();
 }
 
 FormState FormHistory::Capture() const {
   FormState state;
   state.puzzle = puzzle_;
+  state.clues = clues_;
   state.cursorCol = editor_.CursorCol;
   state.cursorRow = editor_.CursorRow;
   state.direction = editor_.Direction;
@@ -55,6 +56,7 @@ void FormHistory::Redo() {
 void FormHistory::Restore(const FormState& state) {
   restoring_ = true;
   puzzle_ = state.puzzle;
+  clues_ = state.clues;
   editor_.CursorCol = state.cursorCol;
   editor_.CursorRow = state.cursorRow;
   editor_.Direction = state.direction;

@@ -1,24 +1,30 @@
 #include "app/kven_form.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStatusBar>
 
 #include "app/check_window.h"
+#include "app/clues_panel.h"
+#include "app/clues_texts.h"
 #include "app/dialogs.h"
 #include "app/form_history.h"
 #include "app/form_view.h"
 #include "app/instr_form.h"
 #include "app/kven_form_texts.h"
+#include "app/properties_dialog.h"
 #include "app/puzzle_printer.h"
 #include "app/qt_text.h"
 #include "app/spin_button.h"
 #include "app/transfer.h"
 #include "app/window_fit.h"
+#include "check/check_clues.h"
 #include "editing/numbering.h"
 #include "editing/solution_entry.h"
 #include "editing/symmetry.h"
@@ -46,7 +52,17 @@ KvenForm::KvenForm(Dialogs& dialogs, QWidget* parent)
   menus_ = BuildFormMenus(*this);
   view_ = std::make_unique<FormView>(*this, controls_, menus_, dialogs_);
   transfer_ = std::make_unique<Transfer>(*this, dialogs_);
-  history_ = std::make_unique<FormHistory>(*this, puzzle_, editor_, controls_, menus_, *view_);
+  history_ = std::make_unique<FormHistory>(*this, puzzle_, clues_, editor_, controls_, menus_, *view_);
+  // The panel floats beside the window, which keeps its own size and layout.
+  cluesPanel_ = new CluesPanel(this);
+  addDockWidget(Qt::RightDockWidgetArea, cluesPanel_);
+  cluesPanel_->setFloating(true);
+  cluesPanel_->hide();
+  QAction* miClues = cluesPanel_->toggleViewAction();
+  miClues->setObjectName(QLatin1String("miClues"));
+  miClues->setText(form_text::MenuClues);
+  menus_.mnEntry->addAction(miClues);
+  statusBar()->hide();
   ConnectCommands();
   resize(DesignedWindowSize);
 }
@@ -67,8 +83,15 @@ void KvenForm::ConnectCommands() {
   on(m.miExportSvg, &KvenForm::miExportSvgClick);
   on(m.miPrint, &KvenForm::miPrintClick);
   on(m.miExit, &QWidget::close);
-  on(m.miUndo, [this] { history_->Undo(); });
-  on(m.miRedo, [this] { history_->Redo(); });
+  on(m.miProperties, &KvenForm::miPropertiesClick);
+  on(m.miUndo, [this] {
+    history_->Undo();
+    ShowClues();
+  });
+  on(m.miRedo, [this] {
+    history_->Redo();
+    ShowClues();
+  });
   on(m.miCopy, &KvenForm::miCopyClick);
   on(m.miPaste, &KvenForm::miPasteClick);
   on(m.miClear, &KvenForm::miClearClick);
@@ -99,6 +122,24 @@ void KvenForm::ConnectCommands() {
     Change(form_text::change::Letter, [&] { KvenGridKeyDown(puzzle_, editor_, *controls_.grid, key); });
   };
   c.grid->onKeyUp = [this](const KeyEvent& key) { KeyReleased(key); };
+
+  connect(cluesPanel_, &CluesPanel::entryChosen, this,
+          [this](const QList<QPoint>& squares) { controls_.grid->MarkSquares(squares); });
+  connect(cluesPanel_, &CluesPanel::textEdited, this, [this](const QString& text) {
+    EditChosenClue(form_text::change::Clue, [&](std::size_t i) { SetClueText(clues_, i, text.toStdString()); });
+  });
+  connect(cluesPanel_, &CluesPanel::enumerationEdited, this, [this](const QString& text) {
+    EditChosenClue(form_text::change::Enumeration,
+                   [&](std::size_t i) { SetClueEnumeration(clues_, i, text.toStdString()); });
+  });
+  connect(cluesPanel_, &CluesPanel::deleteRequested, this, [this](std::size_t aside) {
+    Change(form_text::change::DeleteClue, [&] { DeleteClue(clues_, aside); });
+  });
+  connect(cluesPanel_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+    static_cast<void>(visible);
+    ShowClues();
+  });
+  ShowClues();
 }
 
 void KvenForm::showEvent(QShowEvent* event) {
@@ -121,7 +162,7 @@ void KvenForm::FormActivate() {
   controls_.grid->setFocus();
 }
 
-void KvenForm::Change(const char* name, const std::function<void()>& command, bool extend) {
+void KvenForm::Change(const std::string& name, const std::function<void()>& command, bool extend) {
   if (commandDepth_ > 0) {
     command();
     return;
@@ -134,11 +175,61 @@ void KvenForm::Change(const char* name, const std::function<void()>& command, bo
     ShowError(error.what());
   }
   --commandDepth_;
-  if (puzzle_ == before.puzzle) return;
+  const bool diagramChanged = !(puzzle_ == before.puzzle);
+  if (!diagramChanged && clues_ == before.clues) return;
   history_->Record(name, before, extend);
+  ShowClues();
+  if (!diagramChanged) return;
   // A finding marked on the grid was about the diagram before the edit.
   if (check_ != nullptr) check_->clearSelection();
   controls_.grid->MarkSquares({});
+}
+
+void KvenForm::ShowClues() { cluesPanel_->Show(puzzle_, clues_); }
+
+void KvenForm::EditChosenClue(const char* what, const std::function<void(std::size_t)>& edit) {
+  const std::optional<ClueTarget> chosen = cluesPanel_->Chosen();
+  if (!chosen) return;
+  Clue named;
+  if (chosen->entry) {
+    named.direction = chosen->entry->direction;
+    named.col = chosen->entry->col;
+    named.row = chosen->entry->row;
+  } else if (chosen->aside < clues_.clues.size()) {
+    named = clues_.clues[chosen->aside];
+  } else {
+    return;
+  }
+  Change(std::string(what) + " " + ClueName(named, puzzle_), [&] {
+    edit(chosen->entry ? ClueFor(clues_, *chosen->entry) : chosen->aside);
+  }, true);
+}
+
+void KvenForm::TellKvenTextHoldsNoClues() {
+  if (toldNoClues_ || !HasClueTexts(clues_)) return;
+  toldNoClues_ = true;
+  statusBar()->show();
+  statusBar()->showMessage(clues_text::KvenTextHasNoClues, 10000);
+  connect(statusBar(), &QStatusBar::messageChanged, statusBar(), [this](const QString& message) {
+    if (message.isEmpty()) statusBar()->hide();
+  });
+}
+
+void KvenForm::miPropertiesClick() {
+  const std::string title = UnicodeTitle(clues_, puzzle_);
+  PropertiesDialog dialog(clues_.facts, QString::fromStdString(title), this);
+  dialogs_.execDialog(dialog);
+  if (dialog.result() != QDialog::Accepted) return;
+  const PuzzleFacts facts = dialog.Facts();
+  Change(form_text::change::Properties, [&] {
+    const std::string kept = clues_.facts.title;
+    clues_.facts = facts;
+    clues_.facts.title = kept;
+    if (facts.title != title) {
+      SetTitle(clues_, puzzle_, facts.title);
+      view_->SetTitleField(puzzle_.Title);
+    }
+  });
 }
 
 void KvenForm::ShowError(const char* what) { dialogs_.showError(this, QString::fromLatin1(what)); }
@@ -153,6 +244,7 @@ void KvenForm::SetCopySaveChoice(CopySaveAs choice) {
 
 void KvenForm::miNewClick() {
   NewPuzzle(puzzle_, editor_, *view_);
+  clues_ = PuzzleClues{};
   memo_ = TextLines();
   SetCopySaveChoice(CopySaveAs::KvenText);
   menus_.miTwo->setChecked(true);
@@ -180,7 +272,13 @@ bool KvenForm::ReadText(std::string text, bool startWithNew, std::optional<std::
   }
   if (startWithNew) miNewClick();
   memo_ = std::move(lines);
-  ReportImport(ReadPuzzleText(memo_, recognised, puzzle_, *view_));
+  const TextRead read = ReadPuzzleText(memo_, recognised, puzzle_, *view_);
+  // A document brings its own clues; a KVEN text has none, and leaves those kept.
+  if (read.outcome == TextRead::Outcome::Imported) {
+    clues_ = recognised.ipuz.clues;
+    if (HasClueTexts(clues_)) cluesPanel_->show();
+  }
+  ReportImport(read);
   return true;
 }
 
@@ -194,8 +292,9 @@ void KvenForm::miSaveClick() {
   const QStringList filters{form_text::FilterText, form_text::FilterBitmap};
   switch (CopySaveChoice()) {
     case CopySaveAs::KvenText:
-      if (const QString name = transfer_->AskSaveName(form_text::ProposedText, filters, 1); !name.isEmpty())
-        transfer_->WriteText(name, EncodeText(puzzle_));
+      if (const QString name = transfer_->AskSaveName(form_text::ProposedText, filters, 1); !name.isEmpty()) {
+        if (transfer_->WriteText(name, EncodeText(puzzle_))) TellKvenTextHoldsNoClues();
+      }
       break;
     case CopySaveAs::Grid:
       BuildPicture();
@@ -206,12 +305,15 @@ void KvenForm::miSaveClick() {
       if (const QString name = transfer_->AskSaveName(form_text::ProposedClues, filters, 1); !name.isEmpty())
         transfer_->WriteText(name, BuildClueList(puzzle_));
       break;
+    case CopySaveAs::Ipuz:
+      miExportIpuzClick();
+      break;
   }
 }
 
 void KvenForm::miExportIpuzClick() {
   const QString name = transfer_->AskSaveName(form_text::ProposedIpuz, {form_text::FilterIpuz}, 1);
-  if (!name.isEmpty()) transfer_->WriteBytes(name, WriteIpuz(puzzle_));
+  if (!name.isEmpty()) transfer_->WriteBytes(name, WriteIpuz(puzzle_, clues_));
 }
 
 void KvenForm::miExportSvgClick() {
@@ -238,6 +340,7 @@ void KvenForm::miCopyClick() {
   switch (CopySaveChoice()) {
     case CopySaveAs::KvenText:
       copyText(EncodeText(puzzle_));
+      TellKvenTextHoldsNoClues();
       break;
     case CopySaveAs::Grid:
       BuildPicture();
@@ -246,6 +349,12 @@ void KvenForm::miCopyClick() {
     case CopySaveAs::ClueList:
       copyText(BuildClueList(puzzle_));
       break;
+    case CopySaveAs::Ipuz: {
+      const std::string document = WriteIpuz(puzzle_, clues_);
+      memo_ = TextLines(document);
+      transfer_->CopyDocument(document);
+      break;
+    }
   }
 }
 
@@ -327,6 +436,7 @@ void KvenForm::miLetterClick() {
 void KvenForm::miCheckClick() {
   if (check_ == nullptr) {
     check_ = new CheckWindow([this] { return puzzle_; }, this);
+    check_->SetCluesSource([this] { return clues_; });
     connect(check_, &CheckWindow::findingSelected, this,
             [this](const QList<QPoint>& squares) { controls_.grid->MarkSquares(squares); });
   }
@@ -341,6 +451,7 @@ void KvenForm::SquarePressed(int col, int row) {
   if (editor_.EntryMode == EntryMode::Block) name = form_text::change::Block;
   if (editor_.EntryMode == EntryMode::Hbar || editor_.EntryMode == EntryMode::Vbar) name = form_text::change::Bar;
   Change(name, [&] { KvenGridMouseDown(puzzle_, editor_, *view_, col, row); });
+  if (cluesPanel_->isVisible()) cluesPanel_->ChooseSquare(col, row);
 }
 
 void KvenForm::KeyReleased(const KeyEvent& key) {

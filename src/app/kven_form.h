@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/form_layout.h"
+#include "clues/puzzle_clues.h"
 #include "editing/solution_entry.h"
 #include "model/puzzle.h"
 #include "text/text_lines.h"
@@ -15,6 +16,7 @@ class QPrinter;
 namespace kven {
 
 class CheckWindow;
+class CluesPanel;
 class Dialogs;
 class FormHistory;
 class FormView;
@@ -43,6 +45,8 @@ class KvenForm : public QMainWindow {
 
   const Puzzle& puzzle() const { return puzzle_; }
   const EditorState& editor() const { return editor_; }
+  // The clues and facts kept beside the puzzle.
+  const PuzzleClues& clues() const { return clues_; }
   // What Copy and Paste last carried as text.
   const TextLines& memo() const { return memo_; }
   // The picture last built for Copy or Save as "Grid".
@@ -61,7 +65,7 @@ class KvenForm : public QMainWindow {
   // `name` for Undo (with `extend`, part of the last step when that was a
   // change of the same name), and marks the check made on the grid go. A
   // command run by another is part of that one.
-  void Change(const char* name, const std::function<void()>& command, bool extend = false);
+  void Change(const std::string& name, const std::function<void()>& command, bool extend = false);
   void ShowError(const char* what);
 
   // --- the commands, one per menu item, spinner click and grid event ---
@@ -79,6 +83,13 @@ class KvenForm : public QMainWindow {
   void miManualClick();
   void miLetterClick();
   void miCheckClick();
+  void miPropertiesClick();
+  // The clues panel shows the clues as they are now.
+  void ShowClues();
+  // An edit of the clue chosen in the panel; a burst of typing in one clue is one step.
+  void EditChosenClue(const char* what, const std::function<void(std::size_t)>& edit);
+  // Once a run: KVEN text has no room for the clues the puzzle has.
+  void TellKvenTextHoldsNoClues();
   void ChooseSymmetry(std::int32_t order, QAction* item);
   // Entry > Hbar or Vbar: the mode, its check mark, and Fourfold withdrawn on odd sides.
   void EnterBarMode(EntryMode mode, QAction* item);
@@ -99,6 +110,7 @@ class KvenForm : public QMainWindow {
   Dialogs& dialogs_;
   Instrform* instrform_ = nullptr;
   Puzzle puzzle_;
+  PuzzleClues clues_;
   EditorState editor_;
   TextLines memo_;
   QImage image_;
@@ -112,6 +124,8 @@ class KvenForm : public QMainWindow {
   std::unique_ptr<Transfer> transfer_;
   std::unique_ptr<FormHistory> history_;
   CheckWindow* check_ = nullptr;  // made at its first showing; a child of the window
+  CluesPanel* cluesPanel_ = nullptr;
+  bool toldNoClues_ = false;
 };
 
 }  // namespace kven

@@ -178,7 +178,8 @@ void AddMembers(OrderedJson& object, const std::string& members) {
 }
 
 OrderedJson LabelJson(const std::string& label) {
-  if (const auto n = LabelNumber(label)) return *n;
+  // "007" stays text: as a number it would come back as "7".
+  if (const auto n = LabelNumber(label); n && std::to_string(*n) == label) return *n;
   return label;
 }
 
