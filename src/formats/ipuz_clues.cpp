@@ -47,11 +47,16 @@ std::optional<std::int32_t> LabelNumber(const std::string& label) {
 
 class ClueReader {
  public:
+  // A number that two entries of a direction carry places no clue: which
+  // entry it meant cannot be told, and the writer keeps such clues apart.
   explicit ClueReader(const Puzzle& p) {
     if (!IsNumbered(p)) return;
-    for (const DiagramEntry& e : DiagramEntries(p)) {
+    std::map<std::pair<EntryDirection, std::int32_t>, int> uses;
+    const std::vector<DiagramEntry> entries = DiagramEntries(p);
+    for (const DiagramEntry& e : entries) ++uses[{e.direction, p.Numbers(e.col, e.row)}];
+    for (const DiagramEntry& e : entries) {
       const std::int32_t n = p.Numbers(e.col, e.row);
-      if (n != 0) numbered_.try_emplace({e.direction, n}, KeyOf(e));
+      if (n != 0 && uses[{e.direction, n}] == 1) numbered_.emplace(std::pair{e.direction, n}, KeyOf(e));
     }
   }
 
