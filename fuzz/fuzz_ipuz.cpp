@@ -118,6 +118,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (p.AutoNumbered) CheckSameNumbering(p, again, "automatic numbers read back");
   }
 
+  // The clues and facts: once exported, an export reads back to itself.
+  const kven::IpuzImport cluedBack = kven::ReadIpuz(kven::WriteIpuz(p, got.clues));
+  Check(cluedBack.outcome == kven::IpuzOutcome::Imported, "export with clues imports");
+  const std::string clued = kven::WriteIpuz(cluedBack.puzzle, cluedBack.clues);
+  const kven::IpuzImport cluedAgain = kven::ReadIpuz(clued);
+  Check(cluedAgain.clues == cluedBack.clues, "exported clues read back");
+  Check(kven::WriteIpuz(cluedAgain.puzzle, cluedAgain.clues) == clued, "export with clues comes back the same");
+
   const std::string document = kven::WriteIpuz(p);
   const kven::IpuzImport back = kven::ReadIpuz(document);
   Check(back.outcome == kven::IpuzOutcome::Imported, "export imports");

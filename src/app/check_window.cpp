@@ -1,5 +1,7 @@
 #include "app/check_window.h"
 
+#include "check/check_clues.h"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -135,6 +137,7 @@ void CheckWindow::checkAgain() {
   // The grid labels its columns along the top and its rows down the side.
   options.squareNames = SquareNaming::RowColumn;
   report_ = CheckDiagram(puzzle_ ? puzzle_() : Puzzle{}, options);
+  if (clues_) AddClueFindings(report_, clues_());
   ShowReport();
   if (marking_) Emit({});
 }

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "check/check_report.h"
+#include "clues/puzzle_clues.h"
 #include "model/puzzle.h"
 
 class QComboBox;
@@ -30,6 +31,8 @@ class CheckWindow : public QDialog {
   using PuzzleSource = std::function<Puzzle()>;
 
   explicit CheckWindow(PuzzleSource puzzle, QWidget* parent = nullptr);
+  // Where the clues come from, for the findings of entries without a clue.
+  void SetCluesSource(std::function<PuzzleClues()> clues) { clues_ = std::move(clues); }
 
   // The report on show, for tests and callers.
   const CheckReport& report() const { return report_; }
@@ -73,6 +76,7 @@ class CheckWindow : public QDialog {
   void UnselectQuietly();
 
   PuzzleSource puzzle_;
+  std::function<PuzzleClues()> clues_;
   CheckReport report_;
   bool marking_ = false;  // the last list sent was not empty
 

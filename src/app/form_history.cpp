@@ -12,15 +12,16 @@
 
 namespace kven {
 
-FormHistory::FormHistory(QMainWindow& window, Puzzle& puzzle, EditorState& editor, const FormControls& controls,
-                         const FormMenus& menus, FormView& view)
-    : window_(window), puzzle_(puzzle), editor_(editor), c_(controls), m_(menus), view_(view) {
+FormHistory::FormHistory(QMainWindow& window, Puzzle& puzzle, PuzzleClues& clues, EditorState& editor,
+                         const FormControls& controls, const FormMenus& menus, FormView& view)
+    : window_(window), puzzle_(puzzle), clues_(clues), editor_(editor), c_(controls), m_(menus), view_(view) {
   UpdateMenu();
 }
 
 FormState FormHistory::Capture() const {
   FormState state;
   state.puzzle = puzzle_;
+  state.clues = clues_;
   state.cursorCol = editor_.CursorCol;
   state.cursorRow = editor_.CursorRow;
   state.direction = editor_.Direction;
@@ -58,6 +59,7 @@ void FormHistory::Restore(const FormState& state) {
   restoring_ = true;
   const bool resized = puzzle_.HSquares != state.puzzle.HSquares || puzzle_.VSquares != state.puzzle.VSquares;
   puzzle_ = state.puzzle;
+  clues_ = state.clues;
   editor_.CursorCol = state.cursorCol;
   editor_.CursorRow = state.cursorRow;
   editor_.Direction = state.direction;

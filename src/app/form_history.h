@@ -5,6 +5,7 @@
 
 #include "app/form_layout.h"
 #include "editing/undo_history.h"
+#include "clues/puzzle_clues.h"
 #include "model/puzzle.h"
 
 class QMainWindow;
@@ -19,6 +20,7 @@ class FormView;
 // window the user resized stays as it is over every other step.
 struct FormState {
   Puzzle puzzle;
+  PuzzleClues clues;
   std::int32_t cursorCol = 1;
   std::int32_t cursorRow = 1;
   Direction direction = Direction::Right;
@@ -37,8 +39,8 @@ struct FormState {
 // the puzzle's, and stay as they are.
 class FormHistory {
  public:
-  FormHistory(QMainWindow& window, Puzzle& puzzle, EditorState& editor, const FormControls& controls,
-              const FormMenus& menus, FormView& view);
+  FormHistory(QMainWindow& window, Puzzle& puzzle, PuzzleClues& clues, EditorState& editor,
+              const FormControls& controls, const FormMenus& menus, FormView& view);
 
   FormState Capture() const;
   // A change named `name` led from `before` to the window as it is now;
@@ -57,6 +59,7 @@ class FormHistory {
 
   QMainWindow& window_;
   Puzzle& puzzle_;
+  PuzzleClues& clues_;
   EditorState& editor_;
   const FormControls& c_;
   const FormMenus& m_;

@@ -107,7 +107,8 @@ FormControls BuildFormControls(QMainWindow& window, const Puzzle& puzzle, const 
   c.copySaveAs = new QButtonGroup(&window);
   for (const auto& [caption, choice] : {std::pair{form_text::KvenText, CopySaveAs::KvenText},
                                         std::pair{form_text::Grid, CopySaveAs::Grid},
-                                        std::pair{form_text::ClueList, CopySaveAs::ClueList}}) {
+                                        std::pair{form_text::ClueList, CopySaveAs::ClueList},
+                                        std::pair{form_text::IpuzChoice, CopySaveAs::Ipuz}}) {
     auto* radio = new QRadioButton(caption, group);
     radio->setFocusPolicy(Qt::NoFocus);
     c.copySaveAs->addButton(radio, static_cast<int>(choice));
@@ -161,6 +162,7 @@ FormMenus BuildFormMenus(QMainWindow& window) {
   m.miExportIpuz = item(mnFile, form_text::MenuExportIpuz, "miExportIpuz");
   m.miExportSvg = item(mnFile, form_text::MenuExportSvg, "miExportSvg");
   m.miExportPdf = item(mnFile, form_text::MenuExportPdf, "miExportPdf");
+  m.miProperties = item(mnFile, form_text::MenuProperties, "miProperties");
   mnFile->addSeparator();
   m.miPrint = item(mnFile, form_text::MenuPrint, "miPrint", form_text::ShortcutPrint);
   mnFile->addSeparator();
@@ -187,6 +189,7 @@ FormMenus BuildFormMenus(QMainWindow& window) {
   exclusive({m.miHbar, m.miVbar, m.miBlock, m.miLetter});
   mnEntry->addSeparator();
   m.miCheck = item(mnEntry, form_text::MenuCheck, "miCheck");
+  m.mnEntry = mnEntry;
   // The window's first activation checks Hbar instead.
   m.miBlock->setChecked(true);
 

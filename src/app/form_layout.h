@@ -18,7 +18,7 @@ class KvenGrid;
 class SpinButton;
 
 // What "Copy/Save as" has selected.
-enum class CopySaveAs { KvenText = 0, Grid = 1, ClueList = 2 };
+enum class CopySaveAs { KvenText = 0, Grid = 1, ClueList = 2, Ipuz = 3 };
 
 // The main window's controls. Each carries its program name as object name
 // ("edTitle", "KvenGrid", ...), so tests and tools can find it.
@@ -37,9 +37,10 @@ struct FormControls {
 
 // The menu items, each with its program name as object name ("miNew", ...).
 struct FormMenus {
-  QAction *miNew, *miOpen, *miSave, *miExportIpuz, *miExportSvg, *miExportPdf, *miPrint, *miExit;
+  QAction *miNew, *miOpen, *miSave, *miExportIpuz, *miExportSvg, *miExportPdf, *miProperties, *miPrint, *miExit;
   QAction *miUndo, *miRedo, *miCopy, *miPaste, *miClear;
   QAction *miHbar, *miVbar, *miBlock, *miNumber, *miAuto, *miManual, *miLetter, *miCheck;
+  QMenu* mnEntry;  // where the Clues panel's item goes
   QAction *miNone, *miTwo, *miFour;
   QAction *miZoomIn, *miZoomOut, *miActualSize;
   QAction *miInstr, *miBeyond, *miAbout;

@@ -1,6 +1,7 @@
 #include "app/kven_form.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -9,15 +10,19 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStatusBar>
 
 #include "app/check_window.h"
 #include "app/beside.h"
+#include "app/clues_panel.h"
+#include "app/clues_texts.h"
 #include "app/dialogs.h"
 #include "app/form_history.h"
 #include "app/form_view.h"
 #include "app/instr_form.h"
 #include "app/kven_form_texts.h"
 #include "app/published_puzzle.h"
+#include "app/properties_dialog.h"
 #include "app/puzzle_printer.h"
 #include "app/qt_text.h"
 #include "app/spin_button.h"
@@ -25,6 +30,7 @@
 #include "app/transfer.h"
 #include "app/window_fit.h"
 #include "app/zoom.h"
+#include "check/check_clues.h"
 #include "editing/numbering.h"
 #include "editing/solution_entry.h"
 #include "editing/symmetry.h"
@@ -52,7 +58,17 @@ KvenForm::KvenForm(Dialogs& dialogs, QWidget* parent)
   menus_ = BuildFormMenus(*this);
   view_ = std::make_unique<FormView>(*this, controls_, menus_, dialogs_);
   transfer_ = std::make_unique<Transfer>(*this, dialogs_);
-  history_ = std::make_unique<FormHistory>(*this, puzzle_, editor_, controls_, menus_, *view_);
+  history_ = std::make_unique<FormHistory>(*this, puzzle_, clues_, editor_, controls_, menus_, *view_);
+  // The panel floats beside the window, which keeps its own size and layout.
+  cluesPanel_ = new CluesPanel(this);
+  addDockWidget(Qt::RightDockWidgetArea, cluesPanel_);
+  cluesPanel_->setFloating(true);
+  cluesPanel_->hide();
+  QAction* miClues = cluesPanel_->toggleViewAction();
+  miClues->setObjectName(QLatin1String("miClues"));
+  miClues->setText(form_text::MenuClues);
+  menus_.mnEntry->addAction(miClues);
+  statusBar()->hide();
   ConnectCommands();
   resize(DesignedWindowSize);
 }
@@ -74,11 +90,14 @@ void KvenForm::ConnectCommands() {
   on(m.miExportPdf, &KvenForm::miExportPdfClick);
   on(m.miPrint, &KvenForm::miPrintClick);
   on(m.miExit, &QWidget::close);
+  on(m.miProperties, &KvenForm::miPropertiesClick);
   on(m.miUndo, [this] {
     if (history_->Undo()) ForgetFindings();
+    ShowClues();
   });
   on(m.miRedo, [this] {
     if (history_->Redo()) ForgetFindings();
+    ShowClues();
   });
   on(m.miCopy, &KvenForm::miCopyClick);
   on(m.miPaste, &KvenForm::miPasteClick);
@@ -126,6 +145,24 @@ void KvenForm::ConnectCommands() {
     Change(form_text::change::Letter, [&] { KvenGridKeyDown(puzzle_, editor_, *controls_.grid, key); });
   };
   c.grid->onKeyUp = [this](const KeyEvent& key) { KeyReleased(key); };
+
+  connect(cluesPanel_, &CluesPanel::entryChosen, this,
+          [this](const QList<QPoint>& squares) { controls_.grid->MarkSquares(squares); });
+  connect(cluesPanel_, &CluesPanel::textEdited, this, [this](const QString& text) {
+    EditChosenClue(form_text::change::Clue, [&](std::size_t i) { SetClueText(clues_, i, text.toStdString()); });
+  });
+  connect(cluesPanel_, &CluesPanel::enumerationEdited, this, [this](const QString& text) {
+    EditChosenClue(form_text::change::Enumeration,
+                   [&](std::size_t i) { SetClueEnumeration(clues_, i, text.toStdString()); });
+  });
+  connect(cluesPanel_, &CluesPanel::deleteRequested, this, [this](std::size_t aside) {
+    Change(form_text::change::DeleteClue, [&] { DeleteClue(clues_, aside); });
+  });
+  connect(cluesPanel_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+    static_cast<void>(visible);
+    ShowClues();
+  });
+  ShowClues();
 }
 
 bool KvenForm::eventFilter(QObject* watched, QEvent* event) {
@@ -150,7 +187,7 @@ void KvenForm::FormActivate() {
   if (started_) return;
   started_ = true;
   StartUpPuzzle(puzzle_, editor_, *view_);
-  kept_ = puzzle_;
+  MarkKept(true);
   menus_.miTwo->setChecked(true);
   menus_.miHbar->setChecked(true);
   memo_ = TextLines();
@@ -162,7 +199,7 @@ void KvenForm::FormActivate() {
   controls_.grid->setFocus();
 }
 
-void KvenForm::Change(const char* name, const std::function<void()>& command, bool extend) {
+void KvenForm::Change(const std::string& name, const std::function<void()>& command, bool extend) {
   if (commandDepth_ > 0) {
     command();
     return;
@@ -178,9 +215,11 @@ void KvenForm::Change(const char* name, const std::function<void()>& command, bo
   ShowMenuMarks();
   // The current entry's shade follows the cursor and the letters.
   controls_.grid->update();
-  if (puzzle_ == before.puzzle) return;
+  const bool diagramChanged = !(puzzle_ == before.puzzle);
+  if (!diagramChanged && clues_ == before.clues) return;
   history_->Record(name, before, extend);
-  ForgetFindings();
+  ShowClues();
+  if (diagramChanged) ForgetFindings();
 }
 
 void KvenForm::ForgetFindings() {
@@ -198,6 +237,53 @@ void KvenForm::ShowMenuMarks() {
   if (puzzle_.ManualNumbered) menus_.miNumber->setChecked(true);
 }
 
+void KvenForm::ShowClues() { cluesPanel_->Show(puzzle_, clues_); }
+
+void KvenForm::EditChosenClue(const char* what, const std::function<void(std::size_t)>& edit) {
+  const std::optional<ClueTarget> chosen = cluesPanel_->Chosen();
+  if (!chosen) return;
+  Clue named;
+  if (chosen->entry) {
+    named.direction = chosen->entry->direction;
+    named.col = chosen->entry->col;
+    named.row = chosen->entry->row;
+  } else if (chosen->aside < clues_.clues.size()) {
+    named = clues_.clues[chosen->aside];
+  } else {
+    return;
+  }
+  Change(std::string(what) + " " + ClueName(named, puzzle_), [&] {
+    edit(chosen->entry ? ClueFor(clues_, *chosen->entry) : chosen->aside);
+  }, true);
+}
+
+void KvenForm::TellKvenTextHoldsNoClues() {
+  if (toldNoClues_ || !HasClueTexts(clues_)) return;
+  toldNoClues_ = true;
+  statusBar()->show();
+  statusBar()->showMessage(clues_text::KvenTextHasNoClues, 10000);
+  connect(statusBar(), &QStatusBar::messageChanged, statusBar(), [this](const QString& message) {
+    if (message.isEmpty()) statusBar()->hide();
+  });
+}
+
+void KvenForm::miPropertiesClick() {
+  const std::string title = UnicodeTitle(clues_, puzzle_);
+  PropertiesDialog dialog(clues_.facts, QString::fromStdString(title), this);
+  dialogs_.execDialog(dialog);
+  if (dialog.result() != QDialog::Accepted) return;
+  const PuzzleFacts facts = dialog.Facts();
+  Change(form_text::change::Properties, [&] {
+    const std::string kept = clues_.facts.title;
+    clues_.facts = facts;
+    clues_.facts.title = kept;
+    if (facts.title != title) {
+      SetTitle(clues_, puzzle_, facts.title);
+      view_->SetTitleField(puzzle_.Title);
+    }
+  });
+}
+
 void KvenForm::ShowError(const char* what) { dialogs_.showError(this, QString::fromLatin1(what)); }
 
 CopySaveAs KvenForm::CopySaveChoice() const { return static_cast<CopySaveAs>(controls_.copySaveAs->checkedId()); }
@@ -210,6 +296,7 @@ void KvenForm::SetCopySaveChoice(CopySaveAs choice) {
 
 void KvenForm::miNewClick() {
   NewPuzzle(puzzle_, editor_, *view_);
+  clues_ = PuzzleClues{};
   memo_ = TextLines();
   SetCopySaveChoice(CopySaveAs::KvenText);
   menus_.miTwo->setChecked(true);
@@ -236,8 +323,13 @@ bool KvenForm::ReadText(std::string text, bool startWithNew, std::optional<std::
     return false;
   }
   if (const std::string note = read.Note(); !note.empty()) dialogs_.showInformation(this, FromLatin1(note));
+  // A document brings its own clues; a KVEN text has none, and leaves those kept.
+  if (read.outcome == TextRead::Outcome::Imported) {
+    clues_ = read.clues;
+    if (HasClueTexts(clues_)) cluesPanel_->show();
+  }
   // The text read is kept where it came from.
-  kept_ = puzzle_;
+  MarkKept(read.outcome == TextRead::Outcome::Imported);
   return true;
 }
 
@@ -245,7 +337,7 @@ void KvenForm::miSaveClick() {
   const QStringList filters{form_text::FilterText, form_text::FilterBitmap};
   switch (CopySaveChoice()) {
     case CopySaveAs::KvenText:
-      SaveKvenText();
+      if (SaveKvenText()) TellKvenTextHoldsNoClues();
       break;
     case CopySaveAs::Grid:
       BuildPicture();
@@ -256,6 +348,9 @@ void KvenForm::miSaveClick() {
       if (const QString name = transfer_->AskSaveName(form_text::ProposedClues, filters, 1); !name.isEmpty())
         transfer_->WriteText(name, BuildClueList(puzzle_));
       break;
+    case CopySaveAs::Ipuz:
+      SaveIpuz();
+      break;
   }
 }
 
@@ -263,20 +358,32 @@ bool KvenForm::SaveKvenText() {
   const QStringList filters{form_text::FilterText, form_text::FilterBitmap};
   const QString name = transfer_->AskSaveName(form_text::ProposedText, filters, 1);
   if (name.isEmpty() || !transfer_->WriteText(name, EncodeText(puzzle_))) return false;
-  kept_ = puzzle_;
+  MarkKept(false);
   return true;
 }
 
-void KvenForm::miExportIpuzClick() {
+void KvenForm::miExportIpuzClick() { SaveIpuz(); }
+
+bool KvenForm::SaveIpuz() {
   const QString name = transfer_->AskSaveName(form_text::ProposedIpuz, {form_text::FilterIpuz}, 1);
-  if (!name.isEmpty() && transfer_->WriteBytes(name, WriteIpuz(puzzle_))) kept_ = puzzle_;
+  if (name.isEmpty() || !transfer_->WriteBytes(name, WriteIpuz(puzzle_, clues_))) return false;
+  MarkKept(true);
+  return true;
+}
+
+void KvenForm::MarkKept(bool withClues) {
+  kept_ = puzzle_;
+  // A KVEN text holds no clues: what was written of them is what an ipuz
+  // document holds, or what was read.
+  if (withClues) keptClues_ = clues_;
 }
 
 bool KvenForm::MayEnd() {
-  if (puzzle_ == kept_) return true;
+  if (puzzle_ == kept_ && clues_ == keptClues_) return true;
   switch (dialogs_.askUnsavedChanges(this)) {
     case UnsavedChoice::Save:
-      return SaveKvenText();
+      // Clues would be lost in a KVEN text; the document keeps them.
+      return HasClueTexts(clues_) ? SaveIpuz() : SaveKvenText();
     case UnsavedChoice::Discard:
       return true;
     case UnsavedChoice::Cancel:
@@ -300,7 +407,7 @@ void KvenForm::miExportSvgClick() {
 void KvenForm::miExportPdfClick() {
   const QString name = transfer_->AskSaveName(form_text::ProposedPdf, {form_text::FilterPdf}, 1);
   if (name.isEmpty()) return;
-  const std::string pdf = PuzzlePdf(PublishedPuzzle(puzzle_), PaperForLocale(), PublishingOptions(puzzle_, editor_));
+  const std::string pdf = PuzzlePdf(PublishedPuzzle(puzzle_, clues_), PaperForLocale(), PublishingOptions(puzzle_, editor_));
   if (pdf.empty()) dialogs_.showError(this, FileMessage(message::CannotCreateFile, name));
   else transfer_->WriteBytes(name, pdf);
 }
@@ -311,7 +418,7 @@ void KvenForm::miPrintClick() {
   view_->SetPrintJob(printer_.get());
   // The finished puzzle's pages once it has clues to print; the picture
   // (and in Solution mode the number list) as ever before that.
-  const PrintedPuzzle printed = PublishedPuzzle(puzzle_);
+  const PrintedPuzzle printed = PublishedPuzzle(puzzle_, clues_);
   const QString error =
       HasClueTexts(printed) ? PrintPuzzlePages(*printer_, printed, PublishingOptions(puzzle_, editor_))
                             : PrintPuzzle(*printer_, puzzle_, editor_.BarWidth, editor_.EntryMode == EntryMode::Solution);
@@ -329,7 +436,8 @@ void KvenForm::miCopyClick() {
   switch (CopySaveChoice()) {
     case CopySaveAs::KvenText:
       copyText(EncodeText(puzzle_));
-      kept_ = puzzle_;
+      MarkKept(false);
+      TellKvenTextHoldsNoClues();
       break;
     case CopySaveAs::Grid:
       BuildPicture();
@@ -338,6 +446,13 @@ void KvenForm::miCopyClick() {
     case CopySaveAs::ClueList:
       copyText(BuildClueList(puzzle_));
       break;
+    case CopySaveAs::Ipuz: {
+      const std::string document = WriteIpuz(puzzle_, clues_);
+      memo_ = TextLines(document);
+      transfer_->CopyDocument(document);
+      MarkKept(true);
+      break;
+    }
   }
 }
 
@@ -417,6 +532,7 @@ void KvenForm::miLetterClick() {
 void KvenForm::miCheckClick() {
   if (check_ == nullptr) {
     check_ = new CheckWindow([this] { return puzzle_; }, this);
+    check_->SetCluesSource([this] { return clues_; });
     connect(check_, &CheckWindow::findingSelected, this,
             [this](const QList<QPoint>& squares) { controls_.grid->MarkSquares(squares); });
   }
@@ -438,6 +554,7 @@ void KvenForm::SquarePressed(int col, int row) {
     KvenGridMouseDown(puzzle_, editor_, *view_, col, row);
     RenumberAfterEdit(before);
   });
+  if (cluesPanel_->isVisible()) cluesPanel_->ChooseSquare(col, row);
 }
 
 void KvenForm::RenumberAfterEdit(const Puzzle& before) {

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/form_layout.h"
+#include "clues/puzzle_clues.h"
 #include "editing/solution_entry.h"
 #include "model/puzzle.h"
 #include "text/text_lines.h"
@@ -15,6 +16,7 @@ class QPrinter;
 namespace kven {
 
 class CheckWindow;
+class CluesPanel;
 class Dialogs;
 class FormHistory;
 class FormView;
@@ -42,6 +44,8 @@ class KvenForm : public QMainWindow {
 
   const Puzzle& puzzle() const { return puzzle_; }
   const EditorState& editor() const { return editor_; }
+  // The clues and facts kept beside the puzzle.
+  const PuzzleClues& clues() const { return clues_; }
   // What Copy and Paste last carried as text.
   const TextLines& memo() const { return memo_; }
   // The picture last built for Copy or Save as "Grid".
@@ -64,7 +68,7 @@ class KvenForm : public QMainWindow {
   // `name` for Undo (with `extend`, part of the last step when that was a
   // change of the same name), and marks the check made on the grid go. A
   // command run by another is part of that one.
-  void Change(const char* name, const std::function<void()>& command, bool extend = false);
+  void Change(const std::string& name, const std::function<void()>& command, bool extend = false);
   // Unmarks the check's findings, which a change of the puzzle (Undo and
   // Redo too) leaves behind.
   void ForgetFindings();
@@ -81,8 +85,13 @@ class KvenForm : public QMainWindow {
   void miOpenClick();
   void miSaveClick();
   void miExportIpuzClick();
-  // Saves the puzzle as a KVEN text; false when cancelled or not written.
+  // Saves the puzzle as a KVEN text, or as an ipuz document with its clues;
+  // false when cancelled or not written.
   bool SaveKvenText();
+  bool SaveIpuz();
+  // What was just saved, copied or read can be had again: the puzzle, and
+  // with `withClues` (an ipuz document) its clues too.
+  void MarkKept(bool withClues);
   // Whether the program may end: nothing unsaved, or the user saved or
   // discarded it.
   bool MayEnd();
@@ -97,6 +106,13 @@ class KvenForm : public QMainWindow {
   void miManualClick();
   void miLetterClick();
   void miCheckClick();
+  void miPropertiesClick();
+  // The clues panel shows the clues as they are now.
+  void ShowClues();
+  // An edit of the clue chosen in the panel; a burst of typing in one clue is one step.
+  void EditChosenClue(const char* what, const std::function<void(std::size_t)>& edit);
+  // Once a run: KVEN text has no room for the clues the puzzle has.
+  void TellKvenTextHoldsNoClues();
   void ChooseSymmetry(std::int32_t order, QAction* item);
   // Entry > Hbar or Vbar: the mode, its check mark, and Fourfold withdrawn on odd sides.
   void EnterBarMode(EntryMode mode, QAction* item);
@@ -120,12 +136,14 @@ class KvenForm : public QMainWindow {
   Dialogs& dialogs_;
   Instrform* instrform_ = nullptr;
   Puzzle puzzle_;
+  PuzzleClues clues_;
   EditorState editor_;
   TextLines memo_;
   QImage image_;
   // The puzzle as last saved, copied or read as a text (or ipuz document),
   // which can be had again.
   Puzzle kept_;
+  PuzzleClues keptClues_;
   bool started_ = false;
   int commandDepth_ = 0;
   std::unique_ptr<QPrinter> printer_;
@@ -136,6 +154,8 @@ class KvenForm : public QMainWindow {
   std::unique_ptr<Transfer> transfer_;
   std::unique_ptr<FormHistory> history_;
   CheckWindow* check_ = nullptr;  // made at its first showing; a child of the window
+  CluesPanel* cluesPanel_ = nullptr;
+  bool toldNoClues_ = false;
 };
 
 }  // namespace kven

@@ -15,6 +15,7 @@ inline constexpr QLatin1String CopySaveAs{"Copy/Save as"};
 inline constexpr QLatin1String KvenText{"KVEN Text"};
 inline constexpr QLatin1String Grid{"Grid"};
 inline constexpr QLatin1String ClueList{"Clue List"};
+inline constexpr QLatin1String IpuzChoice{"ipuz"};
 inline constexpr QLatin1String NumberEntry{"Number Entry"};
 inline constexpr QLatin1String FirstManualNumber{"1"};
 
@@ -25,6 +26,7 @@ inline constexpr QLatin1String MenuSave{"&Save..."};
 inline constexpr QLatin1String MenuExportIpuz{"Export as &ipuz..."};
 inline constexpr QLatin1String MenuExportSvg{"Export picture as S&VG..."};
 inline constexpr QLatin1String MenuExportPdf{"Export as P&DF..."};
+inline constexpr QLatin1String MenuProperties{"Puzzle P&roperties..."};
 inline constexpr QLatin1String MenuPrint{"&Print..."};
 inline constexpr QLatin1String MenuExit{"E&xit"};
 inline constexpr QLatin1String MenuEdit{"&Edit"};
@@ -42,6 +44,7 @@ inline constexpr QLatin1String MenuAuto{"Auto"};
 inline constexpr QLatin1String MenuManual{"Manual"};
 inline constexpr QLatin1String MenuSolution{"&Solution"};
 inline constexpr QLatin1String MenuCheck{"&Check Diagram..."};
+inline constexpr QLatin1String MenuClues{"C&lues"};
 inline constexpr QLatin1String MenuSymmetry{"S&ymmetry"};
 inline constexpr QLatin1String MenuNone{"&None"};
 inline constexpr QLatin1String MenuTwofold{"&Twofold"};
@@ -105,6 +108,10 @@ inline constexpr const char* ManualNumbering = "Manual Numbering";
 inline constexpr const char* Symmetry = "Symmetry";
 inline constexpr const char* Size = "Size";
 inline constexpr const char* Title = "Title";
+inline constexpr const char* Clue = "Clue";
+inline constexpr const char* Enumeration = "Enumeration";
+inline constexpr const char* DeleteClue = "Delete Clue";
+inline constexpr const char* Properties = "Properties";
 }  // namespace change
 
 // The question before unsaved work would be lost.

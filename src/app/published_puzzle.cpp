@@ -2,7 +2,9 @@
 
 namespace kven {
 
-PrintedPuzzle PublishedPuzzle(const Puzzle& puzzle) { return PrintedSkeleton(puzzle); }
+PrintedPuzzle PublishedPuzzle(const Puzzle& puzzle, const PuzzleClues& clues) {
+  return PrintedWithClues(puzzle, clues);
+}
 
 PageOptions PublishingOptions(const Puzzle& puzzle, const EditorState& editor) {
   PageOptions options;

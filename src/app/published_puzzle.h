@@ -8,9 +8,9 @@
 namespace kven {
 
 // The finished puzzle that File > Export as PDF... writes and File >
-// Print... prints when it has clue texts: the diagram, its title and a clue
-// for every entry. The window keeps no clue texts yet, so they are empty.
-PrintedPuzzle PublishedPuzzle(const Puzzle& puzzle);
+// Print... prints when it has clue texts: the diagram, its facts and a clue
+// for every entry.
+PrintedPuzzle PublishedPuzzle(const Puzzle& puzzle, const PuzzleClues& clues);
 
 // The pages' options from the window: the screen's bar width, and the
 // solution page whenever the puzzle holds a solution.

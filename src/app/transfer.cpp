@@ -68,6 +68,10 @@ void Transfer::CopyText(const TextLineList& lines) {
   QGuiApplication::clipboard()->setText(FromLatin1(JoinLinesCrLf(lines)));
 }
 
+void Transfer::CopyDocument(std::string_view utf8) {
+  QGuiApplication::clipboard()->setText(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+}
+
 void Transfer::CopyPicture(const QImage& picture) { QGuiApplication::clipboard()->setImage(picture); }
 
 std::optional<QString> Transfer::PastedText() const {

@@ -42,6 +42,8 @@ class Transfer {
   // reported).
   void CopyText(const TextLineList& lines);
   void CopyPicture(const QImage& picture);
+  // A document in UTF-8 (an ipuz text), as it is.
+  void CopyDocument(std::string_view utf8);
   std::optional<QString> PastedText() const;
 
  private:

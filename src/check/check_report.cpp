@@ -59,6 +59,8 @@ std::string_view CheckRuleName(CheckRule rule) {
       return "numbering";
     case CheckRule::Solution:
       return "solution";
+    case CheckRule::Clue:
+      return "clue";
   }
   return "short";
 }

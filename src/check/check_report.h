@@ -57,9 +57,10 @@ struct CheckOptions {
 std::string_view DiagramKindName(DiagramKind kind);  // "block", "bar", "both"
 
 // The rules a finding can break, in the order the report lists them.
-enum class CheckRule { Short, Unchecked, Orphan, Split, Asymmetric, Numbering, Solution };
+enum class CheckRule { Short, Unchecked, Orphan, Split, Asymmetric, Numbering, Solution, Clue };
 
-// "short", "unchecked", "orphan", "split", "asymmetric", "numbering", "solution".
+// "short", "unchecked", "orphan", "split", "asymmetric", "numbering",
+// "solution", "clue".
 std::string_view CheckRuleName(CheckRule rule);
 
 // One entry of the diagram with its checking.

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "editing/numbering.h"
+#include "formats/ipuz_clues.h"
 #include "formats/ipuz_document.h"
 #include "formats/ipuz_writer.h"
 #include "text/latin1.h"
@@ -314,10 +315,7 @@ void ReadTitle(const Json& root, Puzzle& p) {
   const Json* title = Member(root, "title");
   if (title == nullptr) return;
   if (!title->is_string()) Refuse("its title is not text");
-  std::string latin1 = Utf8ToLatin1(title->get_ref<const std::string&>());
-  for (char& c : latin1)
-    if (c == '\r' || c == '\n') c = ' ';  // a KVEN title is one line
-  AppendShort(p.Title, latin1);
+  p.Title = SingleByteTitle(title->get_ref<const std::string&>());
 }
 
 // The letter for an open square's solution value. `unreadable` is set for a
@@ -380,6 +378,7 @@ IpuzImport ReadCrossword(const Json& root) {
   ReadKvenExtension(root, p);
   ReadTitle(root, p);
   result.solutionCellsLeftEmpty = ReadSolution(root, reader, p);
+  result.clues = ReadIpuzClues(root, p);
   result.outcome = IpuzOutcome::Imported;
   return result;
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "clues/puzzle_clues.h"
 #include "model/puzzle.h"
 
 namespace kven {
@@ -20,6 +21,9 @@ struct IpuzImport {
   // Open squares whose solution held something other than one letter or an
   // empty value (several letters, a digit, a symbol): left without a letter.
   int solutionCellsLeftEmpty = 0;
+  // The clues and facts of the document (see ReadIpuzClues), keyed by the
+  // entries of `puzzle`.
+  PuzzleClues clues;
 };
 
 // Reads the whole text of a file or of the clipboard (UTF-8) as an ipuz

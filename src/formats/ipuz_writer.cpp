@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "formats/ipuz_clues.h"
 #include "formats/json_layout.h"
 #include "text/latin1.h"
 #include "model/entries.h"
@@ -49,19 +50,6 @@ Json Grid(const Puzzle& d, Json (*cell)(const Puzzle&, int, int)) {
   return rows;
 }
 
-// A KVEN puzzle has no clue texts; the numbers alone tell other
-// programs which entries exist, even where they number them differently.
-Json Clues(const Puzzle& d) {
-  Json across = Json::array();
-  Json down = Json::array();
-  for (const DiagramEntry& entry : DiagramEntries(d)) {
-    const std::int32_t number = d.Numbers(entry.col, entry.row);
-    if (number == 0) continue;
-    (entry.direction == EntryDirection::Across ? across : down).push_back(Json::array({number, ""}));
-  }
-  return Json{{"Across", std::move(across)}, {"Down", std::move(down)}};
-}
-
 // A hand number on a block, which an ipuz block cannot carry.
 Json BlockNumbers(const Puzzle& d) {
   Json list = Json::array();
@@ -73,23 +61,30 @@ Json BlockNumbers(const Puzzle& d) {
 
 }  // namespace
 
-std::string WriteIpuz(const Puzzle& p) {
+std::string WriteIpuz(const Puzzle& p) { return WriteIpuz(p, PuzzleClues{}); }
+
+std::string WriteIpuz(const Puzzle& p, const PuzzleClues& clues) {
   const Puzzle d = DrawnDiagram(p);
   Json doc;
   doc["version"] = "http://ipuz.org/v2";
   doc["kind"] = Json::array({"http://ipuz.org/crossword#1"});
   doc["dimensions"] = Json{{"width", d.HSquares}, {"height", d.VSquares}};
-  if (!d.Title.empty()) doc["title"] = Latin1ToUtf8(d.Title);
+  if (const std::string title = UnicodeTitle(clues, d); !title.empty()) doc["title"] = title;
+  WriteIpuzFacts(doc, clues);
   doc["block"] = "#";
   doc["empty"] = 0;
   doc["puzzle"] = Grid(d, PuzzleCell);
   if (d.HasSolution) doc["solution"] = Grid(d, SolutionCell);
-  if (IsNumbered(d)) doc["clues"] = Clues(d);
+  // The numbers alone tell other programs which entries exist, even where
+  // they number them differently, so every numbered entry is listed.
+  if (Json lists = IpuzClueLists(d, clues); IsNumbered(d) || !clues.clues.empty() || !clues.otherLists.empty())
+    doc["clues"] = std::move(lists);
   Json extension{{"diagram", HasBarKind(DiagramKindOf(d)) ? "bars" : "blocks"}, {"symmetry", d.Symmetry}, {"numbering", NumberingName(d)}};
   if (d.ManualNumbered) {
     if (Json blockNumbers = BlockNumbers(d); !blockNumbers.empty()) extension["blockNumbers"] = std::move(blockNumbers);
   }
   doc[std::string(KvenIpuzExtension)] = std::move(extension);
+  if (Json unplaced = UnplacedIpuzClues(d, clues); !unplaced.empty()) doc[std::string(KvenIpuzClues)] = std::move(unplaced);
   return LayOutJson(doc);
 }
 

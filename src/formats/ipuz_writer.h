@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "clues/puzzle_clues.h"
 #include "model/puzzle.h"
 
 namespace kven {
@@ -21,5 +22,10 @@ inline constexpr std::string_view KvenIpuzExtension = "org.kven3.diagram";
 // document's "empty" value), one with the blank mark as "", so that both read
 // as empty elsewhere and come back apart through ReadIpuz. Never fails.
 std::string WriteIpuz(const Puzzle& p);
+// The same with the puzzle's clues and facts: the Unicode title, author,
+// copyright, notes and intro, every clue in the lists under its entry's
+// number (see IpuzClueLists), and the clues no number places in the
+// program's own member (KvenIpuzClues).
+std::string WriteIpuz(const Puzzle& p, const PuzzleClues& clues);
 
 }  // namespace kven

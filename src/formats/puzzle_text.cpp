@@ -60,6 +60,7 @@ TextRead ReadPuzzleText(const TextLines& text, const RecognisedText& recognised,
       ShowImported(recognised.ipuz.puzzle, p, view);
       read.outcome = TextRead::Outcome::Imported;
       read.solutionLeftEmpty = recognised.ipuz.solutionCellsLeftEmpty;
+      read.clues = recognised.ipuz.clues;
       return read;
     case IpuzOutcome::Refused:
       read.outcome = TextRead::Outcome::Refused;

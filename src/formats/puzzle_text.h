@@ -24,6 +24,7 @@ struct TextRead {
   Outcome outcome = Outcome::Decoded;
   std::string message;        // why the text was not read whole; empty when it was
   int solutionLeftEmpty = 0;  // Imported: squares whose solution was not one letter
+  PuzzleClues clues;          // Imported: the document's clues and facts; none for a KVEN text
 
   bool Read() const { return outcome == Outcome::Decoded || outcome == Outcome::Imported; }
   // Whether the puzzle holds what was read, whole or in part: all but a refusal.

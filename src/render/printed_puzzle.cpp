@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "clues/clue_lines.h"
 #include "model/entries.h"
 #include "text/latin1.h"
 
@@ -13,18 +14,19 @@ bool HasClueTexts(const PrintedPuzzle& printed) {
          std::any_of(printed.down.begin(), printed.down.end(), hasText);
 }
 
-PrintedPuzzle PrintedSkeleton(const Puzzle& puzzle) {
+PrintedPuzzle PrintedSkeleton(const Puzzle& puzzle) { return PrintedWithClues(puzzle, PuzzleClues{}); }
+
+PrintedPuzzle PrintedWithClues(const Puzzle& puzzle, const PuzzleClues& clues) {
   PrintedPuzzle printed;
   printed.puzzle = puzzle;
-  printed.title = Latin1ToUtf8(puzzle.Title);
-  const bool numbered = IsNumbered(puzzle);
-  for (const DiagramEntry& entry : DiagramEntries(puzzle)) {
-    const std::int32_t number = puzzle.Numbers(entry.col, entry.row);
-    PrintedClue clue;
-    if (numbered && number > 0) clue.number = std::to_string(number);
-    clue.enumeration = "(" + std::to_string(entry.length) + ")";
-    (entry.direction == EntryDirection::Across ? printed.across : printed.down).push_back(std::move(clue));
-  }
+  printed.title = UnicodeTitle(clues, puzzle);
+  printed.author = clues.facts.author;
+  printed.copyright = clues.facts.copyright;
+  printed.notes = clues.facts.notes;
+  for (const auto& [direction, list] :
+       {std::pair{EntryDirection::Across, &printed.across}, std::pair{EntryDirection::Down, &printed.down}})
+    for (ClueLine& line : OrderedClues(clues, puzzle, direction))
+      list->push_back({std::move(line.number), std::move(line.text), std::move(line.enumeration)});
   return printed;
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "clues/puzzle_clues.h"
 #include "model/puzzle.h"
 
 namespace kven {
@@ -32,5 +33,9 @@ bool HasClueTexts(const PrintedPuzzle& printed);
 // with the number on the entry's first square and enumerated by its length
 // ("(5)"), and its single-byte title as UTF-8.
 PrintedPuzzle PrintedSkeleton(const Puzzle& puzzle);
+
+// The same with the puzzle's clues, in clue-list order, and its facts; the
+// title keeps the characters beyond a single byte that the clues carry.
+PrintedPuzzle PrintedWithClues(const Puzzle& puzzle, const PuzzleClues& clues);
 
 }  // namespace kven

@@ -171,6 +171,26 @@ TEST(Kventool, EncodeAndCluesEndLinesWithCrLf) {
   EXPECT_EQ(clues.out, " \r\nACROSS\r\n \r\n \r\nDOWN\r\n \r\n");  // MN sections build no lists
 }
 
+TEST(Kventool, CluesWithTheirTextsAndIpuzKeepsThem) {
+  const ToolRun texts = Kventool("clues --text " + Example("clued.ipuz"));
+  ASSERT_EQ(texts.status, 0) << texts.err;
+  EXPECT_EQ(texts.out,
+            "1 Across. Setter's first clue (5)\r\n4 Across. Sum of the whole lot (5)\r\n"
+            "5 Across. Groups of three (5)\r\n1 Down. Groups, mostly (5)\r\n2 Down. Go in (5)\r\n"
+            "3 Down. Bargain events (5)\r\n");
+  // A KVEN text has entries but no clues yet.
+  const ToolRun skeleton = Kventool("clues --text -", MiniInALetter);
+  ASSERT_EQ(skeleton.status, 0) << skeleton.err;
+  EXPECT_EQ(skeleton.out.substr(0, 30), "4 Across. (3)\r\n6 Across. (5)\r\n");
+  const ToolRun ipuz = Kventool("ipuz " + Example("clued.ipuz"));
+  ASSERT_EQ(ipuz.status, 0) << ipuz.err;
+  const auto doc = nlohmann::json::parse(ipuz.out);
+  EXPECT_EQ(doc["author"], "A. Setter");
+  EXPECT_EQ(doc["clues"]["Across"][1], nlohmann::json::parse(R"([4, "Sum of the <i>whole</i> lot"])"));
+  EXPECT_EQ(doc["clues"]["Down"][2]["enumeration"], "5");
+  EXPECT_EQ(Kventool("encode --text " + Example("clued.ipuz")).status, 2);
+}
+
 TEST(Kventool, UsageErrors) {
   for (const std::string& args : std::vector<std::string>{"", "frobnicate", "decode --bogus", "decode ''", "picture " + Example("block-twofold.txt"),
                                  "picture x.txt -o y.bmp --bar-width 7", "encode --bar-width 3",

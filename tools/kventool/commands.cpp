@@ -7,9 +7,11 @@
 #include "input.h"
 #include "output.h"
 #include "read_puzzle.h"
+#include "check/check_clues.h"
 #include "check/check_diagram.h"
 #include "check/check_json.h"
 #include "check/check_text.h"
+#include "clues/clue_lines.h"
 #include "formats/ipuz_writer.h"
 #include "text/clue_list.h"
 #include "text/encoder.h"
@@ -51,20 +53,24 @@ ExitCode Decode(const Options& options) {
   });
 }
 
-std::string KvenText(const Puzzle& p) { return JoinLinesCrLf(EncodeText(p)); }
-std::string ClueList(const Puzzle& p) { return JoinLinesCrLf(BuildClueList(p)); }
+std::string KvenText(const Puzzle& p, const PuzzleClues&) { return JoinLinesCrLf(EncodeText(p)); }
+std::string ClueList(const Puzzle& p, const PuzzleClues&) { return JoinLinesCrLf(BuildClueList(p)); }
+std::string ClueTexts(const Puzzle& p, const PuzzleClues& clues) { return JoinLinesCrLf(ClueTextLines(clues, p)); }
+std::string Ipuz(const Puzzle& p, const PuzzleClues& clues) { return WriteIpuz(p, clues); }
 
-ExitCode WriteEach(const Options& options, const char* extension, std::string (*make)(const Puzzle&)) {
+ExitCode WriteEach(const Options& options, const char* extension,
+                   std::string (*make)(const Puzzle&, const PuzzleClues&)) {
   Output out(options.output, options.inputs, extension);
   if (!out.Prepare()) return UsageError;
   return ForEachInput(options, [&](const std::string& name, std::string text) {
     Puzzle p;
     const TextRead read = ReadAsOpen(std::move(text), p);
+    const PuzzleClues& clues = read.clues;
     // What was read is written even when the text was not read whole; a
     // refused document gave nothing to write.
     const ExitCode reported = ReportRead(options, name, read);
     if (!read.Shown()) return reported;
-    return std::max(out.Write(name, make(p)), reported);
+    return std::max(out.Write(name, make(p, clues)), reported);
   });
 }
 
@@ -77,9 +83,11 @@ ExitCode Check(const Options& options) {
   return ForEachInput(options, [&](const std::string& name, std::string text) {
     Puzzle p;
     const TextRead read = ReadAsOpen(std::move(text), p);
+    const PuzzleClues& clues = read.clues;
     const ExitCode reported = ReportRead(options, name, read);
     if (!read.Shown()) return reported;
-    const CheckReport report = CheckDiagram(p, options.check);
+    CheckReport report = CheckDiagram(p, options.check);
+    AddClueFindings(report, clues);
     std::string output;
     if (options.json) {
       nlohmann::ordered_json j{{"file", name}};
@@ -104,9 +112,9 @@ ExitCode RunTextCommand(const Options& options) {
     case Command::Encode:
       return WriteEach(options, ".txt", KvenText);
     case Command::Clues:
-      return WriteEach(options, ".clues.txt", ClueList);
+      return WriteEach(options, ".clues.txt", options.clueTexts ? ClueTexts : ClueList);
     case Command::Ipuz:
-      return WriteEach(options, ".ipuz", WriteIpuz);
+      return WriteEach(options, ".ipuz", Ipuz);
     case Command::Check:
       return Check(options);
     case Command::Fill:

@@ -23,17 +23,21 @@ std::string HelpText() {
          "  decode    prints the puzzle as one JSON object; with several files one\n"
          "            object per line, each beginning with its \"file\"\n"
          "  encode    writes the puzzle's KVEN text (CR LF after every line)\n"
-         "  clues     writes the clue-list skeleton (CR LF after every line)\n"
-         "  ipuz      writes the puzzle as an ipuz document\n"
+         "  clues     writes the clue-list skeleton (CR LF after every line); with\n"
+         "            --text the clues of an ipuz crossword with their texts, one a\n"
+         "            line: \"1 Across. Setter's first clue (4)\"\n"
+         "  ipuz      writes the puzzle as an ipuz document, with the clues, author,\n"
+         "            copyright and notes of an ipuz input\n"
          "  picture   writes the grid picture: BMP, or PNG or SVG when OUT ends in\n"
          "            .png or .svg (needs -o)\n"
-         "  pdf       writes the finished puzzle as PDF: the title, the grid and\n"
-         "            the clues with their numbers and enumerations (a KVEN text\n"
-         "            has no clue texts: they are empty), on A4 or Letter paper,\n"
-         "            over further pages when one is not enough (needs -o)\n"
+         "  pdf       writes the finished puzzle as PDF: the title, author and\n"
+         "            copyright, the grid, the clues with their numbers and\n"
+         "            enumerations (empty for a KVEN text, which holds no clue\n"
+         "            texts) and the notes, on A4 or Letter paper, over further\n"
+         "            pages when one is not enough (needs -o)\n"
          "  check     reports what a setter checks: short entries, unchecked\n"
-         "            letters, orphans, a split diagram, symmetry, numbering and\n"
-         "            the solution\n"
+         "            letters, orphans, a split diagram, symmetry, numbering, the\n"
+         "            solution and, for a clued ipuz crossword, entries without a clue\n"
          "  fill      fills every empty square with words of a list and writes the\n"
          "            filled puzzle's KVEN text (CR LF after every line)\n"
          "  suggest   prints the words that fit one entry, best first, one a line\n"
@@ -59,6 +63,7 @@ std::string HelpText() {
          "  --barred MIN-MAX  check: the barred style's share of checked letters in\n"
          "                    percent (default " + barred + ")\n"
          "  --json            check: one JSON object per file, each line one object\n"
+         "  --text            clues: the clue texts instead of the skeleton (UTF-8)\n"
          "  --words LIST      fill, suggest: the word list, one entry a line, WORD or\n"
          "                    WORD;SCORE (default: the SCOWL lists up to size 70 in\n"
          "                    /usr/share/dict/scowl, else /usr/share/dict/words)\n"
@@ -86,6 +91,7 @@ std::string HelpText() {
          "Examples:\n"
          "  kventool decode examples/block-twofold.txt\n"
          "  kventool clues examples/manual-numbers.txt\n"
+         "  kventool clues examples/clued.ipuz --text\n"
          "  kventool picture examples/bar-fourfold.txt -o grid.png\n"
          "  kventool pdf examples/block-twofold.txt -o clasp.pdf --paper a4 --solution\n"
          "  kventool encode examples/*.txt -o texts\n"
@@ -127,7 +133,7 @@ bool ParseInt(const char* text, int low, int high, int& value) {
 
 enum LongOnly {
   BarWidth = 256, Format, Style, MinLength, Barred, JsonOutput, PaperOption, Solution, VersionOption,
-  Words, MinScore, Seed, TimeLimit, EntryName, Limit
+  Words, MinScore, Seed, TimeLimit, EntryName, Limit, ClueTexts
 };
 
 // "MIN-MAX", two percentages.
@@ -167,6 +173,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
       {"words", required_argument, nullptr, Words},     {"min-score", required_argument, nullptr, MinScore},
       {"seed", required_argument, nullptr, Seed},       {"time-limit", required_argument, nullptr, TimeLimit},
       {"entry", required_argument, nullptr, EntryName}, {"limit", required_argument, nullptr, Limit},
+      {"text", no_argument, nullptr, ClueTexts},
       {nullptr, 0, nullptr, 0},
   };
   optind = 0;  // a fresh scan
@@ -263,6 +270,9 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
         if (!ParseInt(optarg, 1, INT_MAX, options.limit)) return refuse("--limit must be a number from 1");
         suggestGiven = true;
         break;
+      case ClueTexts:
+        options.clueTexts = true;
+        break;
       case 'h':
         options.command = Command::Help;
         return options;
@@ -300,6 +310,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
   if (!suggest && suggestGiven) return refuse("--entry and --limit belong to suggest");
   if (suggest && options.entry.empty()) return refuse("suggest needs --entry NAME");
   if (suggest && options.inputs.size() > 1) return refuse("suggest reads one file");
+  if (options.command != Command::Clues && options.clueTexts) return refuse("--text belongs to clues");
   if (options.command != Command::Check && checkGiven)
     return refuse("--style, --min-length, --barred and --json belong to check");
   return options;

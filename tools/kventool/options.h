@@ -32,6 +32,7 @@ struct Options {
   double timeLimit = 30;            // fill: seconds before it gives up
   std::string entry;                // suggest: "5 across"
   int limit = 0;                    // suggest: at most this many words; 0 for all
+  bool clueTexts = false;           // clues: the clues with their texts
 };
 
 // Parses the arguments after the program name. On a usage error returns

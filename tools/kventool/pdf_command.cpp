@@ -38,7 +38,7 @@ ExitCode RunPdfCommand(const Options& options) {
     const TextRead read = ReadAsOpen(std::move(text), p);
     const ExitCode reported = ReportRead(options, name, read);
     if (!read.Shown()) return reported;
-    const std::string bytes = PuzzlePdf(PrintedSkeleton(p), paper, pages);
+    const std::string bytes = PuzzlePdf(PrintedWithClues(p, read.clues), paper, pages);
     if (bytes.empty()) {
       Complain(message::Format(message::CannotCreateFile, out.PathFor(name)));
       return UsageError;

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "check/check_report.h"
+#include "clues/puzzle_clues.h"
+
+namespace kven {
+
+// Once the puzzle has clues, a finding for every numbered entry of the
+// report whose clue has no text yet; a puzzle without any clue text is
+// not being clued, and gets none.
+void AddClueFindings(CheckReport& report, const PuzzleClues& clues);
+
+}  // namespace kven

@@ -1,0 +1,117 @@
+#include "clues/puzzle_clues.h"
+
+#include <algorithm>
+#include <set>
+
+#include "text/latin1.h"
+
+namespace kven {
+
+bool HasClueTexts(const PuzzleClues& clues) {
+  return std::any_of(clues.clues.begin(), clues.clues.end(), [](const Clue& c) { return !c.text.empty(); });
+}
+
+std::optional<std::size_t> FindClue(const PuzzleClues& clues, const EntryKey& key) {
+  for (std::size_t i = 0; i < clues.clues.size(); ++i)
+    if (clues.clues[i].HasSquare() && clues.clues[i].Key() == key) return i;
+  return std::nullopt;
+}
+
+std::vector<std::size_t> CluesWithoutEntry(const PuzzleClues& clues, const Puzzle& p) {
+  std::set<EntryKey> entries;
+  for (const DiagramEntry& e : DiagramEntries(p)) entries.insert(KeyOf(e));
+  std::set<EntryKey> taken;
+  std::vector<std::size_t> aside;
+  for (std::size_t i = 0; i < clues.clues.size(); ++i) {
+    const Clue& c = clues.clues[i];
+    if (c.HasSquare() && entries.contains(c.Key()) && taken.insert(c.Key()).second) continue;
+    aside.push_back(i);
+  }
+  return aside;
+}
+
+std::size_t ClueFor(PuzzleClues& clues, const EntryKey& key) {
+  if (const auto found = FindClue(clues, key)) return *found;
+  Clue clue;
+  clue.direction = key.direction;
+  clue.col = key.col;
+  clue.row = key.row;
+  clues.clues.push_back(std::move(clue));
+  return clues.clues.size() - 1;
+}
+
+namespace {
+
+void DropIfEmpty(PuzzleClues& clues, std::size_t index) {
+  const Clue& c = clues.clues[index];
+  if (c.HasSquare() && c.text.empty() && c.enumeration.empty() && c.members.empty())
+    clues.clues.erase(clues.clues.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
+std::string_view Trimmed(std::string_view s) {
+  constexpr std::string_view Blanks = " \t\r\n";
+  const auto start = s.find_first_not_of(Blanks);
+  if (start == std::string_view::npos) return {};
+  return s.substr(start, s.find_last_not_of(Blanks) - start + 1);
+}
+
+}  // namespace
+
+void SetClueText(PuzzleClues& clues, std::size_t index, std::string text) {
+  if (index >= clues.clues.size()) return;
+  clues.clues[index].text = std::move(text);
+  DropIfEmpty(clues, index);
+}
+
+void SetClueEnumeration(PuzzleClues& clues, std::size_t index, std::string_view enumeration) {
+  if (index >= clues.clues.size()) return;
+  enumeration = Trimmed(enumeration);
+  if (enumeration.size() >= 2 && enumeration.front() == '(' && enumeration.back() == ')')
+    enumeration = Trimmed(enumeration.substr(1, enumeration.size() - 2));
+  clues.clues[index].enumeration = std::string(enumeration);
+  DropIfEmpty(clues, index);
+}
+
+void DeleteClue(PuzzleClues& clues, std::size_t index) {
+  if (index < clues.clues.size()) clues.clues.erase(clues.clues.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
+std::string EnumerationText(const Clue* clue, int length) {
+  if (clue != nullptr && !clue->enumeration.empty()) {
+    const std::string& e = clue->enumeration;
+    // Some documents write the brackets themselves.
+    return e.front() == '(' && e.back() == ')' ? e : "(" + e + ")";
+  }
+  return "(" + std::to_string(length) + ")";
+}
+
+std::string ClueName(const Clue& clue, const Puzzle& p) {
+  const char* direction = clue.direction == EntryDirection::Across ? "Across" : "Down";
+  std::string label = clue.label;
+  if (clue.HasSquare()) {
+    const std::int32_t number = IsNumbered(p) && InGrid(p, clue.col, clue.row) ? p.Numbers(clue.col, clue.row) : 0;
+    label = number != 0 ? std::to_string(number) : std::to_string(clue.col) + "," + std::to_string(clue.row);
+  }
+  return label.empty() ? std::string(direction) : label + " " + direction;
+}
+
+std::string SingleByteTitle(std::string_view utf8) {
+  std::string latin1 = Utf8ToLatin1(utf8);
+  for (char& c : latin1)
+    if (c == '\r' || c == '\n') c = ' ';  // a KVEN title is one line
+  std::string title;
+  AppendShort(title, latin1);
+  return title;
+}
+
+std::string UnicodeTitle(const PuzzleClues& clues, const Puzzle& p) {
+  if (!clues.facts.title.empty() && SingleByteTitle(clues.facts.title) == p.Title) return clues.facts.title;
+  return Latin1ToUtf8(p.Title);
+}
+
+void SetTitle(PuzzleClues& clues, Puzzle& p, std::string utf8) {
+  p.Title = SingleByteTitle(utf8);
+  clues.facts.title = std::move(utf8);
+}
+
+}  // namespace kven
