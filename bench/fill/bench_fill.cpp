@@ -95,6 +95,9 @@ void BM_Fill(benchmark::State& state, const char* grid) {
 BENCHMARK_CAPTURE(BM_Fill, american_15x15, "american-15x15")->Unit(benchmark::kMillisecond)->Iterations(21);
 BENCHMARK_CAPTURE(BM_Fill, american_15x15_theme, "american-15x15-theme")->Unit(benchmark::kMillisecond)->Iterations(11);
 BENCHMARK_CAPTURE(BM_Fill, british_15x15, "british-15x15")->Unit(benchmark::kMillisecond)->Iterations(11);
+BENCHMARK_CAPTURE(BM_Fill, american_21x21, "american-21x21")->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK_CAPTURE(BM_Fill, barred_12x12, "barred-12x12")->Unit(benchmark::kMillisecond)->Iterations(11);
+BENCHMARK_CAPTURE(BM_Fill, barred_13x13, "barred-13x13")->Unit(benchmark::kMillisecond)->Iterations(11);
 BENCHMARK_CAPTURE(BM_Fill, open_5x5, "open-5x5")->Unit(benchmark::kMillisecond)->Iterations(11);
 BENCHMARK_CAPTURE(BM_Fill, open_5x5_impossible, "open-5x5-impossible")->Unit(benchmark::kMillisecond)->Iterations(11);
 
