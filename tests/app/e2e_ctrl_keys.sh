@@ -19,7 +19,7 @@ e2e_start_display 1280x1024
 e2e_start_window_manager
 e2e_start_app "$kven3"
 xdotool windowactivate --sync "$window"
-sleep 0.3
+e2e_wait_until "$e2e_timeout" "the focus on the activated window" e2e_has_focus "$window"
 
 # Pasting chooses "Grid", so Ctrl+C then copies the picture.
 e2e_paste 'KVEN 0 6 6\r\nHBR 1 9 Z\r\nVBR 3 Z\r\n'
@@ -31,7 +31,6 @@ xdotool key ctrl+b
 # thinner one with Shift (5). Ctrl+K and Ctrl+J, let go both ways, enter
 # nothing and change nothing.
 xdotool key --delay 150 alt+n s
-sleep 0.3
 xdotool keydown ctrl keydown b keyup b keyup ctrl
 xdotool keydown ctrl keydown b keyup ctrl keyup b
 xdotool key ctrl+b
@@ -40,10 +39,7 @@ xdotool keydown ctrl keydown k keyup ctrl keyup k
 xdotool key ctrl+j
 # Plain letters are still entered.
 xdotool type --delay 80 ab
-sleep 0.3
-xdotool key ctrl+c
-sleep 0.5
-xclip -o -selection clipboard -t image/png >"$work/copied.png" || fail "no picture on the clipboard"
+e2e_copied_picture "$work/copied.png"
 
 printf 'KVEN 0 6 6\r\nHBR 1 9 Z\r\nVBR 3 Z\r\nANS\r\nAB....\r\n......\r\n......\r\n......\r\n......\r\n......\r\n' \
   >"$work/expected.txt"

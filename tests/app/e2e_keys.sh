@@ -13,10 +13,10 @@ e2e_start_display 1280x1024
 e2e_start_app "$kven3"
 # Entry > Solution puts the cursor on the first square, pointing across.
 xdotool key --delay 150 alt+n s
-sleep 0.3
 
 # Ten holds, each of its own letter, from well under the server's repeat
-# delay to far beyond it.
+# delay to far beyond it. These sleeps are the input itself, not waits: how
+# long each key stays down, and the pause before the next one.
 letters=(a b c d e f g h i j)
 holds=(0.3 0.45 0.6 0.75 0.9 1.0 1.1 1.2 1.35 1.5)
 for i in "${!letters[@]}"; do
@@ -26,7 +26,6 @@ for i in "${!letters[@]}"; do
   sleep 0.2
 done
 xdotool type --delay 30 bookkeeper
-sleep 0.3
 
 answer=$(e2e_copied_text | tr -d '\r' | sed -n '/^ANS$/,$p' | sed -n 2,3p | tr -d '\n')
 expected="ABCDEFGHIJBOOKKEEPER...."

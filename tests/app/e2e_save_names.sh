@@ -17,34 +17,24 @@ e2e_start_app "$kven3"
 # e2e_save KEYS [NAME]: opens a save dialog by the menu keys, types NAME over
 # the proposed name when given, and confirms.
 e2e_save() {
-  xdotool windowfocus --sync "$window"
+  e2e_focus "$window"
   xdotool key --delay 150 $1
   local dialog
-  dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^Save As$' | head -n1) ||
+  dialog=$(timeout "$e2e_timeout" xdotool search --sync --onlyvisible --name '^Save As$' | head -n1) ||
     fail "no save dialog after $1"
-  xdotool windowfocus --sync "$dialog"
-  sleep 0.3
+  e2e_focus "$dialog"
   if [[ $# -gt 1 ]]; then
     xdotool key ctrl+a
     xdotool type --delay 20 "$2"
   fi
   xdotool key Return
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --name '^Save As$' >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  fail "the save dialog after $1 did not close"
+  e2e_wait_until "$e2e_timeout" "the save dialog after $1 to close" save_dialog_closed
 }
+save_dialog_closed() { ! xdotool search --onlyvisible --name '^Save As$' >/dev/null 2>&1; }
 
 saved() { (cd "$HOME" && ls -1 | tr '\n' ' '); }
-# Waits a little for a file, as the program writes it once the dialog has closed.
-appears() {
-  for _ in $(seq 30); do
-    [[ -f $1 ]] && return 0
-    sleep 0.1
-  done
-  return 1
-}
+# Waits for a file, as the program writes it once the dialog has closed.
+appears() { e2e_poll "$e2e_timeout" test -f "$1"; }
 
 e2e_save "alt+f s"  # "KVEN Text" is chosen at start
 e2e_paste 'KVEN 2 5 5\r\nBLK 5 Z\r\nTTL Names\r\n'  # Paste chooses "Grid"

@@ -15,9 +15,15 @@ geometry() {
   eval "$(xdotool getwindowgeometry --shell "$window")"
   echo "$X $Y $WIDTH $HEIGHT"
 }
-[[ $(geometry) == "349 273 580 476" ]] || fail "the window opened at $(geometry), not centred at 580 x 476"
+# placed "X Y WIDTH HEIGHT": succeeds once the window has that geometry.
+placed() { [[ $(geometry) == "$1" ]]; }
+e2e_poll "$e2e_timeout" placed "349 273 580 476" ||
+  fail "the window opened at $(geometry), not centred at 580 x 476"
 
 e2e_paste 'KVEN 2 30 30\r\nBLK 1 Z\r\n'
+# Waits until the window has grown and moved as it should; the checks below
+# say what is wrong if it never does.
+e2e_poll "$e2e_timeout" placed "349 86 850 938" || true
 # 31 cells of 26 pixels and a 4-pixel frame, plus 128 for the controls, and
 # 40 beside; the top edge goes from 273 to 1024 - 938.
 read -r x y width height <<<"$(geometry)"
