@@ -42,6 +42,7 @@ struct FormMenus {
   QAction *miHbar, *miVbar, *miBlock, *miNumber, *miAuto, *miManual, *miLetter, *miCheck;
   QAction *miNone, *miTwo, *miFour;
   QAction* miInstr;
+  QAction* miFill;  // the Fill panel
 };
 
 // The program's one font: "MS Sans Serif" at 13 pixels, by its metric stand-in.

@@ -16,6 +16,7 @@ namespace kven {
 
 class CheckWindow;
 class Dialogs;
+class FillPanel;
 class FormHistory;
 class FormView;
 class Instrform;
@@ -82,6 +83,7 @@ class KvenForm : public QMainWindow {
   void miManualClick();
   void miLetterClick();
   void miCheckClick();
+  void miFillClick();
   void ChooseSymmetry(std::int32_t order, QAction* item);
   // Entry > Hbar or Vbar: the mode, its check mark, and Fourfold withdrawn on odd sides.
   void EnterBarMode(EntryMode mode, QAction* item);
@@ -114,6 +116,7 @@ class KvenForm : public QMainWindow {
   std::unique_ptr<Transfer> transfer_;
   std::unique_ptr<FormHistory> history_;
   CheckWindow* check_ = nullptr;  // made at its first showing; a child of the window
+  FillPanel* fill_ = nullptr;     // made at its first showing; a child of the window
 };
 
 }  // namespace kven
