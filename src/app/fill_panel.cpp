@@ -224,9 +224,13 @@ void FillPanel::PutSuggestion(QListWidgetItem* item) {
   if (static_cast<int>(word.size()) != e.length) return;
   const std::string letters = fill::EntryLetters(host_.puzzle(), e);
   std::vector<fill::PlacedLetter> placed;
-  for (int i = 0; i < e.length; ++i)
-    if (letters[static_cast<std::size_t>(i)] == '.')
-      placed.push_back({fill::EntryCol(e, i), fill::EntryRow(e, i), word[static_cast<std::size_t>(i)]});
+  for (int i = 0; i < e.length; ++i) {
+    const char there = letters[static_cast<std::size_t>(i)];
+    const char wanted = word[static_cast<std::size_t>(i)];
+    // A word shown for letters since changed would overwrite the new ones.
+    if (there != '.' && there != wanted) return;
+    if (there == '.') placed.push_back({fill::EntryCol(e, i), fill::EntryRow(e, i), wanted});
+  }
   host_.place(fill_text::ChangeFillEntry, placed);
   refresh();
 }
