@@ -15,6 +15,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "app/fill_panel_texts.h"
 #include "app/kven_form_texts.h"
 #include "app/spin_button.h"
 #include "render/kven_grid.h"
@@ -190,6 +191,7 @@ FormMenus BuildFormMenus(QMainWindow& window) {
   mnEntry->addSeparator();
   m.miCheck = item(mnEntry, form_text::MenuCheck, "miCheck");
   m.mnEntry = mnEntry;
+  m.miFill = item(mnEntry, fill_text::MenuFill, "miFill");
   // The window's first activation checks Hbar instead.
   m.miBlock->setChecked(true);
 

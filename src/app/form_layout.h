@@ -44,6 +44,7 @@ struct FormMenus {
   QAction *miNone, *miTwo, *miFour;
   QAction *miZoomIn, *miZoomOut, *miActualSize;
   QAction *miInstr, *miBeyond, *miAbout;
+  QAction* miFill;  // the Fill panel
 };
 
 // The program's one font: "MS Sans Serif" at 13 pixels, by its metric stand-in.

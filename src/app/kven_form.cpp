@@ -17,6 +17,7 @@
 #include "app/clues_panel.h"
 #include "app/clues_texts.h"
 #include "app/dialogs.h"
+#include "app/fill_panel.h"
 #include "app/form_history.h"
 #include "app/form_view.h"
 #include "app/instr_form.h"
@@ -109,6 +110,7 @@ void KvenForm::ConnectCommands() {
   on(m.miManual, &KvenForm::miManualClick);
   on(m.miLetter, &KvenForm::miLetterClick);
   on(m.miCheck, &KvenForm::miCheckClick);
+  on(m.miFill, &KvenForm::miFillClick);
   on(m.miNone, [this] { ChooseSymmetry(NoSymmetry, menus_.miNone); });
   on(m.miTwo, [this] { ChooseSymmetry(Twofold, menus_.miTwo); });
   on(m.miFour, [this] { ChooseSymmetry(Fourfold, menus_.miFour); });
@@ -226,6 +228,7 @@ void KvenForm::ForgetFindings() {
   // A finding marked on the grid was about the diagram before the change.
   if (check_ != nullptr) check_->clearSelection();
   controls_.grid->MarkSquares({});
+  if (fill_ != nullptr) fill_->refresh();
 }
 
 void KvenForm::ShowMenuMarks() {
@@ -543,6 +546,23 @@ void KvenForm::miCheckClick() {
   check_->show();
   check_->raise();
   check_->activateWindow();
+}
+
+void KvenForm::miFillClick() {
+  if (fill_ == nullptr) {
+    FillHost host;
+    host.puzzle = [this]() -> const Puzzle& { return puzzle_; };
+    host.editor = [this]() -> const EditorState& { return editor_; };
+    host.place = [this](const char* name, const std::vector<fill::PlacedLetter>& letters) {
+      Change(name, [&] { fill::PlaceLetters(puzzle_, *controls_.grid, letters); });
+    };
+    host.mark = [this](const QList<QPoint>& squares) { controls_.grid->MarkSquares(squares); };
+    fill_ = new FillPanel(std::move(host), dialogs_, this);
+    addDockWidget(Qt::RightDockWidgetArea, fill_);
+    controls_.grid->installEventFilter(fill_);
+  }
+  fill_->show();
+  fill_->raise();
 }
 
 void KvenForm::SquarePressed(int col, int row) {

@@ -18,6 +18,7 @@ namespace kven {
 class CheckWindow;
 class CluesPanel;
 class Dialogs;
+class FillPanel;
 class FormHistory;
 class FormView;
 class Instrform;
@@ -113,6 +114,7 @@ class KvenForm : public QMainWindow {
   void EditChosenClue(const char* what, const std::function<void(std::size_t)>& edit);
   // Once a run: KVEN text has no room for the clues the puzzle has.
   void TellKvenTextHoldsNoClues();
+  void miFillClick();
   void ChooseSymmetry(std::int32_t order, QAction* item);
   // Entry > Hbar or Vbar: the mode, its check mark, and Fourfold withdrawn on odd sides.
   void EnterBarMode(EntryMode mode, QAction* item);
@@ -156,6 +158,7 @@ class KvenForm : public QMainWindow {
   CheckWindow* check_ = nullptr;  // made at its first showing; a child of the window
   CluesPanel* cluesPanel_ = nullptr;
   bool toldNoClues_ = false;
+  FillPanel* fill_ = nullptr;     // made at its first showing; a child of the window
 };
 
 }  // namespace kven
