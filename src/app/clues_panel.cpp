@@ -31,7 +31,12 @@ CluesPanel::CluesPanel(QWidget* parent) : QDockWidget(clues_text::PanelTitle, pa
   tree_->setHeaderLabels({clues_text::NumberHeading, clues_text::EnumerationHeading, clues_text::TextHeading});
   tree_->setRootIsDecorated(false);
   tree_->setSelectionMode(QAbstractItemView::SingleSelection);
+  // The number and enumeration take what they need; the clue gets the rest,
+  // and a panel wide enough for a clue of a few words.
+  tree_->header()->setSectionResizeMode(NumberColumn, QHeaderView::ResizeToContents);
+  tree_->header()->setSectionResizeMode(EnumerationColumn, QHeaderView::ResizeToContents);
   tree_->header()->setSectionResizeMode(TextColumn, QHeaderView::Stretch);
+  content->setMinimumWidth(380);
   text_ = new QLineEdit(content);
   text_->setObjectName(QLatin1String("edClue"));
   enumeration_ = new QLineEdit(content);
