@@ -1,6 +1,9 @@
 // Word lists folded to the letters a grid holds.
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -71,7 +74,9 @@ TEST(WordList, AMissingFileIsNamedAndAHugeLineIsSkipped) {
 }
 
 TEST(WordList, TheDefaultFallsBackToTheSystemWordsFile) {
-  const std::string dir = ::testing::TempDir();
+  std::string folder = ::testing::TempDir() + "word_list_XXXXXX";
+  ASSERT_NE(::mkdtemp(folder.data()), nullptr);
+  const std::string dir = folder + "/";
   const std::string words = dir + "fallback_words";
   std::ofstream(words) << "apple\nbanana\n";
   WordList list;
@@ -79,6 +84,7 @@ TEST(WordList, TheDefaultFallsBackToTheSystemWordsFile) {
   EXPECT_EQ(list.Size(), 2u);
   WordList none;
   EXPECT_EQ(LoadDefaultWordList(none, dir + "no_such_folder", dir + "no_such_file").status, LoadStatus::CannotOpen);
+  std::filesystem::remove_all(folder);
 }
 
 TEST(WordIndex, HoldsWordsBestFirstAndFindsThemByLetter) {

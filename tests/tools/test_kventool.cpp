@@ -340,8 +340,8 @@ TEST(Kventool, CheckReportsAsJson) {
 // The paper named, else the locale's; the text is there to search; a page
 // more with --solution; several inputs go into a folder.
 TEST(Kventool, PdfOnThePaperAskedFor) {
-  const std::string dir = ::testing::TempDir() + "kventool_pdf_" + std::to_string(getpid());
-  ASSERT_EQ(std::system(("rm -rf " + dir + " && mkdir " + dir).c_str()), 0);
+  const ScratchFolder scratch;
+  const std::string& dir = scratch.path();
   const auto info = [](const std::string& pdf) { return Output("pdfinfo " + pdf); };
   for (const auto& [args, shell, size, pages] :
        {std::tuple{std::string(" --paper letter"), std::string(), "(letter)", "1"},
@@ -501,14 +501,15 @@ TEST(Kventool, VersionNamesTheProjectsVersionAndLicence) {
 const std::string CornerGrid = "KVEN 0 5 5\r\nBLK 4 5 9 10 14 15 16 17 18 19 20 21 22 23 24 25 Z\r\n";
 const std::string CornerWords = "cat\nore\nwed\ncow\nare\nted\nbad entry!\n";
 
-std::string WordsFile(const std::string& text) {
-  const std::string path = ::testing::TempDir() + "kventool_words_" + std::to_string(getpid());
+std::string WordsFile(const ScratchFolder& scratch, const std::string& text) {
+  const std::string path = scratch / "words";
   std::ofstream(path, std::ios::binary) << text;
   return path;
 }
 
 TEST(KventoolFill, WritesTheFilledPuzzleAndTellsWhyNoFillIsFound) {
-  const std::string words = WordsFile(CornerWords);
+  const ScratchFolder scratch;
+  const std::string words = WordsFile(scratch, CornerWords);
   const ToolRun filled = Kventool("fill - --words " + words + " --seed 3", CornerGrid);
   ASSERT_EQ(filled.status, 0) << filled.err;
   const std::size_t ans = filled.out.find("ANS\r\n");
@@ -528,7 +529,8 @@ TEST(KventoolFill, WritesTheFilledPuzzleAndTellsWhyNoFillIsFound) {
 }
 
 TEST(KventoolSuggest, PrintsWordsThatFitWithTheirScores) {
-  const std::string words = WordsFile("cat;70\ncow;60\nore\nwed\nare\nted\ncup;90\n");
+  const ScratchFolder scratch;
+  const std::string words = WordsFile(scratch, "cat;70\ncow;60\nore\nwed\nare\nted\ncup;90\n");
   const ToolRun run = Kventool("suggest - --words " + words + " --entry '1,1 across'", CornerGrid);
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "CAT 70\nCOW 60\n");
