@@ -14,9 +14,13 @@ using Clock = std::chrono::steady_clock;
 
 constexpr std::uint32_t AllLetters = (1u << Letters) - 1;
 // Failures before the first restart; later cutoffs follow the Luby sequence.
-constexpr long long RestartBase = 64;
-// Values are drawn at random from this many of the best words left.
-constexpr int ValueChoices = 4;
+// Shorter runs restart before the conflict weights have learnt where a dense
+// grid is hard, and its fill times grow a long tail (bench/fill).
+constexpr long long RestartBase = 256;
+// Values are drawn at random from this many of the best words left: with
+// fewer, the commonest words of one score are tried in the same order after
+// every restart.
+constexpr int ValueChoices = 8;
 // The clock and the stop flag are looked at once per this many choices.
 constexpr long long PollEvery = 64;
 
