@@ -26,7 +26,8 @@ void Check(bool ok, const char* what) {
 
 void CheckInvariants(const kven::Puzzle& p) {
   Check(p.HSquares >= 5 && p.HSquares <= 30 && p.VSquares >= 5 && p.VSquares <= 30, "size within 5..30");
-  Check(p.AcrossCount >= 0 && p.AcrossCount <= 100 && p.DownCount >= 0 && p.DownCount <= 100, "counts <= 100");
+  Check(p.AcrossCount >= 0 && p.AcrossCount <= kven::MaxEntries && p.DownCount >= 0 && p.DownCount <= kven::MaxEntries,
+        "counts within the lists");
   Check(p.Title.size() <= 255, "title <= 255");
   for (int c = 1; c <= 30; ++c) {
     for (int r = 1; r <= 30; ++r) {

@@ -18,8 +18,8 @@ bool StartsDownBars(const Puzzle& p, int col, int row);
 // Numbers the squares in reading order and rebuilds the across and down
 // lists, by the rules of the diagram's kind: the bar rules for bars and for
 // both kinds, the block rules otherwise. A puzzle numbered by hand stays so.
-// Throws RangeError at a 101st across or down entry; the numbers already
-// stored stay and each list keeps its first 100 entries.
+// The lists hold one entry a square (MaxEntries), so no diagram of the grid
+// overflows them; RangeError past that stays the guard of the lists.
 void AutoNumber(Puzzle& p, GridView& view);
 // The across and down lists of the numbered squares that start entries, by
 // the same rules as AutoNumber; a diagram of no kind yet lists none.

@@ -32,8 +32,7 @@ struct IpuzImport {
 //   - a block diagram, or a bar diagram (bars come from "barred" letters
 //     T, R, B, L on either square beside an edge; bars on the outer border
 //     are dropped); neither blocks nor bars gives a block diagram;
-//   - numbered automatically when the clue numbers are the automatic ones
-//     (and the diagram has at most 100 across and 100 down entries), else by
+//   - numbered automatically when the clue numbers are the automatic ones, else by
 //     hand when they all lie in 0..2147483647 (the numbers of blocks come
 //     from the program's extension), unnumbered when there are none;
 //   - Symmetry 4, 2 or 0: the strongest order under which every block or bar

@@ -15,10 +15,13 @@
 namespace kven {
 
 inline constexpr int MinSide = 5;
-inline constexpr int MaxEntries = 100;    // length of each across / down list
+// Length of each across / down list: one entry a square at most, so every
+// diagram a grid can hold is listed whole (a 30 x 30 bar diagram has up to
+// 450 entries a direction).
+inline constexpr int MaxEntries = MaxSide * MaxSide;
 inline constexpr int ListSentinel = 999;  // ends a square list, as "Z" does
 
-using EntryList = std::array<std::int32_t, MaxEntries + 1>;  // entries 1..100; [0] unused
+using EntryList = std::array<std::int32_t, MaxEntries + 1>;  // entries 1..MaxEntries; [0] unused
 
 // The one crossword in memory. Plain data, so a copy is a snapshot;
 // operations are free functions. Per-square arrays are indexed [col, row]

@@ -13,8 +13,8 @@ enum class DecodeResult { Decoded, InvalidData };
 // Reads a KVEN text into the puzzle, in place. Returns InvalidData after
 // telling the view (ReportInvalidData) when the text has no magic line, no
 // diagram list, or no VBR list after an HBR list; what was read until then
-// stays. Throws RangeError when automatic numbering overflows its lists; the
-// sections after the numbering are then not read.
+// stays. RangeError, which automatic numbering would throw past its lists'
+// length, ends the reading; no diagram of the grid reaches it.
 DecodeResult DecodeText(const TextLines& text, Puzzle& p, PuzzleView& view);
 
 // The reader's position in a text, and the two number scanners that read

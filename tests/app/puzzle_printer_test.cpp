@@ -43,11 +43,11 @@ class PuzzlePrinterTest : public QObject {
                                                     QStringLiteral("4"), QStringLiteral("DOWN")}));
   }
 
-  // Full lists: entry 0 is no part of them and entry 100 is the last; 203
-  // lines of 10 points take several pages.
+  // Lists of 100 entries each: entry 0 is no part of them and the first 0
+  // ends them; 203 lines of 10 points take several pages.
   void fullListsGoOnNewPages() {
     Puzzle p = FivePuzzle();
-    for (std::size_t i = 0; i < p.AcrossNumbers.size(); ++i) {
+    for (std::size_t i = 0; i <= 100; ++i) {
       p.AcrossNumbers[i] = static_cast<std::int32_t>(i);
       p.DownNumbers[i] = static_cast<std::int32_t>(200 + i);
     }

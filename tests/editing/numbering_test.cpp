@@ -135,18 +135,19 @@ TEST(StartsBars, Rules) {
   EXPECT_FALSE(StartsDownBars(p, 4, 5));
 }
 
-TEST(AutoNumber, RangeErrorAtThe101stEntry) {
+TEST(AutoNumber, ListsEveryEntryOfAFullThirtyByThirty) {
   // 30 x 30 with a bar right of every odd column: 14 across entries a row.
   Puzzle p = FreshPuzzle(30, 30, 0);
   for (int r = 1; r <= 30; ++r)
     for (int c = 1; c < 30; c += 2) p.VBars(c, r) = 1;
   p.BarDiagram = true;
   NullGridView view;
-  EXPECT_THROW(AutoNumber(p, view), RangeError);
-  EXPECT_EQ(p.AcrossCount, 100);
-  EXPECT_LE(p.DownCount, 100);
-  EXPECT_NE(p.AcrossNumbers[100], 0);
-  EXPECT_NE(p.Numbers(28, 30), 0);  // every square was numbered before the lists were built
+  EXPECT_NO_THROW(AutoNumber(p, view));
+  EXPECT_EQ(p.AcrossCount, 420);
+  EXPECT_EQ(p.DownCount, 30);
+  EXPECT_EQ(p.AcrossNumbers[1], 2);  // [2,1]: numbers 1 and 2 start the down entries of columns 1 and 2
+  EXPECT_EQ(p.AcrossNumbers[420], p.Numbers(28, 30));
+  EXPECT_NE(p.Numbers(28, 30), 0);
 
   // Exactly 100 across entries do not overflow.
   Puzzle q = FreshPuzzle(20, 30, 0);

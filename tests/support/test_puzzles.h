@@ -31,7 +31,7 @@ Puzzle LargeBarPuzzle();
 
 // A random puzzle of h x v squares made symmetric under `symmetry` (fourfold
 // bars only on square grids), no bar on the outer border: blocks or bars,
-// numbered automatically (which throws RangeError past 100 entries), by
+// numbered automatically, by
 // hand with numbers 0..999 or not at all, with a random title of up to 251
 // bytes that a KVEN text carries, and in most puzzles a solution of
 // letters, blanks and squares without a letter.
