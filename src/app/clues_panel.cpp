@@ -84,7 +84,7 @@ void CluesPanel::Show(const Puzzle& p, const PuzzleClues& clues) {
   for (const DiagramEntry& e : DiagramEntries(p)) {
     const auto index = FindClue(clues, KeyOf(e));
     const Clue* clue = index ? &clues.clues[*index] : nullptr;
-    const std::int32_t number = IsNumbered(p) ? p.Numbers(e.col, e.row) : 0;
+    const std::int32_t number = EntryNumber(p, e);
     auto* item = new QTreeWidgetItem(e.direction == EntryDirection::Across ? across : down,
                                      {number != 0 ? QString::number(number) : QString(),
                                       Utf8(EnumerationText(clue, e.length)),

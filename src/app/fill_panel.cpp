@@ -33,7 +33,7 @@ constexpr int PanelMinHeight = 480;
 
 QString Names(const Puzzle& p, const std::vector<DiagramEntry>& entries) {
   QStringList names;
-  for (const DiagramEntry& e : entries) names << QString::fromStdString(fill::EntryName(p, e));
+  for (const DiagramEntry& e : entries) names << QString::fromStdString(EntryName(p, e));
   return names.join(QStringLiteral(", "));
 }
 
@@ -112,14 +112,7 @@ bool FillPanel::Running() const { return job_ != nullptr; }
 
 std::optional<DiagramEntry> FillPanel::CurrentEntry(const Puzzle& p, const EditorState& editor) {
   const bool across = editor.Direction == Direction::Right || editor.Direction == Direction::Left;
-  const EntryDirection wanted = across ? EntryDirection::Across : EntryDirection::Down;
-  for (const DiagramEntry& e : DiagramEntries(p)) {
-    if (e.direction != wanted) continue;
-    const bool holds = across ? editor.CursorRow == e.row && editor.CursorCol >= e.col && editor.CursorCol < e.col + e.length
-                              : editor.CursorCol == e.col && editor.CursorRow >= e.row && editor.CursorRow < e.row + e.length;
-    if (holds) return e;
-  }
-  return std::nullopt;
+  return EntryAt(p, editor.CursorCol, editor.CursorRow, across ? EntryDirection::Across : EntryDirection::Down);
 }
 
 void FillPanel::showEvent(QShowEvent* event) {
@@ -169,7 +162,7 @@ void FillPanel::Show(bool force) {
     return;
   }
   pattern_->setText(QString(fill_text::EntryPattern)
-                        .arg(QString::fromStdString(fill::EntryName(p, *entry)),
+                        .arg(QString::fromStdString(EntryName(p, *entry)),
                              QString::fromStdString(fill::EntryLetters(p, *entry))));
   if (!index_) {
     count_->setText(job_ && job_->LoadsList() ? QString(fill_text::ReadingList) : QString());
@@ -202,7 +195,7 @@ void FillPanel::ShowEntries(const Puzzle& p) {
   }
   for (int i = 0; i < entries_->count(); ++i) {
     const DiagramEntry& e = listedEntries_[static_cast<std::size_t>(i)];
-    entries_->item(i)->setText(QStringLiteral("%1  %2").arg(QString::fromStdString(fill::EntryName(p, e)), -10)
+    entries_->item(i)->setText(QStringLiteral("%1  %2").arg(QString::fromStdString(EntryName(p, e)), -10)
                                    .arg(QString::fromStdString(fill::EntryLetters(p, e))));
   }
 }
@@ -210,7 +203,7 @@ void FillPanel::ShowEntries(const Puzzle& p) {
 void FillPanel::Mark(const std::vector<DiagramEntry>& entries) {
   QList<QPoint> squares;
   for (const DiagramEntry& e : entries)
-    for (int i = 0; i < e.length; ++i) squares.append(QPoint(fill::EntryCol(e, i), fill::EntryRow(e, i)));
+    for (const Square& s : EntrySquares(e)) squares.append(QPoint(s.col, s.row));
   // Silence when nothing was marked and nothing is: the check's marks stay.
   if (squares.isEmpty() && !marking_) return;
   marking_ = !squares.isEmpty();
@@ -229,7 +222,7 @@ void FillPanel::PutSuggestion(QListWidgetItem* item) {
     const char wanted = word[static_cast<std::size_t>(i)];
     // A word shown for letters since changed would overwrite the new ones.
     if (there != '.' && there != wanted) return;
-    if (there == '.') placed.push_back({fill::EntryCol(e, i), fill::EntryRow(e, i), wanted});
+    if (there == '.') placed.push_back({EntrySquare(e, i).col, EntrySquare(e, i).row, wanted});
   }
   host_.place(fill_text::ChangeFillEntry, placed);
   refresh();

@@ -66,13 +66,9 @@ class Checker {
       e.col = de.col;
       e.row = de.row;
       e.length = de.length;
-      e.number = IsNumbered(p_) ? p_.Numbers(de.col, de.row) : 0;
-      const bool across = de.direction == EntryDirection::Across;
-      for (int i = 0; i < de.length; ++i) {
-        const SquarePos s{across ? de.col + i : de.col, across ? de.row : de.row + i};
-        e.squares.push_back(s);
-        (across ? inAcross_ : inDown_)(s.col, s.row) = 1;
-      }
+      e.number = EntryNumber(p_, de);
+      e.squares = EntrySquares(de);
+      for (const Square& s : e.squares) (de.direction == EntryDirection::Across ? inAcross_ : inDown_)(s.col, s.row) = 1;
       starts_(de.col, de.row) = 1;
       report_.entries.push_back(std::move(e));
     }

@@ -76,7 +76,7 @@ std::string EntryLabel(const CheckedEntry& entry) {
 }
 
 std::string EntryName(const CheckedEntry& entry) {
-  return EntryLabel(entry) + (entry.direction == EntryDirection::Across ? " across" : " down");
+  return EntryLabel(entry) + " " + std::string(DirectionWord(entry.direction));
 }
 
 double CheckSummary::MeanLength() const {

@@ -11,12 +11,7 @@
 
 namespace kven {
 
-// A square of the grid, [col, row], both 1-based.
-struct SquarePos {
-  int col = 0;
-  int row = 0;
-  bool operator==(const SquarePos&) const = default;
-};
+using SquarePos = Square;
 
 // How findings name squares: "3,4" (column, row) for the terse report, or
 // "row 4, column 3", as a window whose grid labels both edges says it.

@@ -8,7 +8,7 @@ std::vector<ClueLine> OrderedClues(const PuzzleClues& clues, const Puzzle& p, En
   std::vector<ClueLine> lines;
   for (const DiagramEntry& entry : DiagramEntries(p)) {
     if (entry.direction != direction) continue;
-    const std::int32_t number = IsNumbered(p) ? p.Numbers(entry.col, entry.row) : 0;
+    const std::int32_t number = EntryNumber(p, entry);
     const auto index = FindClue(clues, KeyOf(entry));
     const Clue* clue = index ? &clues.clues[*index] : nullptr;
     lines.push_back({number != 0 ? std::to_string(number) : std::string(),

@@ -89,7 +89,7 @@ std::string ClueName(const Clue& clue, const Puzzle& p) {
   const char* direction = clue.direction == EntryDirection::Across ? "Across" : "Down";
   std::string label = clue.label;
   if (clue.HasSquare()) {
-    const std::int32_t number = IsNumbered(p) && InGrid(p, clue.col, clue.row) ? p.Numbers(clue.col, clue.row) : 0;
+    const std::int32_t number = EntryNumber(p, clue.col, clue.row);
     label = number != 0 ? std::to_string(number) : std::to_string(clue.col) + "," + std::to_string(clue.row);
   }
   return label.empty() ? std::string(direction) : label + " " + direction;

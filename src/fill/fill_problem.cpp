@@ -1,15 +1,6 @@
 #include "fill/fill_problem.h"
 
-#include <cctype>
-
 namespace kven::fill {
-
-int EntryCol(const DiagramEntry& e, int position) {
-  return e.direction == EntryDirection::Across ? e.col + position : e.col;
-}
-int EntryRow(const DiagramEntry& e, int position) {
-  return e.direction == EntryDirection::Across ? e.row : e.row + position;
-}
 
 namespace {
 
@@ -19,14 +10,14 @@ bool IsGridLetter(char ch) { return ch >= 'A' && ch <= 'Z'; }
 
 bool IsComplete(const Puzzle& p, const DiagramEntry& e) {
   for (int i = 0; i < e.length; ++i)
-    if (!IsGridLetter(p.Letters(EntryCol(e, i), EntryRow(e, i)))) return false;
+    if (!IsGridLetter(p.Letters(EntrySquare(e, i).col, EntrySquare(e, i).row))) return false;
   return true;
 }
 
 std::string EntryLetters(const Puzzle& p, const DiagramEntry& e) {
   std::string letters;
   for (int i = 0; i < e.length; ++i) {
-    const char ch = p.Letters(EntryCol(e, i), EntryRow(e, i));
+    const char ch = p.Letters(EntrySquare(e, i).col, EntrySquare(e, i).row);
     letters += IsGridLetter(ch) ? ch : '.';
   }
   return letters;
@@ -62,9 +53,9 @@ FillProblem BuildProblem(const Puzzle& p, const std::vector<DiagramEntry>& chose
     offset += static_cast<std::size_t>(s.blocks);
     const int id = static_cast<int>(problem.slots.size());
     for (int i = 0; i < e.length; ++i) {
-      const int sq = square(EntryCol(e, i), EntryRow(e, i));
+      const int sq = square(EntrySquare(e, i).col, EntrySquare(e, i).row);
       s.squares.push_back(sq);
-      const char ch = p.Letters(EntryCol(e, i), EntryRow(e, i));
+      const char ch = p.Letters(EntrySquare(e, i).col, EntrySquare(e, i).row);
       s.fixed.push_back(IsGridLetter(ch) ? ch : 0);
       (e.direction == EntryDirection::Across ? across : down)[static_cast<std::size_t>(sq)] = Crossing{id, i};
     }
@@ -99,38 +90,6 @@ FillProblem BuildProblem(const Puzzle& p, const std::vector<DiagramEntry>& chose
     if (!Intersects(d, d, s.blocks)) problem.unfillable.push_back(s.entry);
   }
   return problem;
-}
-
-std::string EntryName(const Puzzle& p, const DiagramEntry& e) {
-  const std::int32_t number = IsNumbered(p) ? p.Numbers(e.col, e.row) : 0;
-  const std::string label =
-      number > 0 ? std::to_string(number) : std::to_string(e.col) + "," + std::to_string(e.row);
-  return label + (e.direction == EntryDirection::Across ? " across" : " down");
-}
-
-std::optional<DiagramEntry> EntryNamed(const Puzzle& p, std::string_view name) {
-  std::string text;
-  for (const char ch : name)
-    if (ch != ' ') text += static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-  // The number or square, then the direction, spelled out or by its first letter.
-  const std::size_t split = text.find_first_not_of("0123456789,");
-  if (split == 0 || split == std::string::npos) return std::nullopt;
-  const std::string label = text.substr(0, split);
-  const std::string way = text.substr(split);
-  EntryDirection direction;
-  if (way == "a" || way == "across" || way == "ac")
-    direction = EntryDirection::Across;
-  else if (way == "d" || way == "down" || way == "dn")
-    direction = EntryDirection::Down;
-  else
-    return std::nullopt;
-  for (const DiagramEntry& e : DiagramEntries(p)) {
-    if (e.direction != direction) continue;
-    const std::string square = std::to_string(e.col) + "," + std::to_string(e.row);
-    const std::int32_t number = IsNumbered(p) ? p.Numbers(e.col, e.row) : 0;
-    if (label == square || (number > 0 && label == std::to_string(number))) return e;
-  }
-  return std::nullopt;
 }
 
 }  // namespace kven::fill

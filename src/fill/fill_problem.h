@@ -48,9 +48,6 @@ struct FillProblem {
 bool IsComplete(const Puzzle& p, const DiagramEntry& e);
 // The entry's letters as they stand, "." for a square without one.
 std::string EntryLetters(const Puzzle& p, const DiagramEntry& e);
-// The squares of an entry, as [col, row].
-int EntryCol(const DiagramEntry& e, int position);
-int EntryRow(const DiagramEntry& e, int position);
 
 // The slots of `chosen` (entries of DiagramEntries(p)) that are not yet
 // complete, each with the words of at least `minScore` that fit its letters
@@ -58,11 +55,6 @@ int EntryRow(const DiagramEntry& e, int position);
 FillProblem BuildProblem(const Puzzle& p, const std::vector<DiagramEntry>& chosen, const WordIndex& index,
                          int minScore);
 
-// "12 across" for a numbered entry, else its first square: "3,4 down".
-std::string EntryName(const Puzzle& p, const DiagramEntry& e);
-// The entry a user names ("5 across", "5a", "3,4 down", "5 d"); none when
-// the diagram has no such entry.
-std::optional<DiagramEntry> EntryNamed(const Puzzle& p, std::string_view name);
 
 // Counting the words of a set.
 int CountBits(const std::uint64_t* bits, int blocks);

@@ -300,7 +300,7 @@ FillResult Search::Solution() {
     const std::string_view word = index_.Word(s.length, FirstBit(Bits(slot), s.blocks));
     for (int i = 0; i < s.length; ++i)
       if (s.fixed[i] == 0 && placed.insert(s.squares[i]).second)
-        result.letters.push_back({EntryCol(s.entry, i), EntryRow(s.entry, i), word[i]});
+        result.letters.push_back({EntrySquare(s.entry, i).col, EntrySquare(s.entry, i).row, word[i]});
   }
   return result;
 }

@@ -38,9 +38,9 @@ Suggestions SuggestWords(const Puzzle& p, const DiagramEntry& entry, const WordI
     const Slot& s = problem.slots[k];
     if (s.entry.direction != crossing) continue;
     for (int i = 0; i < entry.length; ++i) {
-      const int col = EntryCol(entry, i), row = EntryRow(entry, i);
-      for (int j = 0; j < s.length; ++j) {
-        if (EntryCol(s.entry, j) != col || EntryRow(s.entry, j) != row) continue;
+      const Square square = EntrySquare(entry, i);
+      const int j = PositionIn(s.entry, square.col, square.row);
+      if (j >= 0) {
         crossed[static_cast<std::size_t>(i)] = true;
         for (int letter = 0; letter < Letters; ++letter) {
           const std::uint64_t* with = index.With(s.length, j, letter);

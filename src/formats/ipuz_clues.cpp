@@ -214,7 +214,7 @@ std::set<EntryKey> PlacedByNumber(const Puzzle& d, const std::vector<DiagramEntr
   const auto uses = NumberUses(d, entries);
   std::set<EntryKey> placed;
   for (const DiagramEntry& e : entries) {
-    const std::int32_t n = IsNumbered(d) ? d.Numbers(e.col, e.row) : 0;
+    const std::int32_t n = EntryNumber(d, e);
     if (n != 0 && uses.at({e.direction, n}) == 1) placed.insert(KeyOf(e));
   }
   return placed;
@@ -230,7 +230,7 @@ OrderedJson IpuzClueLists(const Puzzle& d, const PuzzleClues& clues) {
     OrderedJson list = OrderedJson::array();
     for (const DiagramEntry& e : entries) {
       if (e.direction != direction) continue;
-      const std::int32_t number = IsNumbered(d) ? d.Numbers(e.col, e.row) : 0;
+      const std::int32_t number = EntryNumber(d, e);
       if (number == 0) continue;
       const auto index = placed.contains(KeyOf(e)) ? FindClue(clues, KeyOf(e)) : std::nullopt;
       list.push_back(ClueJson(number, index ? &clues.clues[*index] : nullptr));

@@ -24,7 +24,7 @@ const char* NumberingName(const Puzzle& p) {
 
 Json PuzzleCell(const Puzzle& d, int col, int row) {
   if (d.Blocks(col, row) != 0) return "#";
-  const Json number = IsNumbered(d) ? d.Numbers(col, row) : 0;
+  const Json number = EntryNumber(d, col, row);
   std::string barred;
   if (d.HBars(col, row) != 0) barred += 'B';
   if (d.VBars(col, row) != 0) barred += 'R';

@@ -1,30 +1,18 @@
 #include "render/current_entry.h"
 
+#include "model/entries.h"
+
 namespace kven {
 
 std::vector<std::pair<int, int>> CurrentEntry(const Puzzle& p, const EditorState& e) {
   if (e.EntryMode != EntryMode::Solution || !IsOpenSquare(p, e.CursorCol, e.CursorRow)) return {};
   const bool across = e.Direction == Direction::Left || e.Direction == Direction::Right;
-  const int dc = across ? 1 : 0;
-  const int dr = across ? 0 : 1;
-  // Whether (col, row) and the square after it along the entry are both open
-  // and no bar lies between them.
-  const auto joined = [&](int col, int row) {
-    if (!IsOpenSquare(p, col, row) || !IsOpenSquare(p, col + dc, row + dr)) return false;
-    return across ? p.VBars(col, row) == 0 : p.HBars(col, row) == 0;
-  };
-  int col = e.CursorCol;
-  int row = e.CursorRow;
-  while (joined(col - dc, row - dr)) {
-    col -= dc;
-    row -= dr;
-  }
-  std::vector<std::pair<int, int>> squares{{col, row}};
-  while (joined(col, row)) {
-    col += dc;
-    row += dr;
-    squares.emplace_back(col, row);
-  }
+  const std::optional<DiagramEntry> entry =
+      EntryAt(p, e.CursorCol, e.CursorRow, across ? EntryDirection::Across : EntryDirection::Down);
+  // A square no entry runs through that way is its own run.
+  if (!entry) return {{e.CursorCol, e.CursorRow}};
+  std::vector<std::pair<int, int>> squares;
+  for (const Square& s : EntrySquares(*entry)) squares.emplace_back(s.col, s.row);
   return squares;
 }
 

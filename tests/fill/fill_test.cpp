@@ -203,17 +203,5 @@ TEST(Suggest, OffersWordsThatFitAndLeaveEveryCrossingAWord) {
   EXPECT_EQ(SuggestWords(p, DiagramEntries(p)[0], index, 0, 1).words.size(), 1u);
 }
 
-TEST(EntryNames, AreReadInEveryUsualSpelling) {
-  const Puzzle p = test::ExampleBlocks(Twofold);
-  const std::vector<DiagramEntry> all = DiagramEntries(p);
-  for (const DiagramEntry& e : all) {
-    const std::optional<DiagramEntry> back = EntryNamed(p, EntryName(p, e));
-    ASSERT_TRUE(back.has_value()) << EntryName(p, e);
-    EXPECT_EQ(*back, e);
-  }
-  EXPECT_FALSE(EntryNamed(p, "99 across").has_value());
-  EXPECT_FALSE(EntryNamed(p, "across").has_value());
-}
-
 }  // namespace
 }  // namespace kven::fill

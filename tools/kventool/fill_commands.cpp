@@ -35,7 +35,7 @@ std::unique_ptr<fill::WordIndex> LoadIndex(const Options& options) {
 
 std::string Names(const Puzzle& p, const std::vector<DiagramEntry>& entries) {
   std::string names;
-  for (const DiagramEntry& e : entries) names += (names.empty() ? "" : ", ") + fill::EntryName(p, e);
+  for (const DiagramEntry& e : entries) names += (names.empty() ? "" : ", ") + EntryName(p, e);
   return names;
 }
 
@@ -87,7 +87,7 @@ ExitCode RunSuggest(const Options& options) {
     Puzzle p;
     const TextRead read = ReadAsOpen(std::move(text), p);
     if (const ExitCode reported = ReportRead(options, name, read); !read.Read()) return reported;
-    const std::optional<DiagramEntry> entry = fill::EntryNamed(p, options.entry);
+    const std::optional<DiagramEntry> entry = EntryNamed(p, options.entry);
     if (!entry) {
       Complain("kventool: " + name + " has no entry " + options.entry);
       return UsageError;
@@ -98,7 +98,7 @@ ExitCode RunSuggest(const Options& options) {
     const ExitCode written = out.Write(name, lines);
     if (!found.unfillable.empty()) Complain("kventool: no word fits " + Names(p, found.unfillable));
     if (found.count == 0) {
-      Complain("kventool: no word fits " + fill::EntryName(p, *entry) + " and its crossings");
+      Complain("kventool: no word fits " + EntryName(p, *entry) + " and its crossings");
       return std::max(written, Refused);
     }
     return written;
