@@ -91,16 +91,16 @@ bool KvenCarries(const Puzzle& p) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const kven::IpuzImport got = kven::ReadIpuz(std::string_view(reinterpret_cast<const char*>(data), size));
+  const kven::Import got = kven::ReadIpuz(std::string_view(reinterpret_cast<const char*>(data), size));
   switch (got.outcome) {
-    case kven::IpuzOutcome::NotIpuz:
+    case kven::ImportOutcome::NotRecognised:
       Check(got.message.empty(), "no message when not ipuz");
       return 0;
-    case kven::IpuzOutcome::Refused:
+    case kven::ImportOutcome::Refused:
       Check(got.message.starts_with("Cannot import this ipuz puzzle: "), "refusal says so");
       Check(got.message.find('\n') == std::string::npos, "refusal on one line");
       return 0;
-    case kven::IpuzOutcome::Imported:
+    case kven::ImportOutcome::Imported:
       break;
   }
   const Puzzle& p = got.puzzle;
@@ -120,16 +120,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   // The clues and facts: once exported, an export reads back to itself.
-  const kven::IpuzImport cluedBack = kven::ReadIpuz(kven::WriteIpuz(p, got.clues));
-  Check(cluedBack.outcome == kven::IpuzOutcome::Imported, "export with clues imports");
+  const kven::Import cluedBack = kven::ReadIpuz(kven::WriteIpuz(p, got.clues));
+  Check(cluedBack.outcome == kven::ImportOutcome::Imported, "export with clues imports");
   const std::string clued = kven::WriteIpuz(cluedBack.puzzle, cluedBack.clues);
-  const kven::IpuzImport cluedAgain = kven::ReadIpuz(clued);
+  const kven::Import cluedAgain = kven::ReadIpuz(clued);
   Check(cluedAgain.clues == cluedBack.clues, "exported clues read back");
   Check(kven::WriteIpuz(cluedAgain.puzzle, cluedAgain.clues) == clued, "export with clues comes back the same");
 
   const std::string document = kven::WriteIpuz(p);
-  const kven::IpuzImport back = kven::ReadIpuz(document);
-  Check(back.outcome == kven::IpuzOutcome::Imported, "export imports");
+  const kven::Import back = kven::ReadIpuz(document);
+  Check(back.outcome == kven::ImportOutcome::Imported, "export imports");
   Check(back.solutionCellsLeftEmpty == 0, "export leaves no solution cell empty");
   Check(KvenText(back.puzzle) == text, "export comes back as the same puzzle");
   if (p.AutoNumbered) CheckSameNumbering(p, back.puzzle, "export keeps the automatic numbers");

@@ -22,8 +22,8 @@ void WriteBench(benchmark::State& state, const Puzzle& p) {
 void ReadBench(benchmark::State& state, const Puzzle& p) {
   const std::string document = WriteIpuz(p);
   for (auto _ : state) {
-    IpuzImport got = ReadIpuz(document);
-    if (got.outcome != IpuzOutcome::Imported) state.SkipWithError("the document did not import");
+    Import got = ReadIpuz(document);
+    if (got.outcome != ImportOutcome::Imported) state.SkipWithError("the document did not import");
     benchmark::DoNotOptimize(got.puzzle.Numbers(1, 1));
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * document.size()));

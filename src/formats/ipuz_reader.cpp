@@ -359,12 +359,12 @@ int ReadSolution(const Json& root, const CellReader& reader, Puzzle& p) {
   return leftEmpty;
 }
 
-IpuzImport ReadCrossword(const Json& root) {
+Import ReadCrossword(const Json& root) {
   CheckKind(root);
   const Size size = ReadDimensions(root);
   const CellReader reader(root);
 
-  IpuzImport result;
+  Import result;
   Puzzle& p = result.puzzle;
   p.HSquares = size.width;
   p.VSquares = size.height;
@@ -379,21 +379,21 @@ IpuzImport ReadCrossword(const Json& root) {
   ReadTitle(root, p);
   result.solutionCellsLeftEmpty = ReadSolution(root, reader, p);
   result.clues = ReadIpuzClues(root, p);
-  result.outcome = IpuzOutcome::Imported;
+  result.outcome = ImportOutcome::Imported;
   return result;
 }
 
 }  // namespace
 
-IpuzImport ReadIpuz(std::string_view text) {
-  IpuzImport result;
+Import ReadIpuz(std::string_view text) {
+  Import result;
   try {
     const IpuzDocument document = FindIpuzDocument(text);
     switch (document.kind) {
       case IpuzDocument::Kind::None:
         return result;
       case IpuzDocument::Kind::Broken:
-        result.outcome = IpuzOutcome::Refused;
+        result.outcome = ImportOutcome::Refused;
         result.message = document.refusal;
         return result;
       case IpuzDocument::Kind::Document:
@@ -405,7 +405,7 @@ IpuzImport ReadIpuz(std::string_view text) {
     // Every type is checked before it is read; this is the last line of defence.
     result.message = IpuzRefusal("it could not be read");
   }
-  result.outcome = IpuzOutcome::Refused;
+  result.outcome = ImportOutcome::Refused;
   return result;
 }
 

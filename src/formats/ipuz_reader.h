@@ -3,28 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "clues/puzzle_clues.h"
-#include "model/puzzle.h"
+#include "formats/import.h"
 
 namespace kven {
-
-enum class IpuzOutcome {
-  NotIpuz,   // the text is no ipuz document: the caller reports invalid data as for any other text
-  Refused,   // an ipuz document that cannot be imported: `message` says why
-  Imported,  // `puzzle` holds the crossword
-};
-
-struct IpuzImport {
-  IpuzOutcome outcome = IpuzOutcome::NotIpuz;
-  std::string message;  // one sentence when Refused, "" otherwise
-  Puzzle puzzle;        // meaningful when Imported
-  // Open squares whose solution held something other than one letter or an
-  // empty value (several letters, a digit, a symbol): left without a letter.
-  int solutionCellsLeftEmpty = 0;
-  // The clues and facts of the document (see ReadIpuzClues), keyed by the
-  // entries of `puzzle`.
-  PuzzleClues clues;
-};
 
 // Reads the whole text of a file or of the clipboard (UTF-8) as an ipuz
 // crossword; see FindIpuzDocument (ipuz_document.h) for what counts as one.
@@ -45,6 +26,6 @@ struct IpuzImport {
 // Refuses omitted squares, blocks together with bars, sizes outside 5..30,
 // hand numbers outside 0..2147483647, cells that are not clue numbers, and wrong
 // types or shapes. Never throws and never crashes on any input.
-IpuzImport ReadIpuz(std::string_view text);
+Import ReadIpuz(std::string_view text);
 
 }  // namespace kven

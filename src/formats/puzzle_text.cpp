@@ -1,6 +1,7 @@
 #include "formats/puzzle_text.h"
 
 #include "editing/numbering.h"
+#include "formats/ipuz_reader.h"
 #include "text/decoder.h"
 
 namespace kven {
@@ -47,26 +48,44 @@ void ShowImported(const Puzzle& imported, Puzzle& p, PuzzleView& view) {
 
 }  // namespace
 
+namespace {
+
+// The readers of other programs' formats, asked in turn; each recognises
+// its own documents by their content and leaves any other text alone.
+using Reader = Import (*)(std::string_view);
+constexpr Reader Readers[] = {ReadIpuz};
+
+}  // namespace
+
 RecognisedText RecogniseText(const TextLines& text, std::optional<std::string_view> document) {
   RecognisedText recognised;
-  if (!text.FindLine(0, "KVEN")) recognised.ipuz = ReadIpuz(document.value_or(text.Text()));
+  if (text.FindLine(0, "KVEN")) return recognised;
+  for (const Reader read : Readers) {
+    recognised.import = read(document.value_or(text.Text()));
+    if (recognised.import.outcome != ImportOutcome::NotRecognised) break;
+  }
   return recognised;
 }
 
 TextRead ReadPuzzleText(const TextLines& text, const RecognisedText& recognised, Puzzle& p, PuzzleView& view) {
   TextRead read;
-  switch (recognised.ipuz.outcome) {
-    case IpuzOutcome::Imported:
-      ShowImported(recognised.ipuz.puzzle, p, view);
+  const Import& import = recognised.import;
+  switch (import.outcome) {
+    case ImportOutcome::Imported:
+      ShowImported(import.puzzle, p, view);
       read.outcome = TextRead::Outcome::Imported;
-      read.solutionLeftEmpty = recognised.ipuz.solutionCellsLeftEmpty;
-      read.clues = recognised.ipuz.clues;
+      read.format = import.format;
+      read.solutionLeftEmpty = import.solutionCellsLeftEmpty;
+      read.clues = import.clues;
+      read.styles = import.styles;
+      read.notes = import.notes;
       return read;
-    case IpuzOutcome::Refused:
+    case ImportOutcome::Refused:
       read.outcome = TextRead::Outcome::Refused;
-      read.message = recognised.ipuz.message;
+      read.format = import.format;
+      read.message = import.message;
       return read;
-    case IpuzOutcome::NotIpuz:
+    case ImportOutcome::NotRecognised:
       break;
   }
   if (DecodeText(text, p, view) == DecodeResult::InvalidData) {
@@ -77,8 +96,10 @@ TextRead ReadPuzzleText(const TextLines& text, const RecognisedText& recognised,
 }
 
 std::string TextRead::Note() const {
-  if (solutionLeftEmpty <= 0) return std::string();
-  return message::Format(message::SolutionLeftEmpty, std::to_string(solutionLeftEmpty));
+  std::string note;
+  if (solutionLeftEmpty > 0) note = message::Format(message::SolutionLeftEmpty, std::to_string(solutionLeftEmpty));
+  for (const std::string& line : notes) note += (note.empty() ? "" : "\n") + line;
+  return note;
 }
 
 TextRead TakeText(TextLines text, std::optional<std::string_view> document, const std::function<void()>& start,
@@ -87,7 +108,8 @@ TextRead TakeText(TextLines text, std::optional<std::string_view> document, cons
   if (recognised.Refused()) {
     TextRead refused;
     refused.outcome = TextRead::Outcome::Refused;
-    refused.message = recognised.ipuz.message;
+    refused.format = recognised.import.format;
+    refused.message = recognised.import.message;
     return refused;
   }
   start();

@@ -4,8 +4,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "formats/ipuz_reader.h"
+#include "formats/import.h"
 #include "model/puzzle.h"
 #include "text/text_lines.h"
 
@@ -17,31 +18,36 @@ struct TextRead {
     Decoded,      // a KVEN text, read
     InvalidData,  // a KVEN text the reader stopped in, or no puzzle at all: reported
                   // through the view; what was read stays
-    Imported,     // an ipuz crossword, shown as a KVEN text of it would show
-    Refused,      // an ipuz document that cannot be imported: the puzzle is untouched
+    Imported,     // another program's crossword (ipuz...), shown as a KVEN text of it would show
+    Refused,      // another program's document that cannot be imported: the puzzle is untouched
     Stopped,      // a range error ended the reading (only where a caller catches it); what was read stays
   };
   Outcome outcome = Outcome::Decoded;
   std::string message;        // why the text was not read whole; empty when it was
   int solutionLeftEmpty = 0;  // Imported: squares whose solution was not one letter
   PuzzleClues clues;          // Imported: the document's clues and facts; none for a KVEN text
+  SquareStyles styles;        // Imported: circled and shaded squares; none for a KVEN text
+  FileFormat format = FileFormat::KvenText;  // the format the text was read as
+  std::vector<std::string> notes;            // Imported: what else the reader told, a sentence each
 
   bool Read() const { return outcome == Outcome::Decoded || outcome == Outcome::Imported; }
   // Whether the puzzle holds what was read, whole or in part: all but a refusal.
   bool Shown() const { return outcome != Outcome::Refused; }
-  // What the import left out, for the user; empty when nothing.
+  // What the import left out or found, for the user, a sentence a line;
+  // empty when nothing.
   std::string Note() const;
 };
 
 // A text as Open and Paste take it, recognised before anything is read into
 // the puzzle: a text with a line holding "KVEN" is a KVEN text, whatever
-// else it holds; any other text may be an ipuz document, parsed here.
+// else it holds; any other text may be a document of another program's
+// format (ipuz...), recognised by its content and parsed here.
 struct RecognisedText {
-  IpuzImport ipuz;  // NotIpuz for a KVEN text and for any other text
+  Import import;  // NotRecognised for a KVEN text and for any other text
 
-  // An ipuz document that cannot be imported: reading it leaves the puzzle
+  // A document that cannot be imported: reading it leaves the puzzle
   // untouched and gives the refusal.
-  bool Refused() const { return ipuz.outcome == IpuzOutcome::Refused; }
+  bool Refused() const { return import.outcome == ImportOutcome::Refused; }
 };
 
 // `document` is the text as UTF-8 where it differs from the text's own

@@ -122,8 +122,8 @@ class InterchangeTest : public QObject {
     QCOMPARE(QFileInfo(w.dialogs.saveRequests.at(1).proposed).fileName(), QStringLiteral("Xword.svg"));
     QFile exported(ipuz);
     QVERIFY(exported.open(QIODevice::ReadOnly));
-    const kven::IpuzImport back = kven::ReadIpuz(exported.readAll().toStdString());
-    QCOMPARE(back.outcome, kven::IpuzOutcome::Imported);
+    const kven::Import back = kven::ReadIpuz(exported.readAll().toStdString());
+    QCOMPARE(back.outcome, kven::ImportOutcome::Imported);
     QCOMPARE(back.puzzle.VBars(2, 1), 1);
     QFile picture(svg);
     QVERIFY(picture.open(QIODevice::ReadOnly));

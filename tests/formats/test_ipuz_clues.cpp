@@ -27,9 +27,9 @@ std::string ReadData(const std::string& name) {
   return text.str();
 }
 
-IpuzImport Imported(const std::string& document) {
-  IpuzImport read = ReadIpuz(document);
-  EXPECT_EQ(read.outcome, IpuzOutcome::Imported) << read.message;
+Import Imported(const std::string& document) {
+  Import read = ReadIpuz(document);
+  EXPECT_EQ(read.outcome, ImportOutcome::Imported) << read.message;
   return read;
 }
 
@@ -53,7 +53,7 @@ std::map<std::string, std::pair<std::string, std::string>> ListOf(const Json& li
 TEST(IpuzClues, DocumentsOfOtherProgramsKeepEveryClueAndFact) {
   for (const char* name : {"clued-objects.ipuz", "clued-pairs.ipuz"}) {
     const Json source = Parsed(ReadData(name));
-    const IpuzImport read = Imported(ReadData(name));
+    const Import read = Imported(ReadData(name));
     const Json written = Json::parse(WriteIpuz(read.puzzle, read.clues));
     for (const char* fact : {"title", "author", "copyright", "notes", "intro"})
       EXPECT_EQ(written.value(fact, ""), source.value(fact, "")) << name << " " << fact;
@@ -69,7 +69,7 @@ TEST(IpuzClues, DocumentsOfOtherProgramsKeepEveryClueAndFact) {
 }
 
 TEST(IpuzClues, BothShapesReadIntoTheirEntries) {
-  const IpuzImport objects = Imported(ReadData("clued-objects.ipuz"));
+  const Import objects = Imported(ReadData("clued-objects.ipuz"));
   const std::vector<ClueLine> down = OrderedClues(objects.clues, objects.puzzle, Down);
   ASSERT_EQ(down.size(), 3u);
   EXPECT_EQ(down[0], (ClueLine{"1", "Groups, sets", "(4-1)"}));
@@ -80,7 +80,7 @@ TEST(IpuzClues, BothShapesReadIntoTheirEntries) {
   EXPECT_EQ(objects.clues.facts.title, "Café <i>Society</i> — №4");
   EXPECT_EQ(objects.puzzle.Title, "Caf\xE9 <i>Society</i> ? ?4");
 
-  const IpuzImport pairs = Imported(ReadData("clued-pairs.ipuz"));
+  const Import pairs = Imported(ReadData("clued-pairs.ipuz"));
   EXPECT_EQ(OrderedClues(pairs.clues, pairs.puzzle, Across)[0], (ClueLine{"1", "Setter's first clue", "(5)"}));
   EXPECT_EQ(OrderedClues(pairs.clues, pairs.puzzle, Across)[1].text, "Sum total");  // <br> shown as a blank
   EXPECT_EQ(pairs.clues.clues[1].text, "Sum<br>total");                         // and kept as written
@@ -92,16 +92,16 @@ TEST(IpuzClues, BothShapesReadIntoTheirEntries) {
 
 TEST(IpuzClues, WhatTheProgramWritesComesBackAsItWas) {
   for (const char* name : {"clued-objects.ipuz", "clued-pairs.ipuz"}) {
-    const IpuzImport first = Imported(ReadData(name));
+    const Import first = Imported(ReadData(name));
     const std::string written = WriteIpuz(first.puzzle, first.clues);
-    const IpuzImport second = Imported(written);
+    const Import second = Imported(written);
     EXPECT_EQ(second.clues, first.clues) << name;
     EXPECT_EQ(WriteIpuz(second.puzzle, second.clues), written) << name;
   }
 }
 
 TEST(IpuzClues, AClueWithoutItsEntryTravelsInTheProgramsOwnMember) {
-  IpuzImport read = Imported(ReadData("clued-pairs.ipuz"));
+  Import read = Imported(ReadData("clued-pairs.ipuz"));
   Puzzle& p = read.puzzle;
   NullGridView view;
   ToggleBlock(p, view, 3, 1);  // 2 down is gone, and 1 across is cut short
@@ -109,7 +109,7 @@ TEST(IpuzClues, AClueWithoutItsEntryTravelsInTheProgramsOwnMember) {
   const Json doc = Json::parse(written);
   ASSERT_TRUE(doc.contains("org.kven3.clues"));
   EXPECT_EQ(doc["org.kven3.clues"][0]["clue"], "Go in");
-  const IpuzImport back = Imported(written);
+  const Import back = Imported(written);
   EXPECT_EQ(back.clues, read.clues);
   // The block taken out again, the clue stands on its entry once more.
   Puzzle reopened = back.puzzle;
@@ -126,9 +126,9 @@ TEST(IpuzClues, HostileClueValuesArePassedOver) {
           "clues": )";
   for (const char* clues : {R"({"Across": 5})", R"({"Across": [null, 5, [1], [1, 2], {"number": []}]})",
                             R"([1, 2])", R"({"Across": [[1, "a"]], "across": [[1, "b"]]})"}) {
-    const IpuzImport read = Imported(grid + clues + "}");
+    const Import read = Imported(grid + clues + "}");
     EXPECT_EQ(read.clues.facts.author, "") << clues;
-    const IpuzImport again = Imported(WriteIpuz(read.puzzle, read.clues));
+    const Import again = Imported(WriteIpuz(read.puzzle, read.clues));
     EXPECT_EQ(again.clues, read.clues) << clues;
   }
 }

@@ -83,8 +83,8 @@ TEST(ReadIpuz, ImportsTheShapesOtherProgramsWrite) {
        "KVEN 4 5 5\nBLK Z\nNN"},
   };
   for (const ImportCase& c : cases) {
-    const IpuzImport got = ReadIpuz(c.document);
-    ASSERT_EQ(got.outcome, IpuzOutcome::Imported) << c.name << ": " << got.message;
+    const Import got = ReadIpuz(c.document);
+    ASSERT_EQ(got.outcome, ImportOutcome::Imported) << c.name << ": " << got.message;
     EXPECT_EQ(got.message, "") << c.name;
     EXPECT_EQ(got.solutionCellsLeftEmpty, c.leftEmpty) << c.name;
     ExpectSameAsKven(got.puzzle, FromKvenText(c.kven), c.name);
@@ -124,15 +124,15 @@ TEST(ReadIpuz, SymmetryIsTheStrongestTheDiagramHas) {
       {"bars mirrored in an oblong are twofold at most", Picture({"b....b", "......", "......", "b....b", "......"}), 2},
   };
   for (const auto& c : cases) {
-    const IpuzImport got = ReadIpuz(c.document);
-    ASSERT_EQ(got.outcome, IpuzOutcome::Imported) << c.name << ": " << got.message;
+    const Import got = ReadIpuz(c.document);
+    ASSERT_EQ(got.outcome, ImportOutcome::Imported) << c.name << ": " << got.message;
     EXPECT_EQ(got.puzzle.Symmetry, c.symmetry) << c.name;
   }
 }
 
 TEST(ReadIpuz, TitleIsCutTo255Bytes) {
-  const IpuzImport got = ReadIpuz(Doc(R"("title": ")" + std::string(300, 'x') + "\", " + Clasp));
-  ASSERT_EQ(got.outcome, IpuzOutcome::Imported);
+  const Import got = ReadIpuz(Doc(R"("title": ")" + std::string(300, 'x') + "\", " + Clasp));
+  ASSERT_EQ(got.outcome, ImportOutcome::Imported);
   EXPECT_EQ(got.puzzle.Title, std::string(255, 'x'));
 }
 
@@ -188,8 +188,8 @@ TEST(ReadIpuz, RefusesWhatItCannotImportAndSaysWhy) {
       {Doc(Clasp + R"(, "solution": [[], [], [], [], []])"), "row 1 of its \"solution\" has 0 cells, not 5"},
   };
   for (const auto& c : cases) {
-    const IpuzImport got = ReadIpuz(c.document);
-    EXPECT_EQ(got.outcome, IpuzOutcome::Refused) << c.reason;
+    const Import got = ReadIpuz(c.document);
+    EXPECT_EQ(got.outcome, ImportOutcome::Refused) << c.reason;
     EXPECT_EQ(got.message, Refusal(c.reason));
   }
 }
@@ -211,8 +211,8 @@ TEST(ReadIpuz, LeavesTextsThatAreNotIpuzToTheKvenReader) {
       "{\"x\": \"" + std::string(MaxIpuzBytes, ' ') + "\"}",
   };
   for (const std::string& text : notIpuz) {
-    const IpuzImport got = ReadIpuz(text);
-    EXPECT_EQ(got.outcome, IpuzOutcome::NotIpuz) << text.substr(0, 80);
+    const Import got = ReadIpuz(text);
+    EXPECT_EQ(got.outcome, ImportOutcome::NotRecognised) << text.substr(0, 80);
     EXPECT_EQ(got.message, "") << text.substr(0, 80);
   }
 }

@@ -21,8 +21,8 @@ using test::FromKvenText;
 
 Puzzle ThroughIpuz(const Puzzle& p, const std::string& where) {
   const std::string document = WriteIpuz(p);
-  const IpuzImport back = ReadIpuz(document);
-  EXPECT_EQ(back.outcome, IpuzOutcome::Imported) << where << ": " << back.message;
+  const Import back = ReadIpuz(document);
+  EXPECT_EQ(back.outcome, ImportOutcome::Imported) << where << ": " << back.message;
   EXPECT_EQ(back.solutionCellsLeftEmpty, 0) << where;
   EXPECT_EQ(WriteIpuz(back.puzzle), document) << where;  // nothing drifts on a second pass
   return back.puzzle;
