@@ -181,14 +181,17 @@ class CellReader {
   const Json* styles_;
 };
 
-// Sets the bar on each side that `letters` names, unless it is the outer border.
-void AddBars(Puzzle& p, int col, int row, const std::string& letters) {
+// Sets the bar on each side that `letters` names. A bar on the outer border
+// means nothing to other programs and is dropped; a KVEN text may list one
+// below the last row or right of the last column, and our own export keeps
+// it (`border`).
+void AddBars(Puzzle& p, int col, int row, const std::string& letters, bool border) {
   for (const char side : letters) {
     switch (side) {
       case 'T': case 't': if (row > 1) p.HBars(col, row - 1) = 1; break;
-      case 'B': case 'b': if (row < p.VSquares) p.HBars(col, row) = 1; break;
+      case 'B': case 'b': if (border || row < p.VSquares) p.HBars(col, row) = 1; break;
       case 'L': case 'l': if (col > 1) p.VBars(col - 1, row) = 1; break;
-      case 'R': case 'r': if (col < p.HSquares) p.VBars(col, row) = 1; break;
+      case 'R': case 'r': if (border || col < p.HSquares) p.VBars(col, row) = 1; break;
       default: break;
     }
   }
@@ -204,12 +207,14 @@ bool AnySet(const Puzzle& p, const SquareArray<std::uint8_t>& flags) {
 // Reads the diagram into p and leaves each open square's clue number in numbers.
 void ReadDiagram(const Json& root, const CellReader& reader, Puzzle& p, SquareArray<std::int64_t>& numbers) {
   const Json& rows = ReadTable(root, "puzzle", {p.HSquares, p.VSquares});
+  const Json* own = Member(root, std::string(KvenIpuzExtension));
+  const bool border = own != nullptr && own->is_object();
   for (int row = 1; row <= p.VSquares; ++row) {
     for (int col = 1; col <= p.HSquares; ++col) {
       const Cell cell = reader.Read(rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col - 1)], col, row);
       if (cell.block) p.Blocks(col, row) = 1;
       else numbers(col, row) = cell.number;
-      AddBars(p, col, row, cell.barred);
+      AddBars(p, col, row, cell.barred, border);
     }
   }
   const bool bars = AnySet(p, p.HBars) || AnySet(p, p.VBars);

@@ -12,7 +12,9 @@ namespace kven {
 // An imported puzzle is what the KVEN text of the same diagram decodes to:
 //   - a block diagram, or a bar diagram (bars come from "barred" letters
 //     T, R, B, L on either square beside an edge; bars on the outer border
-//     are dropped); neither blocks nor bars gives a block diagram;
+//     are dropped, except a bar below the last row or right of the last
+//     column in our own export, which a KVEN text can list); neither blocks
+//     nor bars gives a block diagram;
 //   - numbered automatically when the clue numbers are the automatic ones, else by
 //     hand when they all lie in 0..2147483647 (the numbers of blocks come
 //     from the program's extension), unnumbered when there are none;
