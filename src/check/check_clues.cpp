@@ -1,7 +1,5 @@
 #include "check/check_clues.h"
 
-#include "text/latin1.h"
-
 namespace kven {
 
 void AddClueFindings(CheckReport& report, const PuzzleClues& clues) {
@@ -11,9 +9,8 @@ void AddClueFindings(CheckReport& report, const PuzzleClues& clues) {
     const Clue* clue = index ? &clues.clues[*index] : nullptr;
     if (clued && e.number != 0 && (clue == nullptr || clue->text.empty()))
       report.findings.push_back({CheckRule::Clue, EntryName(e) + " has no clue", e.squares});
-    // The report's texts are single bytes, as the program's are.
     if (const std::string misfit = clue != nullptr ? EnumerationMisfit(*clue, e.length) : std::string(); !misfit.empty())
-      report.findings.push_back({CheckRule::Clue, EntryName(e) + " " + Utf8ToLatin1(misfit), e.squares});
+      report.findings.push_back({CheckRule::Clue, EntryName(e) + " " + misfit, e.squares});
   }
 }
 

@@ -110,8 +110,9 @@ std::optional<int> EnumerationLetters(std::string_view enumeration);
 
 // What is plainly wrong with the clue's enumeration for its entry of
 // `length` letters: "has 5 letters but its enumeration (3,4) counts 7", to
-// follow the entry's name; empty when it fits, says no more than letters
-// can count, or gives none. A clue that continues into other entries
+// follow the entry's name, in ASCII (typeset dashes and quotation marks as
+// typed, "-" and "'"); empty when it fits, says no more than letters can
+// count, or gives none. A clue that continues into other entries
 // ("continued" or "see" among its members) counts theirs too and is taken
 // as it is.
 std::string EnumerationMisfit(const Clue& clue, int length);
