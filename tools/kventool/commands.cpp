@@ -15,6 +15,7 @@
 #include "formats/ipuz_writer.h"
 #include "text/clue_list.h"
 #include "text/encoder.h"
+#include "text/latin1.h"
 
 namespace kven::tool {
 
@@ -95,7 +96,8 @@ ExitCode Check(const Options& options) {
       output = j.dump(-1, ' ', true, nlohmann::ordered_json::error_handler_t::replace) + "\n";
     } else {
       if (several) output += (first ? "" : "\n") + std::string("File: ") + name + "\n";
-      for (const std::string& line : CheckReportLines(report)) output += line + "\n";
+      // The report's lines are the program's single bytes; kventool prints UTF-8.
+      for (const std::string& line : CheckReportLines(report)) output += Latin1ToUtf8(line) + "\n";
     }
     first = false;
     const ExitCode written = out.Write(name, output);
