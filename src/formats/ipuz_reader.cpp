@@ -275,7 +275,7 @@ void ReadNumbering(Puzzle& p, const SquareArray<std::int64_t>& numbers) {
 std::int32_t DiagramSymmetry(const Puzzle& p) {
   // Fourfold bars on an oblong grid would be only twofold: the KVEN writer
   // could not list them.
-  if ((p.BlockDiagram || p.HSquares == p.VSquares) && HasAllPartners(p, Fourfold)) return Fourfold;
+  if ((!p.BarDiagram || p.HSquares == p.VSquares) && HasAllPartners(p, Fourfold)) return Fourfold;
   if (HasAllPartners(p, Twofold)) return Twofold;
   return NoSymmetry;
 }

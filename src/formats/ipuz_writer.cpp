@@ -32,9 +32,9 @@ const char* NumberingName(const Puzzle& p) {
   return "none";
 }
 
+// A block of a diagram of both kinds may carry a bar on its edge too.
 Json PuzzleCell(const Puzzle& d, int col, int row) {
-  if (d.Blocks(col, row) != 0) return "#";
-  const Json number = EntryNumber(d, col, row);
+  const Json number = d.Blocks(col, row) != 0 ? Json("#") : Json(EntryNumber(d, col, row));
   std::string barred;
   if (d.HBars(col, row) != 0) barred += 'B';
   if (d.VBars(col, row) != 0) barred += 'R';

@@ -100,18 +100,18 @@ TEST(ReadIpuz, ImportsTheShapesOtherProgramsWrite) {
 }
 
 // Blocks and bars in one grid, numbered where entries start after either:
-// 1 2 3 # 4 / 5 . . .b . / 6 .r 7 8 . / 9 . . . . / . # 10 . . The bar rules
+// 1 2 3 #b 4 / 5 . . .b . / 6 .r 7 8 . / 9 . . . . / . # 10 . . The bar rules
 // alone would number the square left of the block in row 5 and not the one
-// right of it.
+// right of it. The bar below the block stays with it.
 TEST(ReadIpuz, BlocksAndBarsTogetherMakeADiagramOfBothKinds) {
-  const std::string document = Doc(R"("puzzle": [[1, 2, 3, "#", 4], [5, 0, 0, {"cell": 0, "style": {"barred": "B"}}, 0],
+  const std::string document = Doc(R"("puzzle": [[1, 2, 3, {"cell": "#", "style": {"barred": "B"}}, 4], [5, 0, 0, {"cell": 0, "style": {"barred": "B"}}, 0],
       [6, {"cell": 0, "style": {"barred": "R"}}, 7, 8, 0], [9, 0, 0, 0, 0], [0, "#", 10, 0, 0]])");
   const Import got = ReadIpuz(document);
   ASSERT_EQ(got.outcome, ImportOutcome::Imported) << got.message;
   const Puzzle& p = got.puzzle;
   EXPECT_EQ(DiagramKindOf(p), DiagramKind::Both);
   EXPECT_EQ(test::SetSquares(p, p.Blocks), (std::vector<test::Square>{{4, 1}, {2, 5}}));
-  EXPECT_EQ(test::SetSquares(p, p.HBars), (std::vector<test::Square>{{4, 2}}));
+  EXPECT_EQ(test::SetSquares(p, p.HBars), (std::vector<test::Square>{{4, 1}, {4, 2}}));
   EXPECT_EQ(test::SetSquares(p, p.VBars), (std::vector<test::Square>{{2, 3}}));
   EXPECT_TRUE(p.AutoNumbered);
   EXPECT_EQ(p.Numbers(3, 5), 10);
