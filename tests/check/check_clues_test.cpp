@@ -52,7 +52,6 @@ TEST(ClueRule, NamesEntriesWithoutTextAndEnumerationsThatDoNotFit) {
     std::initializer_list<Given> given;
     Strings found;
   } cases[] = {
-      {"no clues at all", {}, {}},
       {"enumerations alone, one of them wrong", {{{Across, 1, 1}, "", "2,3"}, {{Down, 3, 1}, "", "2-3"}},
        {"1 across has 4 letters but its enumeration (2,3) counts 5"}},
       {"a clued puzzle",
