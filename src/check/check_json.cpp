@@ -64,7 +64,7 @@ nlohmann::ordered_json CheckReportJson(const CheckReport& r) {
   for (const Finding& f : r.findings) {
     Json j = Json::object();
     j["rule"] = CheckRuleName(f.rule);
-    j["text"] = f.text;
+    j["text"] = Latin1ToUtf8(f.text);
     j["squares"] = Squares(f.squares);
     findings.push_back(std::move(j));
   }

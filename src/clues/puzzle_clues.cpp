@@ -85,6 +85,73 @@ std::string EnumerationText(const Clue* clue, int length) {
   return "(" + std::to_string(length) + ")";
 }
 
+namespace {
+
+struct MarkBetweenWords {
+  std::string_view written;
+  char ascii;
+};
+
+// hyphen, en dash, em dash, left and right single quotation marks
+constexpr MarkBetweenWords TypesetMarks[] = {{"\xE2\x80\x90", '-'}, {"\xE2\x80\x93", '-'}, {"\xE2\x80\x94", '-'},
+                                             {"\xE2\x80\x98", '\''}, {"\xE2\x80\x99", '\''}};
+
+// The mark between words at the start of `s`, with the character it is
+// typed as; an empty `written` for none.
+MarkBetweenWords MarkStarting(std::string_view s) {
+  for (const MarkBetweenWords& mark : TypesetMarks)
+    if (s.starts_with(mark.written)) return mark;
+  if (!s.empty() && std::string_view(" ,-'./").find(s.front()) != std::string_view::npos) return {s.substr(0, 1), s.front()};
+  return {};
+}
+
+struct CountedEnumeration {
+  int letters = 0;
+  std::string typed;  // as typed on a keyboard, without brackets: "3-4" for "(3\u20134)"
+};
+
+std::optional<CountedEnumeration> CountEnumeration(std::string_view enumeration) {
+  std::string_view s = Trimmed(enumeration);
+  if (s.size() >= 2 && s.front() == '(' && s.back() == ')') s = Trimmed(s.substr(1, s.size() - 2));
+  constexpr int Saturated = 1'000'000;  // far past any entry, and no overflow
+  CountedEnumeration counted;
+  bool number = false;
+  while (!s.empty()) {
+    if (s.front() >= '0' && s.front() <= '9') {
+      int word = 0;
+      for (; !s.empty() && s.front() >= '0' && s.front() <= '9'; s.remove_prefix(1)) {
+        word = std::min(word * 10 + (s.front() - '0'), Saturated);
+        counted.typed += s.front();
+      }
+      counted.letters = std::min(counted.letters + word, Saturated);
+      number = true;
+    } else if (const MarkBetweenWords mark = MarkStarting(s); !mark.written.empty()) {
+      counted.typed += mark.ascii;
+      s.remove_prefix(mark.written.size());
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (!number) return std::nullopt;
+  return counted;
+}
+
+}  // namespace
+
+std::optional<int> EnumerationLetters(std::string_view enumeration) {
+  const auto counted = CountEnumeration(enumeration);
+  return counted ? std::optional<int>(counted->letters) : std::nullopt;
+}
+
+std::string EnumerationMisfit(const Clue& clue, int length) {
+  if (clue.members.find("\"continued\"") != std::string::npos || clue.members.find("\"see\"") != std::string::npos)
+    return {};
+  const auto counted = CountEnumeration(clue.enumeration);
+  if (!counted || counted->letters == length) return {};
+  return "has " + std::to_string(length) + (length == 1 ? " letter" : " letters") + " but its enumeration (" +
+         counted->typed + ") counts " + std::to_string(counted->letters);
+}
+
 std::string ClueName(const Clue& clue, const Puzzle& p) {
   const char* direction = clue.direction == EntryDirection::Across ? "Across" : "Down";
   std::string label = clue.label;

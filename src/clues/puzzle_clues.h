@@ -100,6 +100,23 @@ void DeleteClue(PuzzleClues& clues, std::size_t index);
 // "(3,4)", or the entry's length "(5)" when the clue gives none (or there is no clue).
 std::string EnumerationText(const Clue* clue, int length);
 
+// The letters an enumeration counts: the sum of its word lengths, when it is
+// nothing but numbers and the marks between words (blanks, "," "-" "'" "."
+// "/", dashes and curly apostrophes), in one pair of brackets or none:
+// "3,4" 7, "4-4 4" 12, "2'1" 3, "(5)" 5. None for one with words or other
+// characters ("2 words", "5, two words", "3?", "1-5 across"), which says
+// more than letters; none for an empty one.
+std::optional<int> EnumerationLetters(std::string_view enumeration);
+
+// What is plainly wrong with the clue's enumeration for its entry of
+// `length` letters: "has 5 letters but its enumeration (3,4) counts 7", to
+// follow the entry's name, in ASCII (typeset dashes and quotation marks as
+// typed, "-" and "'"); empty when it fits, says no more than letters can
+// count, or gives none. A clue that continues into other entries
+// ("continued" or "see" among its members) counts theirs too and is taken
+// as it is.
+std::string EnumerationMisfit(const Clue& clue, int length);
+
 // "12 Across" or "3 Down"; the label alone ("1-5 Across") for a clue
 // without a square, and the square ("3,4 Down") for one on a square without number.
 std::string ClueName(const Clue& clue, const Puzzle& p);

@@ -50,7 +50,10 @@ FormatLosses Document::LossesIn(FileFormat format) const {
   bool bars = false;
   for (int row = 1; row <= p.VSquares; ++row)
     for (int col = 1; col <= p.HSquares; ++col) bars = bars || drawn.HBars(col, row) != 0 || drawn.VBars(col, row) != 0;
-  lost.bars = !keeps.bars && (bars || HasBarKind(DiagramKindOf(p)));
+  // A text reads the bars of a diagram of both kinds as the line after its
+  // blocks, and never as bars.
+  lost.bars = (!keeps.bars && (bars || HasBarKind(DiagramKindOf(p)))) ||
+              (!keeps.bothKinds && bars && DiagramKindOf(p) == DiagramKind::Both);
   lost.handNumbers = !keeps.handNumbers && NumberingKindOf(p) == NumberingKind::Manual;
   lost.circles = !keeps.circles && AnyCircled(content_.styles, p.HSquares, p.VSquares);
   lost.shading = !keeps.shading && AnyShaded(content_.styles, p.HSquares, p.VSquares);

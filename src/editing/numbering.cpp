@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "model/entries.h"
+
 namespace kven {
 
 bool StartsAcrossBlocks(const Puzzle& p, int col, int row) {
@@ -31,13 +33,28 @@ bool StartsDownBars(const Puzzle& p, int col, int row) {
 namespace {
 
 // Whether a square starts an entry across (down) by the rules of the
-// diagram's kind: the bar rules for bars and for both kinds, else the
-// block rules. Numbering and the entry lists ask the same rules.
-bool StartsAcross(const Puzzle& p, bool bars, int col, int row) {
-  return bars ? StartsAcrossBars(p, col, row) : StartsAcrossBlocks(p, col, row);
+// diagram's kind: the bar rules for bars, the block rules for blocks (and
+// for a diagram of no kind yet). In a diagram of both kinds an entry starts
+// where a run of two or more squares begins after the edge, a block or a
+// bar; with marks of one kind only that is the rule of that kind. Numbering
+// and the entry lists ask the same rules.
+bool StartsAcross(const Puzzle& p, DiagramKind kind, int col, int row) {
+  switch (kind) {
+    case DiagramKind::Bars: return StartsAcrossBars(p, col, row);
+    case DiagramKind::Both: return JoinsAcross(p, col, row) && !JoinsAcross(p, col - 1, row);
+    case DiagramKind::Blocks:
+    case DiagramKind::None: break;
+  }
+  return StartsAcrossBlocks(p, col, row);
 }
-bool StartsDown(const Puzzle& p, bool bars, int col, int row) {
-  return bars ? StartsDownBars(p, col, row) : StartsDownBlocks(p, col, row);
+bool StartsDown(const Puzzle& p, DiagramKind kind, int col, int row) {
+  switch (kind) {
+    case DiagramKind::Bars: return StartsDownBars(p, col, row);
+    case DiagramKind::Both: return JoinsDown(p, col, row) && !JoinsDown(p, col, row - 1);
+    case DiagramKind::Blocks:
+    case DiagramKind::None: break;
+  }
+  return StartsDownBlocks(p, col, row);
 }
 
 }  // namespace
@@ -45,14 +62,14 @@ bool StartsDown(const Puzzle& p, bool bars, int col, int row) {
 void AutoNumber(Puzzle& p, GridView& view) {
   // Numbers given by hand stay the kind: the text keeps writing them as such.
   if (NumberingKindOf(p) != NumberingKind::Manual) SetNumberingKind(p, NumberingKind::Auto);
-  const bool bars = HasBarKind(DiagramKindOf(p));
+  const DiagramKind kind = DiagramKindOf(p);
   std::int32_t n = 1;
   for (int row = 1; row <= p.VSquares; ++row) {
     for (int col = 1; col <= p.HSquares; ++col) {
       p.Numbers(col, row) = 0;
       view.PaintNumber(col, row, 0);
       if (p.Blocks(col, row) != 0) continue;
-      if (StartsAcross(p, bars, col, row) || StartsDown(p, bars, col, row)) {
+      if (StartsAcross(p, kind, col, row) || StartsDown(p, kind, col, row)) {
         p.Numbers(col, row) = n;
         view.PaintNumber(col, row, n);
         ++n;
@@ -80,13 +97,12 @@ void BuildEntryLists(Puzzle& p) {
   const DiagramKind kind = DiagramKindOf(p);
   // A diagram of no kind yet has numbers but no entries to list.
   if (kind == DiagramKind::None) return;
-  const bool bars = HasBarKind(kind);
   for (int row = 1; row <= p.VSquares; ++row) {
     for (int col = 1; col <= p.HSquares; ++col) {
       const std::int32_t number = p.Numbers(col, row);
       if (number == 0) continue;
-      if (StartsAcross(p, bars, col, row)) AppendEntry(p.AcrossNumbers, p.AcrossCount, number);
-      if (StartsDown(p, bars, col, row)) AppendEntry(p.DownNumbers, p.DownCount, number);
+      if (StartsAcross(p, kind, col, row)) AppendEntry(p.AcrossNumbers, p.AcrossCount, number);
+      if (StartsDown(p, kind, col, row)) AppendEntry(p.DownNumbers, p.DownCount, number);
     }
   }
 }

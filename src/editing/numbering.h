@@ -16,8 +16,9 @@ bool StartsAcrossBars(const Puzzle& p, int col, int row);
 bool StartsDownBars(const Puzzle& p, int col, int row);
 
 // Numbers the squares in reading order and rebuilds the across and down
-// lists, by the rules of the diagram's kind: the bar rules for bars and for
-// both kinds, the block rules otherwise. A puzzle numbered by hand stays so.
+// lists, by the rules of the diagram's kind: the bar rules for bars, the
+// block rules for blocks, and for both kinds wherever an entry starts after
+// the edge, a block or a bar. A puzzle numbered by hand stays so.
 // The lists hold one entry a square (MaxEntries), so no diagram of the grid
 // overflows them; RangeError past that stays the guard of the lists.
 void AutoNumber(Puzzle& p, GridView& view);

@@ -58,14 +58,22 @@ bool EntersMark(const Puzzle& p, const MarkAt& mark) {
 
 void ToggleMarkSymmetric(Puzzle& p, GridView& view, const MarkAt& mark) {
   const bool block = mark.kind == Mark::Block;
-  if (!TakesMark(DiagramKindOf(p), mark.kind)) return;
-  // The click decides the kind, also where it enters nothing.
-  SetDiagramKind(p, block ? DiagramKind::Blocks : DiagramKind::Bars);
+  const DiagramKind kind = DiagramKindOf(p);
+  if (!TakesMark(kind, mark.kind)) return;
+  // The click decides the kind, also where it enters nothing; only a diagram
+  // that holds blocks and bars already stays of both kinds, or it would lose
+  // the marks of the other.
+  const bool both = kind == DiagramKind::Both && (AnyMarkSet(p, Mark::Block) || AnyMarkSet(p, Mark::HBar) ||
+                                                  AnyMarkSet(p, Mark::VBar));
+  const DiagramKind after = both ? DiagramKind::Both : block ? DiagramKind::Blocks : DiagramKind::Bars;
+  SetDiagramKind(p, after);
   if (EntersMark(p, mark)) {
     ToggleMark(p, view, mark);
     for (const MarkAt& partner : SymmetricPartners(mark, p.Symmetry, p.HSquares, p.VSquares))
       ToggleMark(p, view, partner);
   }
+  // Each toggle says its own kind.
+  SetDiagramKind(p, after);
   if (block) view.InvalidateGrid();
 }
 

@@ -22,8 +22,9 @@ bool EntersMark(const Puzzle& p, const MarkAt& mark);
 // A click that enters a mark: the mark and each of its symmetric partners
 // flip once, when the click lies where the symmetry lets marks be entered;
 // elsewhere nothing flips. A block is refused on a bar diagram and a bar on
-// a block diagram; otherwise (a diagram of that kind, of no kind or of both)
-// the click makes the diagram its kind. A block click also schedules a
+// a block diagram; otherwise (a diagram of that kind, of no kind or of both
+// with nothing placed) the click makes the diagram its kind, and a diagram
+// of both kinds that holds marks stays so. A block click also schedules a
 // repaint.
 void ToggleMarkSymmetric(Puzzle& p, GridView& view, const MarkAt& mark);
 

@@ -13,7 +13,7 @@ constexpr std::array<FormatInfo, 5> Formats{{
       .circles = false, .shading = false}},
     {FileFormat::Ipuz, "ipuz document", "ipuz Files (*.ipuz)", "Xword.ipuz", ".ipuz",
      {.clues = true, .facts = true, .unicodeTitle = true, .bars = true, .handNumbers = true,
-      .circles = true, .shading = true}},
+      .circles = true, .shading = true, .bothKinds = true}},
     {FileFormat::Puz, "Across Lite puzzle", "Across Lite Puzzles (*.puz)", "Xword.puz", ".puz",
      {.clues = true, .facts = true, .unicodeTitle = true, .bars = false, .handNumbers = false,
       .circles = true, .shading = false}},

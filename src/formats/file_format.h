@@ -19,6 +19,7 @@ struct FormatKeeps {
   bool handNumbers = false;   // numbers given by hand, not worked out from the diagram
   bool circles = false;
   bool shading = false;
+  bool bothKinds = false;     // blocks and bars in one diagram
 };
 
 // One declaration per format: its name for the user, what it keeps, the

@@ -64,8 +64,13 @@ bool IsCrosswordKind(std::string_view uri) {
   return false;
 }
 
+// The kinds are a list of URIs; some writers give the one kind as a string.
 void CheckKind(const Json& root) {
   const Json* kind = Member(root, "kind");
+  if (kind != nullptr && kind->is_string()) {
+    if (IsCrosswordKind(kind->get_ref<const std::string&>())) return;
+    Refuse("it is not a crossword");
+  }
   if (kind == nullptr || !kind->is_array()) Refuse("its \"kind\" is not a list of puzzle kinds");
   for (const Json& k : *kind)
     if (k.is_string() && IsCrosswordKind(k.get_ref<const std::string&>())) return;
@@ -181,41 +186,40 @@ class CellReader {
   const Json* styles_;
 };
 
-// Sets the bar on each side that `letters` names, unless it is the outer border.
-void AddBars(Puzzle& p, int col, int row, const std::string& letters) {
+// Sets the bar on each side that `letters` names. A bar on the outer border
+// means nothing to other programs and is dropped; a KVEN text may list one
+// below the last row or right of the last column, and our own export keeps
+// it (`border`).
+void AddBars(Puzzle& p, int col, int row, const std::string& letters, bool border) {
   for (const char side : letters) {
     switch (side) {
       case 'T': case 't': if (row > 1) p.HBars(col, row - 1) = 1; break;
-      case 'B': case 'b': if (row < p.VSquares) p.HBars(col, row) = 1; break;
+      case 'B': case 'b': if (border || row < p.VSquares) p.HBars(col, row) = 1; break;
       case 'L': case 'l': if (col > 1) p.VBars(col - 1, row) = 1; break;
-      case 'R': case 'r': if (col < p.HSquares) p.VBars(col, row) = 1; break;
+      case 'R': case 'r': if (border || col < p.HSquares) p.VBars(col, row) = 1; break;
       default: break;
     }
   }
 }
 
-bool AnySet(const Puzzle& p, const SquareArray<std::uint8_t>& flags) {
-  for (int row = 1; row <= p.VSquares; ++row)
-    for (int col = 1; col <= p.HSquares; ++col)
-      if (flags(col, row) != 0) return true;
-  return false;
-}
-
 // Reads the diagram into p and leaves each open square's clue number in numbers.
 void ReadDiagram(const Json& root, const CellReader& reader, Puzzle& p, SquareArray<std::int64_t>& numbers) {
   const Json& rows = ReadTable(root, "puzzle", {p.HSquares, p.VSquares});
+  const Json* own = Member(root, std::string(KvenIpuzExtension));
+  const bool border = own != nullptr && own->is_object();
   for (int row = 1; row <= p.VSquares; ++row) {
     for (int col = 1; col <= p.HSquares; ++col) {
       const Cell cell = reader.Read(rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col - 1)], col, row);
       if (cell.block) p.Blocks(col, row) = 1;
       else numbers(col, row) = cell.number;
-      AddBars(p, col, row, cell.barred);
+      AddBars(p, col, row, cell.barred, border);
     }
   }
-  const bool bars = AnySet(p, p.HBars) || AnySet(p, p.VBars);
-  if (bars && AnySet(p, p.Blocks)) Refuse("it has both blocks and bars");
-  p.BarDiagram = bars;
-  p.BlockDiagram = !bars;
+  // Blocks and bars together make a diagram of both kinds, whose entries end
+  // at either.
+  const bool bars = AnyMarkSet(p, Mark::HBar) || AnyMarkSet(p, Mark::VBar);
+  const bool blocks = AnyMarkSet(p, Mark::Block);
+  SetDiagramKind(p, bars ? (blocks ? DiagramKind::Both : DiagramKind::Bars) : DiagramKind::Blocks);
 }
 
 // The numbers our own export keeps for blocks, which an ipuz block cannot
@@ -271,23 +275,21 @@ void ReadNumbering(Puzzle& p, const SquareArray<std::int64_t>& numbers) {
 std::int32_t DiagramSymmetry(const Puzzle& p) {
   // Fourfold bars on an oblong grid would be only twofold: the KVEN writer
   // could not list them.
-  if ((p.BlockDiagram || p.HSquares == p.VSquares) && HasAllPartners(p, Fourfold)) return Fourfold;
+  if ((!p.BarDiagram || p.HSquares == p.VSquares) && HasAllPartners(p, Fourfold)) return Fourfold;
   if (HasAllPartners(p, Twofold)) return Twofold;
   return NoSymmetry;
 }
 
 // The kind, symmetry and numbering our own export records, taken as
-// recorded where the diagram bears them out: a bar diagram with no bar yet, a
-// symmetry its marks have, hand numbers that the automatic ones happen to
+// recorded where the diagram bears them out: a bar diagram with no bar yet,
+// a diagram of both kinds with marks of one kind or none, a symmetry its marks have, hand numbers that the automatic ones happen to
 // equal or that are all 0, an automatic numbering that numbers nothing.
 void ReadKvenExtension(const Json& root, Puzzle& p) {
   const Json* extension = Member(root, std::string(KvenIpuzExtension));
   if (extension == nullptr || !extension->is_object()) return;
   const Json* diagram = Member(*extension, "diagram");
-  if (diagram != nullptr && *diagram == "bars" && !AnySet(p, p.Blocks)) {
-    p.BarDiagram = true;
-    p.BlockDiagram = false;
-  }
+  if (diagram != nullptr && *diagram == "bars" && !AnyMarkSet(p, Mark::Block)) SetDiagramKind(p, DiagramKind::Bars);
+  if (diagram != nullptr && *diagram == "both") SetDiagramKind(p, DiagramKind::Both);
   if (const Json* symmetry = Member(*extension, "symmetry"); symmetry != nullptr && symmetry->is_number_integer()) {
     const std::int64_t order = WholeNumber(*symmetry);
     if (IsKnownSymmetry(static_cast<std::int32_t>(order)) && order == static_cast<std::int32_t>(order) &&

@@ -12,7 +12,10 @@ namespace kven {
 // An imported puzzle is what the KVEN text of the same diagram decodes to:
 //   - a block diagram, or a bar diagram (bars come from "barred" letters
 //     T, R, B, L on either square beside an edge; bars on the outer border
-//     are dropped); neither blocks nor bars gives a block diagram;
+//     are dropped, except a bar below the last row or right of the last
+//     column in our own export, which a KVEN text can list); blocks and
+//     bars together give a diagram of both kinds; neither gives a block
+//     diagram;
 //   - numbered automatically when the clue numbers are the automatic ones, else by
 //     hand when they all lie in 0..2147483647 (the numbers of blocks come
 //     from the program's extension), unnumbered when there are none;
@@ -23,7 +26,8 @@ namespace kven {
 //   - letters 'A'..'Z' (from either case), ' ' for an empty or blank string,
 //     '.' for 0, null or the "empty" value; HasSolution when the "solution"
 //     gives some square a letter or the blank mark.
-// Refuses omitted squares, blocks together with bars, sizes outside 5..30,
+// The "kind" is a list of kinds, or one kind as a string. Refuses omitted
+// squares, sizes outside 5..30,
 // hand numbers outside 0..2147483647, cells that are not clue numbers, and wrong
 // types or shapes. Never throws and never crashes on any input.
 Import ReadIpuz(std::string_view text);

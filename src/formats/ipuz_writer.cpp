@@ -13,6 +13,16 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
+const char* DiagramName(const Puzzle& p) {
+  switch (DiagramKindOf(p)) {
+    case DiagramKind::Bars: return "bars";
+    case DiagramKind::Both: return "both";
+    case DiagramKind::Blocks:
+    case DiagramKind::None: break;
+  }
+  return "blocks";
+}
+
 const char* NumberingName(const Puzzle& p) {
   switch (NumberingKindOf(p)) {
     case NumberingKind::Manual: return "manual";
@@ -22,9 +32,9 @@ const char* NumberingName(const Puzzle& p) {
   return "none";
 }
 
+// A block of a diagram of both kinds may carry a bar on its edge too.
 Json PuzzleCell(const Puzzle& d, int col, int row) {
-  if (d.Blocks(col, row) != 0) return "#";
-  const Json number = EntryNumber(d, col, row);
+  const Json number = d.Blocks(col, row) != 0 ? Json("#") : Json(EntryNumber(d, col, row));
   std::string barred;
   if (d.HBars(col, row) != 0) barred += 'B';
   if (d.VBars(col, row) != 0) barred += 'R';
@@ -79,7 +89,7 @@ std::string WriteIpuz(const Puzzle& p, const PuzzleClues& clues) {
   // they number them differently, so every numbered entry is listed.
   if (Json lists = IpuzClueLists(d, clues); IsNumbered(d) || !clues.clues.empty() || !clues.otherLists.empty())
     doc["clues"] = std::move(lists);
-  Json extension{{"diagram", HasBarKind(DiagramKindOf(d)) ? "bars" : "blocks"}, {"symmetry", d.Symmetry}, {"numbering", NumberingName(d)}};
+  Json extension{{"diagram", DiagramName(d)}, {"symmetry", d.Symmetry}, {"numbering", NumberingName(d)}};
   if (d.ManualNumbered) {
     if (Json blockNumbers = BlockNumbers(d); !blockNumbers.empty()) extension["blockNumbers"] = std::move(blockNumbers);
   }

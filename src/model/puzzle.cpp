@@ -33,6 +33,13 @@ bool IsMarkSet(const Puzzle& p, const MarkAt& mark) {
   return false;
 }
 
+bool AnyMarkSet(const Puzzle& p, Mark kind) {
+  for (int row = 1; row <= std::min(p.VSquares, MaxSide); ++row)
+    for (int col = 1; col <= std::min(p.HSquares, MaxSide); ++col)
+      if (IsMarkSet(p, {kind, col, row})) return true;
+  return false;
+}
+
 bool HasAllPartners(const Puzzle& p, std::int32_t order) {
   for (const Mark kind : {Mark::Block, Mark::HBar, Mark::VBar}) {
     for (int row = 1; row <= p.VSquares; ++row) {

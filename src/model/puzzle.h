@@ -87,6 +87,8 @@ Puzzle DrawnDiagram(const Puzzle& p);
 
 // Whether a block or bar is set (the mark must lie on a square of 1..30).
 bool IsMarkSet(const Puzzle& p, const MarkAt& mark);
+// Whether a mark of the kind is set on some square of the grid.
+bool AnyMarkSet(const Puzzle& p, Mark kind);
 // Whether every set block and bar of the grid has all its symmetric
 // partners under the order set too, which makes the diagram symmetric.
 bool HasAllPartners(const Puzzle& p, std::int32_t order);

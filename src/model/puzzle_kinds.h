@@ -15,10 +15,13 @@ struct Puzzle;
 //          "BLK Z"), painted with neither.
 //  Blocks  a block diagram.
 //  Bars    a bar diagram.
-//  Both    a text whose diagram line named both keywords ("BLK HBR Z"):
-//          drawn, written and checked with blocks and bars, numbered by the
-//          bar rules. It holds no mark, as the reader places none in it, and
-//          the first accepted click of either kind makes it that kind.
+//  Both    blocks and bars in one diagram, as an ipuz document may have
+//          them, or a text whose diagram line named both keywords ("BLK HBR
+//          Z"): drawn, written and checked with blocks and bars, numbered
+//          where its entries start (they end at either). A text's holds no
+//          mark, as the reader places none in it, and the first accepted
+//          click of either kind makes it that kind; one that holds marks
+//          keeps both kinds.
 enum class DiagramKind : std::uint8_t { None, Blocks, Bars, Both };
 
 DiagramKind DiagramKindOf(const Puzzle& p);

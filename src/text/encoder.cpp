@@ -3,6 +3,8 @@
 #include <charconv>
 #include <string>
 
+#include "text/decoder.h"
+
 namespace kven {
 
 namespace {
@@ -64,6 +66,33 @@ bool IsListedUnder(std::int32_t order, const Puzzle& p, Mark kind, int col, int 
   }
 }
 
+// Whether the lists of `kind` written under `order` read back as the
+// drawn diagram's marks of that kind.
+bool ListsReadBack(const Puzzle& drawn, std::int32_t order, DiagramKind kind) {
+  TextLineList lines;
+  lines.push_back("KVEN " + std::to_string(order) + " " + std::to_string(drawn.HSquares) + " " +
+                  std::to_string(drawn.VSquares));
+  if (kind == DiagramKind::Blocks) {
+    AppendSquareList(lines, drawn, order, drawn.Blocks, Mark::Block, "BLK");
+  } else {
+    AppendSquareList(lines, drawn, order, drawn.HBars, Mark::HBar, "HBR");
+    AppendSquareList(lines, drawn, order, drawn.VBars, Mark::VBar, "VBR");
+  }
+  lines.emplace_back("NN");  // spares the trial a numbering
+  Puzzle back;
+  NullView view;
+  if (DecodeText(TextLines::FromLines(lines), back, view) != DecodeResult::Decoded) return false;
+  if (back.HSquares != drawn.HSquares || back.VSquares != drawn.VSquares) return false;
+  const auto same = [&](const SquareArray<std::uint8_t> Puzzle::*flags) {
+    for (int row = 1; row <= drawn.VSquares; ++row)
+      for (int col = 1; col <= drawn.HSquares; ++col)
+        if (((back.*flags)(col, row) != 0) != ((drawn.*flags)(col, row) != 0)) return false;
+    return true;
+  };
+  if (kind == DiagramKind::Blocks) return same(&Puzzle::Blocks);
+  return same(&Puzzle::HBars) && same(&Puzzle::VBars);
+}
+
 }  // namespace
 
 bool IsListedSquare(const Puzzle& p, Mark kind, int col, int row) {
@@ -73,22 +102,13 @@ bool IsListedSquare(const Puzzle& p, Mark kind, int col, int row) {
 std::int32_t WrittenSymmetry(const Puzzle& p) {
   if (p.Symmetry == NoSymmetry) return NoSymmetry;
   const Puzzle drawn = DrawnDiagram(p);
-  bool blocks = false;
-  bool bars = false;
-  for (int row = 1; row <= drawn.VSquares; ++row) {
-    for (int col = 1; col <= drawn.HSquares; ++col) {
-      blocks = blocks || drawn.Blocks(col, row) != 0;
-      bars = bars || drawn.HBars(col, row) != 0 || drawn.VBars(col, row) != 0;
-    }
-  }
-  if (!blocks && !bars) return p.Symmetry;
-  // An order without a listed region lists nothing. Fourfold bars on a grid
-  // whose sides differ are listed by their quarter, which their half turn
-  // alone does not fill.
-  if (!IsKnownSymmetry(p.Symmetry)) return NoSymmetry;
-  if (bars && p.Symmetry == Fourfold && !HasQuarterTurns(p.Symmetry, drawn.HSquares, drawn.VSquares))
-    return NoSymmetry;
-  return HasAllPartners(drawn, p.Symmetry) ? p.Symmetry : NoSymmetry;
+  const DiagramKind kind = ReadKind(DiagramKindOf(drawn));
+  // The reader is the judge of what a listing gives back: its partners, its
+  // quarter turns on an oblong, its border squares left as listed. The lists
+  // of a diagram of both kinds are tried apart, as each is read alone.
+  const bool blocksBack = !HasBlockKind(kind) || ListsReadBack(drawn, p.Symmetry, DiagramKind::Blocks);
+  const bool barsBack = !HasBarKind(kind) || ListsReadBack(drawn, p.Symmetry, DiagramKind::Bars);
+  return blocksBack && barsBack ? p.Symmetry : NoSymmetry;
 }
 
 TextLineList EncodeText(const Puzzle& p) {

@@ -13,10 +13,11 @@ namespace kven {
 // quadrant, middle row and column included; with any other order nothing.
 bool IsListedSquare(const Puzzle& p, Mark kind, int col, int row);
 
-// The order a text of the puzzle gives: its own, when the listed marks with
-// their partners give back every mark drawn (so every diagram symmetric
-// under it, or one with no mark); else 0, under which every mark is listed,
-// so that no mark is lost between the screen and the text.
+// The order a text of the puzzle gives: its own, when the lists written under
+// it read back as every mark drawn and no other (every diagram symmetric
+// under it, one with no mark, fourfold bars on an oblong whose quarter turns
+// the reader adds); else 0, under which every mark is listed, so that no
+// mark is lost between the screen and the text.
 std::int32_t WrittenSymmetry(const Puzzle& p);
 
 // The puzzle as KVEN text, one line per element.

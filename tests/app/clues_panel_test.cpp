@@ -114,6 +114,32 @@ class CluesPanelTest : public QObject {
     QCOMPARE(w.form.clues().clues.size(), std::size_t{6});
   }
 
+  // The enumeration column says in red when an enumeration does not fit its
+  // entry, and why; a fitting one is shown plain again.
+  void anEnumerationThatDoesNotFitItsEntryIsMarked() {
+    Window w;
+    w.Paste(ClueDocument());
+    kven::CluesPanel& panel = Panel(w);
+    w.Trigger("miLetter");
+    w.Click(1, 5);  // 5 across, five letters
+    const auto fiveAcross = [&] {
+      QTreeWidgetItem* across = panel.clueTree()->topLevelItem(0);
+      for (int i = 0; i < across->childCount(); ++i)
+        if (across->child(i)->text(0) == QStringLiteral("5")) return across->child(i);
+      return static_cast<QTreeWidgetItem*>(nullptr);
+    };
+    const QBrush plain = fiveAcross()->foreground(1);
+    panel.enumerationField()->selectAll();
+    Type(*panel.enumerationField(), QStringLiteral("2,4"));
+    QCOMPARE(fiveAcross()->text(1), QStringLiteral("(2,4)"));
+    QCOMPARE(fiveAcross()->toolTip(1), QStringLiteral("5 across has 5 letters but its enumeration (2,4) counts 6"));
+    QVERIFY(fiveAcross()->foreground(1) != plain);
+    panel.enumerationField()->selectAll();
+    Type(*panel.enumerationField(), QStringLiteral("2,3"));
+    QCOMPARE(fiveAcross()->toolTip(1), QString());
+    QVERIFY(fiveAcross()->foreground(1) == plain);
+  }
+
   void propertiesAreOneStep() {
     Window w;
     w.dialogs.whileShown = [](QDialog& dialog) {

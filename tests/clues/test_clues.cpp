@@ -3,6 +3,8 @@
 // clue-list order.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "clues/clue_lines.h"
 #include "clues/plain_text.h"
 #include "clues/puzzle_clues.h"
@@ -80,6 +82,42 @@ TEST(PuzzleClues, EnumerationsAsTypedAndShown) {
     PuzzleClues clues = Clued({{{Across, 1, 1}, "Text"}});
     SetClueEnumeration(clues, 0, c.typed);
     EXPECT_EQ(EnumerationText(&clues.clues[0], 4), c.shown) << c.typed;
+  }
+}
+
+// What an enumeration counts: the letters of its words when it is numbers
+// and the marks between them, nothing when it says more than that.
+TEST(PuzzleClues, EnumerationsCountTheLettersOfTheirWords) {
+  const struct {
+    const char* enumeration;
+    std::optional<int> letters;
+  } cases[] = {
+      {"3,4", 7},           {"4-4 4", 12},          {"2'1", 3},          {"5", 5},
+      {"(3,4)", 7},         {" ( 1.1.1 ) ", 3},     {"3\xE2\x80\x93" "4", 7}, {"2\xE2\x80\x99" "2", 4},
+      {"3/3", 6},           {"2 words", std::nullopt}, {"5, two words", std::nullopt},
+      {"3?", std::nullopt}, {"1-5 across", std::nullopt}, {"", std::nullopt}, {"-", std::nullopt},
+      {"(3,4", std::nullopt}, {"99999999999,1", 1'000'000},
+  };
+  for (const auto& c : cases) EXPECT_EQ(EnumerationLetters(c.enumeration), c.letters) << c.enumeration;
+}
+
+TEST(PuzzleClues, AnEnumerationThatDoesNotFitItsEntryIsNamed) {
+  const struct {
+    const char* enumeration;
+    const char* members;
+    int length;
+    const char* misfit;
+  } cases[] = {
+      {"(2)", "", 1, "has 1 letter but its enumeration (2) counts 2"},
+      {" ( 4\xE2\x80\x93" "4 4\xE2\x80\x99" "1 )", "", 12, "has 12 letters but its enumeration (4-4 4'1) counts 13"},
+      {"5,4", R"({"continued": [{"direction": "Down", "number": 4}]})", 5, ""},
+      {"5,4", R"({"see": "4 down"})", 5, ""},
+  };
+  for (const auto& c : cases) {
+    Clue clue;
+    clue.enumeration = c.enumeration;
+    clue.members = c.members;
+    EXPECT_EQ(EnumerationMisfit(clue, c.length), c.misfit) << c.enumeration << " " << c.members;
   }
 }
 

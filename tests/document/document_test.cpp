@@ -38,6 +38,10 @@ TEST(Document, KnowsWhatEachFormatKeeps) {
        FileFormat::Ipuz},
       {"a circle", [](Document& d) { d.styles()(2, 3).circled = true; }, true, false, FileFormat::Ipuz},
       {"a shaded square", [](Document& d) { d.styles()(1, 1).shaded = true; }, true, false, FileFormat::Ipuz},
+      {"a bar beside the blocks", [](Document& d) {
+         d.puzzle().HBars(1, 1) = 1;
+         SetDiagramKind(d.puzzle(), DiagramKind::Both);
+       }, true, false, FileFormat::Ipuz},
   };
   for (const Case& c : cases) {
     Document d = BlockedDocument();

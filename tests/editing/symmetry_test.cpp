@@ -172,5 +172,24 @@ TEST(GridEditDispatchTest, CallsTheOperationOfTheModeThenRepaints) {
   }
 }
 
+// Blocks and bars in one diagram, as an ipuz document brings them: a click
+// of either kind enters its mark and leaves the marks of the other kind.
+TEST(GridEditDiagramKindTest, ADiagramHoldingBlocksAndBarsKeepsBothKinds) {
+  for (const EntryMode mode : {EntryMode::Block, EntryMode::Hbar, EntryMode::Vbar}) {
+    SCOPED_TRACE(::testing::Message() << "mode " << static_cast<int>(mode));
+    Puzzle p = FreshPuzzle(5, 5, NoSymmetry);
+    p.Blocks(5, 5) = 1;
+    p.HBars(1, 1) = 1;
+    SetDiagramKind(p, DiagramKind::Both);
+    EditorState e;
+    e.EntryMode = mode;
+    NullView view;
+    KvenGridMouseDown(p, e, view, 3, 3);
+    const std::string entered = mode == EntryMode::Block ? "B3,3 B5,5 H1,1" : mode == EntryMode::Hbar ? "B5,5 H1,1 H3,3" : "B5,5 H1,1 V3,3";
+    EXPECT_EQ(Diagram(p), entered);
+    EXPECT_EQ(DiagramKindOf(p), DiagramKind::Both);
+  }
+}
+
 }  // namespace
 }  // namespace kven

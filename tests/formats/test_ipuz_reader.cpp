@@ -3,11 +3,15 @@
 // are not ipuz are left to the KVEN reader.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
 #include <string>
+#include <vector>
 
 #include "formats/ipuz_document.h"
 #include "formats/ipuz_reader.h"
+#include "formats/ipuz_writer.h"
 #include "formats/kven_text.h"
+#include "support/test_puzzles.h"
 
 namespace kven {
 namespace {
@@ -63,6 +67,10 @@ TEST(ReadIpuz, ImportsTheShapesOtherProgramsWrite) {
           "solution": [["C", "-", "A", "-", "P"], ["-", "-", "X", "-", "-"], ["-", "-", "-", "-", "-"],
           ["-", "-", "X", "-", "-"], ["-", "-", "-", "-", "-"]])"),
        "KVEN 4 5 5\nBLK 8 Z\nANS\nC.A.P\n.....\n.....\n.....\n....."},
+      {"the kind given as one string",
+       R"({"version": "http://ipuz.org/v2", "kind": "http://ipuz.org/crossword#1", "dimensions": {"width": 5, "height": 5}, )" +
+           Clasp + "}",
+       "KVEN 4 5 5\nBLK 8 Z"},
       {"JSONP with a semicolon and blanks after it", "\xEF\xBB\xBF  ipuz(" + Doc(Clasp) + ");\r\n ",
        "KVEN 4 5 5\nBLK 8 Z"},
       {"named styles with T and L bars, as a library writes them, beside the barred kind",
@@ -89,6 +97,37 @@ TEST(ReadIpuz, ImportsTheShapesOtherProgramsWrite) {
     EXPECT_EQ(got.solutionCellsLeftEmpty, c.leftEmpty) << c.name;
     ExpectSameAsKven(got.puzzle, FromKvenText(c.kven), c.name);
   }
+}
+
+// Blocks and bars in one grid, numbered where entries start after either:
+// 1 2 3 #b 4 / 5 . . .b . / 6 .r 7 8 . / 9 . . . . / . # 10 . . The bar rules
+// alone would number the square left of the block in row 5 and not the one
+// right of it. The bar below the block stays with it.
+TEST(ReadIpuz, BlocksAndBarsTogetherMakeADiagramOfBothKinds) {
+  const std::string document = Doc(R"("puzzle": [[1, 2, 3, {"cell": "#", "style": {"barred": "B"}}, 4], [5, 0, 0, {"cell": 0, "style": {"barred": "B"}}, 0],
+      [6, {"cell": 0, "style": {"barred": "R"}}, 7, 8, 0], [9, 0, 0, 0, 0], [0, "#", 10, 0, 0]])");
+  const Import got = ReadIpuz(document);
+  ASSERT_EQ(got.outcome, ImportOutcome::Imported) << got.message;
+  const Puzzle& p = got.puzzle;
+  EXPECT_EQ(DiagramKindOf(p), DiagramKind::Both);
+  EXPECT_EQ(test::SetSquares(p, p.Blocks), (std::vector<test::Square>{{4, 1}, {2, 5}}));
+  EXPECT_EQ(test::SetSquares(p, p.HBars), (std::vector<test::Square>{{4, 1}, {4, 2}}));
+  EXPECT_EQ(test::SetSquares(p, p.VBars), (std::vector<test::Square>{{2, 3}}));
+  EXPECT_TRUE(p.AutoNumbered);
+  EXPECT_EQ(p.Numbers(3, 5), 10);
+  EXPECT_EQ(p.Numbers(1, 5), 0);
+  EXPECT_EQ(std::vector<std::int32_t>(p.AcrossNumbers.begin() + 1, p.AcrossNumbers.begin() + 1 + p.AcrossCount),
+            (std::vector<std::int32_t>{1, 5, 6, 7, 9, 10}));
+  EXPECT_EQ(std::vector<std::int32_t>(p.DownNumbers.begin() + 1, p.DownNumbers.begin() + 1 + p.DownCount),
+            (std::vector<std::int32_t>{1, 2, 3, 4, 8}));
+
+  // Exported, it is the same grid, and it comes back as the same puzzle.
+  const std::string exported = WriteIpuz(p);
+  EXPECT_EQ(nlohmann::json::parse(exported)["puzzle"], nlohmann::json::parse(document)["puzzle"]);
+  const Import back = ReadIpuz(exported);
+  ASSERT_EQ(back.outcome, ImportOutcome::Imported) << back.message;
+  EXPECT_TRUE(back.puzzle == p);
+  EXPECT_EQ(WriteIpuz(back.puzzle), exported);
 }
 
 // Rows of a 5 x 5 or 6 x 5 picture: '#' a block, 'b' a bar below, 'r' a bar
@@ -156,8 +195,8 @@ TEST(ReadIpuz, RefusesWhatItCannotImportAndSaysWhy) {
       {Doc(R"("x": ")" + std::string(MaxIpuzBytes, ' ') + "\""), "it is larger than 4 MiB"},
       {R"({"version": "http://ipuz.org/v2", "kind": ["http://ipuz.org/sudoku#1", "http://ipuz.org/crosswords"]})",
        "it is not a crossword"},
-      {R"({"version": "http://ipuz.org/v2", "kind": "http://ipuz.org/crossword#1"})",
-       "its \"kind\" is not a list of puzzle kinds"},
+      {R"({"version": "http://ipuz.org/v2", "kind": "http://ipuz.org/sudoku#1"})", "it is not a crossword"},
+      {R"({"version": "http://ipuz.org/v2", "kind": {"crossword": 1}})", "its \"kind\" is not a list of puzzle kinds"},
       {"{" + Head + R"("puzzle": []})", "it has no \"dimensions\""},
       {"{" + Head + R"("dimensions": {"width": "5", "height": 5}})", "its width and height are not whole numbers"},
       {"{" + Head + R"("dimensions": {"width": 5, "height": 99999999999999999999}})",
@@ -178,7 +217,6 @@ TEST(ReadIpuz, RefusesWhatItCannotImportAndSaysWhy) {
       {withCell("18446744073709551615"), "the clue number at row 1, column 1 is outside 0 to 2147483647"},
       {Doc(R"("puzzle": [["#", 0, 0, 0, 0], )" + rows4 + R"(], "org.kven3.diagram": {"blockNumbers": [[1, 1, 2147483648]]})"),
        "the clue number at row 1, column 1 is outside 0 to 2147483647"},
-      {withCell(R"({"cell": "#", "style": {"barred": "R"}})"), "it has both blocks and bars"},
       {withCell(R"({"cell": 1, "style": 5})"), "the style of the cell at row 1, column 1 is neither a style nor a name"},
       {withCell(R"({"cell": 1, "style": {"barred": 1}})"), "the bars of the cell at row 1, column 1 are not given as letters"},
       {Doc(R"("block": ["#"], )" + Clasp), "its \"block\" is neither text nor a number"},

@@ -37,6 +37,17 @@ TEST(IpuzRoundTrip, Examples) {
   }
 }
 
+// A KVEN text may list a bar below the last row or right of the last
+// column; our own document keeps it, though other programs' bars there are
+// dropped as meaning nothing.
+TEST(IpuzRoundTrip, BarsOnTheOuterBorderComeBack) {
+  for (const char* text : {"KVEN 0 5 5\nHBR 23 Z\nVBR 10 Z", "KVEN 2 6 6\nHBR 2 33 Z\nVBR 8 36 Z",
+                           "KVEN 0 7 5\nHBR 35 Z\nVBR 7 14 21 28 35 Z\nNN"}) {
+    const Puzzle source = FromKvenText(text);
+    ExpectSameAsKven(ThroughIpuz(source, text), source, text);
+  }
+}
+
 TEST(IpuzRoundTrip, AutomaticNumbersOfTwoHundredFortyEntriesComeBackAutomatic) {
   Puzzle p = FreshPuzzle(30, 30, 0);
   NullGridView view;

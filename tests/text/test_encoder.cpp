@@ -162,6 +162,14 @@ TEST(EncodeText, NoMarkIsLostBetweenTheDiagramAndItsText) {
        {{Mark::HBar, 2, 3}, {Mark::HBar, 11, 9}, {Mark::VBar, 9, 2}, {Mark::VBar, 3, 11}},
        {"KVEN   4  12  12", "HBR  26 Z", "VBR Z"}},
       {"an order without a region and no mark", 6, 6, 3, {}, {"KVEN   3   6   6", "BLK Z"}},
+      {"fourfold bars of an oblong, whose quarter turns the reader adds", 28, 22, Fourfold,
+       {{Mark::VBar, 4, 1}, {Mark::VBar, 24, 22}, {Mark::HBar, 22, 4}, {Mark::HBar, 1, 18}},
+       {"KVEN   4  28  22", "HBR Z", "VBR   4 Z"}},
+      {"a twofold pair of bars beside a bar on the bottom border", 5, 5, Twofold,
+       {{Mark::HBar, 3, 5}, {Mark::HBar, 2, 1}, {Mark::HBar, 4, 4}},
+       {"KVEN   0   5   5", "HBR   2  19  23 Z", "VBR Z"}},
+      {"a fourfold bar right of the last column", 6, 6, Fourfold, {{Mark::VBar, 6, 2}},
+       {"KVEN   0   6   6", "HBR Z", "VBR  12 Z"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.diagram);

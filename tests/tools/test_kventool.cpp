@@ -134,10 +134,16 @@ TEST(Kventool, DecodeFromFileAndStandardInputAgree) {
   EXPECT_EQ(j["across"], nlohmann::json::parse("[1,5,6,7,8,9,10]"));
 }
 
-TEST(Kventool, LatinOneTitleIsEscaped) {
-  const ToolRun run = Kventool("decode", "KVEN 0 5 5\nBLK Z\nNN\nTTL Caf\xe9\n");
-  ASSERT_EQ(run.status, 0);
-  EXPECT_NE(run.out.find("\"Caf\\u00e9\""), std::string::npos) << run.out;
+// A KVEN title is Latin-1; what kventool prints of it is UTF-8, escaped in JSON.
+TEST(Kventool, ALatinOneTitleIsPrintedAsUtf8) {
+  const std::string text = "KVEN 0 5 5\nBLK Z\nNN\nTTL Caf\xe9\n";
+  const ToolRun decoded = Kventool("decode", text);
+  ASSERT_EQ(decoded.status, 0);
+  EXPECT_NE(decoded.out.find("\"Caf\\u00e9\""), std::string::npos) << decoded.out;
+  const ToolRun checked = Kventool("check --style none --min-length 2", text);
+  EXPECT_EQ(checked.out.substr(0, checked.out.find(':')), "Check of \"Caf\xc3\xa9\"") << checked.out;
+  const ToolRun json = Kventool("check --json", text);
+  EXPECT_EQ(nlohmann::json::parse(json.out)["title"], "Caf\xc3\xa9");
 }
 
 TEST(Kventool, RefusedTextsExitOneWithTheState) {

@@ -15,6 +15,7 @@
 #include "formats/ipuz_writer.h"
 #include "text/clue_list.h"
 #include "text/encoder.h"
+#include "text/latin1.h"
 
 namespace kven::tool {
 
@@ -31,6 +32,8 @@ ExitCode ForEachInput(const Options& options,
   return worst;
 }
 
+namespace {
+
 ExitCode ReportRead(const Options& options, const std::string& name, const TextRead& read) {
   const std::string file = options.inputs.size() > 1 ? name + ": " : std::string();
   if (const std::string note = read.Note(); !note.empty()) Complain("kventool: " + file + note);
@@ -39,17 +42,37 @@ ExitCode ReportRead(const Options& options, const std::string& name, const TextR
   return Refused;
 }
 
-namespace {
+bool Needed(ReadNeed need, const TextRead& read) {
+  switch (need) {
+    case ReadNeed::Any: return true;
+    case ReadNeed::Shown: return read.Shown();
+    case ReadNeed::Whole: return read.Read();
+  }
+  return false;
+}
 
-ExitCode Decode(const Options& options) {
-  const bool several = options.inputs.size() > 1;
-  const Output out(std::string(), options.inputs, std::string());
+}  // namespace
+
+ExitCode ForEachPuzzle(const Options& options, ReadNeed need,
+                       const std::function<ExitCode(const std::string& name, Puzzle& p, const TextRead& read)>& each) {
   return ForEachInput(options, [&](const std::string& name, std::string text) {
     Puzzle p;
     const TextRead read = ReadAsOpen(std::move(text), p);
+    const ExitCode reported = ReportRead(options, name, read);
+    if (!Needed(need, read)) return reported;
+    return std::max(each(name, p, read), reported);
+  });
+}
+
+namespace {
+
+// A refused document still gets its object, "valid": false and the reason.
+ExitCode Decode(const Options& options) {
+  const bool several = options.inputs.size() > 1;
+  const Output out(std::string(), options.inputs, std::string());
+  return ForEachPuzzle(options, ReadNeed::Any, [&](const std::string& name, Puzzle& p, const TextRead& read) {
     // With several files, one object a line, each beginning with its file.
-    const ExitCode written = out.Write(name, PuzzleJson(p, read, several ? name : std::string()) + "\n");
-    return std::max(written, ReportRead(options, name, read));
+    return out.Write(name, PuzzleJson(p, read, several ? name : std::string()) + "\n");
   });
 }
 
@@ -62,15 +85,10 @@ ExitCode WriteEach(const Options& options, const char* extension,
                    std::string (*make)(const Puzzle&, const PuzzleClues&)) {
   Output out(options.output, options.inputs, extension);
   if (!out.Prepare()) return UsageError;
-  return ForEachInput(options, [&](const std::string& name, std::string text) {
-    Puzzle p;
-    const TextRead read = ReadAsOpen(std::move(text), p);
-    const PuzzleClues& clues = read.clues;
-    // What was read is written even when the text was not read whole; a
-    // refused document gave nothing to write.
-    const ExitCode reported = ReportRead(options, name, read);
-    if (!read.Shown()) return reported;
-    return std::max(out.Write(name, make(p, clues)), reported);
+  // What was read is written even when the text was not read whole; a
+  // refused document gave nothing to write.
+  return ForEachPuzzle(options, ReadNeed::Shown, [&](const std::string& name, Puzzle& p, const TextRead& read) {
+    return out.Write(name, make(p, read.clues));
   });
 }
 
@@ -80,14 +98,9 @@ ExitCode Check(const Options& options) {
   const bool several = options.inputs.size() > 1;
   const Output out(std::string(), options.inputs, std::string());
   bool first = true;
-  return ForEachInput(options, [&](const std::string& name, std::string text) {
-    Puzzle p;
-    const TextRead read = ReadAsOpen(std::move(text), p);
-    const PuzzleClues& clues = read.clues;
-    const ExitCode reported = ReportRead(options, name, read);
-    if (!read.Shown()) return reported;
+  return ForEachPuzzle(options, ReadNeed::Shown, [&](const std::string& name, Puzzle& p, const TextRead& read) {
     CheckReport report = CheckDiagram(p, options.check);
-    AddClueFindings(report, clues);
+    AddClueFindings(report, read.clues);
     std::string output;
     if (options.json) {
       nlohmann::ordered_json j{{"file", name}};
@@ -95,11 +108,11 @@ ExitCode Check(const Options& options) {
       output = j.dump(-1, ' ', true, nlohmann::ordered_json::error_handler_t::replace) + "\n";
     } else {
       if (several) output += (first ? "" : "\n") + std::string("File: ") + name + "\n";
-      for (const std::string& line : CheckReportLines(report)) output += line + "\n";
+      // The report's lines are the program's single bytes; kventool prints UTF-8.
+      for (const std::string& line : CheckReportLines(report)) output += Latin1ToUtf8(line) + "\n";
     }
     first = false;
-    const ExitCode written = out.Write(name, output);
-    return std::max({written, reported, report.Passed() ? Done : Refused});
+    return std::max(out.Write(name, output), report.Passed() ? Done : Refused);
   });
 }
 

@@ -16,10 +16,21 @@ namespace kven::tool {
 ExitCode ForEachInput(const Options& options,
                       const std::function<ExitCode(const std::string& name, std::string text)>& each);
 
-// Tells standard error what reading one input left out and why it was not
-// read whole, led by the input's name when the command runs over several.
-// The exit code that gives.
-ExitCode ReportRead(const Options& options, const std::string& name, const TextRead& read);
+// The inputs a command goes on with once they are read.
+enum class ReadNeed {
+  Any,    // every input, a refused document too (its puzzle is the start-up one)
+  Shown,  // every input that shows a puzzle, whole or in part
+  Whole,  // only an input read whole
+};
+
+// Runs a command over every input as ForEachInput does, each read as File >
+// Open reads it into a puzzle of its own. Standard error is told what
+// reading left out and why it was not read whole (led by the input's name
+// when there are several); then, where `need` lets the input through,
+// `each` gets its name, the puzzle and what reading gave. An input's exit
+// code is the worse of the reading's and the one `each` returns.
+ExitCode ForEachPuzzle(const Options& options, ReadNeed need,
+                       const std::function<ExitCode(const std::string& name, Puzzle& p, const TextRead& read)>& each);
 
 // decode, encode, clues, ipuz, check, fill and suggest.
 ExitCode RunTextCommand(const Options& options);

@@ -10,7 +10,6 @@
 #include "fill/word_index.h"
 #include "fill/word_list.h"
 #include "output.h"
-#include "read_puzzle.h"
 #include "text/encoder.h"
 #include "text/text_lines.h"
 
@@ -53,13 +52,10 @@ ExitCode RunFill(const Options& options) {
   if (!index) return UsageError;
   Output out(options.output, options.inputs, ".txt");
   if (!out.Prepare()) return UsageError;
-  return ForEachInput(options, [&](const std::string& name, std::string text) {
+  // Only a puzzle read whole is filled: letters put into half a diagram
+  // would be saved as if they were a fill of it.
+  return ForEachPuzzle(options, ReadNeed::Whole, [&](const std::string& name, Puzzle& p, const TextRead&) {
     const std::string file = options.inputs.size() > 1 ? name + ": " : std::string();
-    Puzzle p;
-    const TextRead read = ReadAsOpen(std::move(text), p);
-    // Only a puzzle read whole is filled: letters put into half a diagram
-    // would be saved as if they were a fill of it.
-    if (const ExitCode reported = ReportRead(options, name, read); !read.Read()) return reported;
     fill::FillOptions fillOptions;
     fillOptions.minScore = options.minScore;
     fillOptions.seed = options.seed;
@@ -83,10 +79,7 @@ ExitCode RunSuggest(const Options& options) {
   const std::unique_ptr<fill::WordIndex> index = LoadIndex(options);
   if (!index) return UsageError;
   const Output out(std::string(), options.inputs, std::string());
-  return ForEachInput(options, [&](const std::string& name, std::string text) {
-    Puzzle p;
-    const TextRead read = ReadAsOpen(std::move(text), p);
-    if (const ExitCode reported = ReportRead(options, name, read); !read.Read()) return reported;
+  return ForEachPuzzle(options, ReadNeed::Whole, [&](const std::string& name, Puzzle& p, const TextRead&) {
     const std::optional<DiagramEntry> entry = EntryNamed(p, options.entry);
     if (!entry) {
       Complain("kventool: " + name + " has no entry " + options.entry);

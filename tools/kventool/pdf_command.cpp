@@ -4,7 +4,6 @@
 
 #include "commands.h"
 #include "output.h"
-#include "read_puzzle.h"
 #include "render/printed_puzzle.h"
 #include "render/puzzle_page.h"
 
@@ -33,17 +32,13 @@ ExitCode RunPdfCommand(const Options& options) {
   PageOptions pages;
   pages.solution = options.solution;
   pages.barWidth = options.barWidth;
-  return ForEachInput(options, [&](const std::string& name, std::string text) {
-    Puzzle p;
-    const TextRead read = ReadAsOpen(std::move(text), p);
-    const ExitCode reported = ReportRead(options, name, read);
-    if (!read.Shown()) return reported;
+  return ForEachPuzzle(options, ReadNeed::Shown, [&](const std::string& name, Puzzle& p, const TextRead& read) {
     const std::string bytes = PuzzlePdf(PrintedWithClues(p, read.clues), paper, pages);
     if (bytes.empty()) {
       Complain(message::Format(message::CannotCreateFile, out.PathFor(name)));
       return UsageError;
     }
-    return std::max(out.Write(name, bytes), reported);
+    return out.Write(name, bytes);
   });
 }
 

@@ -5,7 +5,6 @@
 
 #include "commands.h"
 #include "output.h"
-#include "read_puzzle.h"
 #include "render/puzzle_picture.h"
 
 namespace kven::tool {
@@ -32,11 +31,7 @@ ExitCode RunPictureCommand(const Options& options) {
   const std::string format = FormatFor(options);
   Output out(options.output, options.inputs, "." + format);
   if (!out.Prepare()) return UsageError;
-  return ForEachInput(options, [&](const std::string& name, std::string text) {
-    Puzzle p;
-    const TextRead read = ReadAsOpen(std::move(text), p);
-    const ExitCode reported = ReportRead(options, name, read);
-    if (!read.Shown()) return reported;
+  return ForEachPuzzle(options, ReadNeed::Shown, [&](const std::string& name, Puzzle& p, const TextRead&) {
     std::string reason;
     const std::string bytes =
         format == "svg" ? PuzzleSvg(p, options.barWidth)
@@ -45,7 +40,7 @@ ExitCode RunPictureCommand(const Options& options) {
       Complain(message::Format(message::CannotCreateFile, out.PathFor(name)), reason);
       return UsageError;
     }
-    return std::max(out.Write(name, bytes), reported);
+    return out.Write(name, bytes);
   });
 }
 
