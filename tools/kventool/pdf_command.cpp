@@ -24,6 +24,20 @@ Paper PaperOf(PaperChoice choice) {
   return PaperForLocale();
 }
 
+PrintedPages PagesOf(PdfPages pages) {
+  switch (pages) {
+    case PdfPages::WithSolution:
+      return PrintedPages::PuzzleAndSolution;
+    case PdfPages::SolutionOnly:
+      return PrintedPages::SolutionOnly;
+    case PdfPages::Submission:
+      return PrintedPages::Submission;
+    case PdfPages::Puzzle:
+      break;
+  }
+  return PrintedPages::Puzzle;
+}
+
 }  // namespace
 
 ExitCode RunPdfCommand(const Options& options) {
@@ -31,14 +45,19 @@ ExitCode RunPdfCommand(const Options& options) {
   if (!out.Prepare()) return UsageError;
   const Paper paper = PaperOf(options.paper);
   PageOptions pages;
-  pages.solution = options.solution;
+  pages.pages = PagesOf(options.pdfPages);
   pages.barWidth = options.barWidth;
   return ForEachInput(options, [&](const std::string& name, std::string text) {
     Puzzle p;
     const TextRead read = ReadAsOpen(std::move(text), p);
     const ExitCode reported = ReportRead(options, name, read);
     if (!read.Shown()) return reported;
-    const std::string bytes = PuzzlePdf(PrintedWithClues(p, read.clues), paper, pages);
+    PageGeometry geometry;
+    const std::string bytes = PuzzlePdf(PrintedWithClues(p, read.clues, read.styles), paper, pages, &geometry);
+    if (!geometry.refusal.empty()) {
+      Complain("kventool: " + (options.inputs.size() > 1 ? name + ": " : std::string()) + geometry.refusal);
+      return Refused;
+    }
     if (bytes.empty()) {
       Complain(message::Format(message::CannotCreateFile, out.PathFor(name)));
       return UsageError;
