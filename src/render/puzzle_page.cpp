@@ -151,8 +151,9 @@ PageGeometry DrawPuzzlePages(QPagedPaintDevice& device, const PrintedPuzzle& pri
   }
   const Sheet sheet = SheetOf(device);
   Layout layout = LayOutPuzzle(printed, Styles[0], sheet, &device);
+  // The solution alone has the page to itself.
   for (const Style& style : std::span(Styles).subspan(1)) {
-    if (layout.pages == 1) break;
+    if (layout.pages == 1 || options.pages == PrintedPages::SolutionOnly) break;
     Layout smaller = LayOutPuzzle(printed, style, sheet, &device);
     if (smaller.pages < layout.pages) layout = std::move(smaller);
   }

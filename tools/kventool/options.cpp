@@ -101,6 +101,7 @@ std::string HelpText() {
          "  kventool clues examples/clued.ipuz --text\n"
          "  kventool picture examples/bar-fourfold.txt -o grid.png\n"
          "  kventool pdf examples/block-twofold.txt -o clasp.pdf --paper a4 --solution\n"
+         "  kventool pdf examples/block-twofold.txt -o editor.pdf --submission\n"
          "  kventool encode examples/*.txt -o texts\n"
          "  kventool ipuz examples/bar-fourfold.txt -o bars.ipuz\n"
          "  kventool check examples/block-twofold.txt --style us --json\n"
