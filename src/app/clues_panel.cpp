@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/clues_texts.h"
-#include "clues/plain_text.h"
+#include "clues/clue_lines.h"
 
 namespace kven {
 
@@ -89,10 +89,10 @@ void CluesPanel::Show(const Puzzle& p, const PuzzleClues& clues) {
     const auto index = FindClue(clues, KeyOf(e));
     const Clue* clue = index ? &clues.clues[*index] : nullptr;
     const std::int32_t number = EntryNumber(p, e);
+    const ClueLine shown = ShownClue(clue, e.length);
     auto* item = new QTreeWidgetItem(e.direction == EntryDirection::Across ? across : down,
-                                     {number != 0 ? QString::number(number) : QString(),
-                                      Utf8(EnumerationText(clue, e.length)),
-                                      clue != nullptr ? Utf8(PlainText(clue->text)) : QString()});
+                                     {number != 0 ? QString::number(number) : QString(), Utf8(shown.enumeration),
+                                      Utf8(shown.text)});
     item->setData(0, IsAside, false);
     item->setData(0, DirectionRole, static_cast<int>(e.direction));
     item->setData(0, Col, e.col);
@@ -110,9 +110,8 @@ void CluesPanel::Show(const Puzzle& p, const PuzzleClues& clues) {
     QTreeWidgetItem* without = group(clues_text::WithoutEntryHeading);
     for (const std::size_t i : aside) {
       const Clue& clue = clues.clues[i];
-      auto* item = new QTreeWidgetItem(
-          without, {Utf8(ClueName(clue, p)), clue.enumeration.empty() ? QString() : Utf8(EnumerationText(&clue, 0)),
-                    Utf8(PlainText(clue.text))});
+      const ClueLine shown = ShownClue(clue.text, clue.enumeration, 0);
+      auto* item = new QTreeWidgetItem(without, {Utf8(ClueName(clue, p)), Utf8(shown.enumeration), Utf8(shown.text)});
       item->setData(0, IsAside, true);
       item->setData(0, AsideIndex, static_cast<qulonglong>(i));
       if (before && !before->entry && before->aside == i) chosen = item;

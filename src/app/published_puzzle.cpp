@@ -2,13 +2,14 @@
 
 namespace kven {
 
-PrintedPuzzle PublishedPuzzle(const Puzzle& puzzle, const PuzzleClues& clues) {
-  return PrintedWithClues(puzzle, clues);
+PrintedPuzzle PublishedPuzzle(const Puzzle& puzzle, const PuzzleClues& clues, const SquareStyles& styles) {
+  return PrintedWithClues(puzzle, clues, styles);
 }
 
-PageOptions PublishingOptions(const Puzzle& puzzle, const EditorState& editor) {
+PageOptions PublishingOptions(const Puzzle& puzzle, const EditorState& editor, PrintedPages asked) {
   PageOptions options;
   options.barWidth = editor.BarWidth;
+  options.pages = asked;
   // Blank marks alone are no solution to publish.
   bool letters = false;
   for (int row = 1; row <= puzzle.VSquares && !letters; ++row)
@@ -16,7 +17,7 @@ PageOptions PublishingOptions(const Puzzle& puzzle, const EditorState& editor) {
       const char ch = puzzle.Letters(col, row);
       letters = puzzle.Blocks(col, row) == 0 && ch >= 'A' && ch <= 'Z';
     }
-  options.solution = puzzle.HasSolution && letters;
+  if (asked == PrintedPages::PuzzleAndSolution && !(puzzle.HasSolution && letters)) options.pages = PrintedPages::Puzzle;
   return options;
 }
 

@@ -1,9 +1,9 @@
 #include "clues/plain_text.h"
 
-#include <array>
 #include <charconv>
 #include <cstdint>
-#include <utility>
+
+#include "clues/plain_text_entities.h"
 
 namespace kven {
 
@@ -27,54 +27,74 @@ void AppendUtf8(std::string& out, std::uint32_t cp) {
   }
 }
 
-constexpr std::array<std::pair<std::string_view, std::uint32_t>, 12> NamedEntities{{
-    {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}, {"nbsp", 0xA0},
-    {"ndash", 0x2013}, {"mdash", 0x2014}, {"lsquo", 0x2018}, {"rsquo", 0x2019}, {"ldquo", 0x201C},
-    {"rdquo", 0x201D},
-}};
-
 // The code point of an entity's name ("amp", "#233", "#x2014"); 0 for none.
 std::uint32_t EntityValue(std::string_view name) {
-  if (name.starts_with('#')) {
+  if (!name.starts_with('#')) return NamedEntity(name);
+  name.remove_prefix(1);
+  int base = 10;
+  if (name.starts_with('x') || name.starts_with('X')) {
     name.remove_prefix(1);
-    int base = 10;
-    if (name.starts_with('x') || name.starts_with('X')) {
-      name.remove_prefix(1);
-      base = 16;
-    }
-    std::uint32_t value = 0;
-    const auto [end, ec] = std::from_chars(name.data(), name.data() + name.size(), value, base);
-    const bool valid = ec == std::errc() && end == name.data() + name.size() && value > 0 && value <= 0x10FFFF &&
-                       !(value >= 0xD800 && value <= 0xDFFF);
-    return valid ? value : 0;
+    base = 16;
   }
-  for (const auto& [entity, value] : NamedEntities)
-    if (entity == name) return value;
-  return 0;
+  std::uint32_t value = 0;
+  const auto [end, ec] = std::from_chars(name.data(), name.data() + name.size(), value, base);
+  const bool valid = ec == std::errc() && end == name.data() + name.size() && value > 0 && value <= 0x10FFFF &&
+                     !(value >= 0xD800 && value <= 0xDFFF);
+  return valid ? value : 0;
 }
 
-bool IsTagStart(std::string_view rest) {
-  if (rest.size() < 2) return false;
-  const char c = rest[1];
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '/';
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+
+// The length of the tag at the start of `rest` ("<i>", "</b>", "<br/>",
+// "<!-- -->"), 0 when what starts there is no tag.
+std::size_t TagLength(std::string_view rest) {
+  if (rest.size() < 2 || rest[0] != '<' || !(IsLetter(rest[1]) || rest[1] == '/' || rest[1] == '!')) return 0;
+  const auto close = rest.find('>');
+  return close == std::string_view::npos ? 0 : close + 1;
+}
+
+// Whether a tag parts the words on either side: a line break, a paragraph,
+// an item of a list.
+bool Breaks(std::string_view tag) {
+  std::size_t i = tag.starts_with("</") ? 2 : 1;
+  std::string name;
+  for (; i < tag.size() && IsLetter(tag[i]); ++i) name += static_cast<char>(tag[i] | 0x20);
+  return name == "br" || name == "p" || name == "div" || name == "li" || name == "tr";
+}
+
+// Runs of white space as one blank, none at either end: markup's own rule,
+// and a clue is one paragraph wherever it is shown.
+std::string Collapsed(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  bool pending = false;
+  for (const char c : text) {
+    if (IsBlank(c)) {
+      pending = !out.empty();
+      continue;
+    }
+    if (pending) out += ' ';
+    pending = false;
+    out += c;
+  }
+  return out;
 }
 
 }  // namespace
 
 std::string PlainText(std::string_view markup) {
+  // Tags go first and entities after, in one pass that never reads its own
+  // output again: "&lt;div&gt;" is the text "<div>", not a tag.
   std::string out;
   out.reserve(markup.size());
   std::size_t i = 0;
   while (i < markup.size()) {
     const std::string_view rest = markup.substr(i);
-    if (rest.front() == '<' && IsTagStart(rest)) {
-      const auto close = rest.find('>');
-      if (close != std::string_view::npos) {
-        std::string_view tag = rest.substr(1, close - 1);
-        if (tag.starts_with("br") || tag.starts_with("BR")) out += ' ';
-        i += close + 1;
-        continue;
-      }
+    if (const std::size_t tag = TagLength(rest); tag > 0) {
+      if (Breaks(rest.substr(0, tag))) out += ' ';
+      i += tag;
+      continue;
     }
     if (rest.front() == '&') {
       const auto semicolon = rest.find(';');
@@ -89,7 +109,7 @@ std::string PlainText(std::string_view markup) {
     out += rest.front();
     ++i;
   }
-  return out;
+  return Collapsed(out);
 }
 
 }  // namespace kven

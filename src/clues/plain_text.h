@@ -5,10 +5,14 @@
 
 namespace kven {
 
-// A clue or note as a reader sees it where no rich text is drawn: HTML
-// tags left out (<br> as a blank), the character entities (&amp;, &lt;,
-// &#233;, &#x2014; ...) as their characters, UTF-8 in and out. Text that only
+// A clue, title or note as a reader sees it where no rich text is drawn: the
+// one rule for the clue panel, the clue lists and the printed pages. HTML
+// tags are left out (a line break, paragraph or list item as a blank), then
+// the character entities (&amp;, &lt;, &eacute;, &#233;, &#x2014;: those of
+// HTML 4) become their characters, so that "&lt;div&gt;" shows as "<div>".
+// Runs of white space become one blank, none at either end. Text that only
 // looks like markup (a "<" that closes nothing, an unknown entity) stays.
+// UTF-8 in and out.
 std::string PlainText(std::string_view markup);
 
 }  // namespace kven

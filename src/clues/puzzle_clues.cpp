@@ -152,13 +152,15 @@ std::string EnumerationMisfit(const Clue& clue, int length) {
          counted->typed + ") counts " + std::to_string(counted->letters);
 }
 
+std::string ClueLabel(const Clue& clue, const Puzzle& p) {
+  if (!clue.HasSquare()) return clue.label;
+  const std::int32_t number = EntryNumber(p, clue.col, clue.row);
+  return number != 0 ? std::to_string(number) : std::to_string(clue.col) + "," + std::to_string(clue.row);
+}
+
 std::string ClueName(const Clue& clue, const Puzzle& p) {
   const char* direction = clue.direction == EntryDirection::Across ? "Across" : "Down";
-  std::string label = clue.label;
-  if (clue.HasSquare()) {
-    const std::int32_t number = EntryNumber(p, clue.col, clue.row);
-    label = number != 0 ? std::to_string(number) : std::to_string(clue.col) + "," + std::to_string(clue.row);
-  }
+  const std::string label = ClueLabel(clue, p);
   return label.empty() ? std::string(direction) : label + " " + direction;
 }
 

@@ -120,6 +120,9 @@ std::string EnumerationMisfit(const Clue& clue, int length);
 // "12 Across" or "3 Down"; the label alone ("1-5 Across") for a clue
 // without a square, and the square ("3,4 Down") for one on a square without number.
 std::string ClueName(const Clue& clue, const Puzzle& p);
+// The same without the direction: "12", "1-5", "3,4"; "" for a clue
+// without a square that a document gave no label.
+std::string ClueLabel(const Clue& clue, const Puzzle& p);
 
 // The title as a single-byte KVEN title: Latin-1 ("?" for other
 // characters), line breaks as blanks, cut to the short-string length.

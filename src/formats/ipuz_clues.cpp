@@ -62,29 +62,15 @@ class ClueReader {
 
   void ReadList(const Json& list, EntryDirection direction, PuzzleClues& out) {
     for (const Json& item : list) {
-      Clue clue;
-      clue.direction = direction;
-      std::string label;
-      if (item.is_array() && item.size() >= 2 && item[1].is_string()) {
-        label = Label(item[0]);
-        clue.text = item[1].get<std::string>();
-      } else if (item.is_object()) {
-        Json members = item;
-        if (const auto n = item.find("number"); n != item.end()) label = Label(*n);
-        if (const auto t = item.find("clue"); t != item.end() && t->is_string()) clue.text = t->get<std::string>();
-        if (const auto e = item.find("enumeration"); e != item.end())
-          clue.enumeration = e->is_string() ? e->get<std::string>() : e->is_number() ? Dump(*e) : std::string();
-        for (const char* known : {"number", "clue", "enumeration"}) members.erase(known);
-        if (!members.empty()) clue.members = Dump(members);
-      } else if (item.is_string()) {
-        clue.text = item.get<std::string>();
-      } else {
-        continue;
-      }
+      std::optional<Clue> clue = ReadIpuzClue(item);
+      if (!clue) continue;
       // Our own writer puts an empty clue under every number.
-      if (clue.text.empty() && clue.enumeration.empty() && clue.members.empty()) continue;
-      Place(clue, label);
-      out.clues.push_back(std::move(clue));
+      if (clue->text.empty() && clue->enumeration.empty() && clue->members.empty()) continue;
+      clue->direction = direction;
+      const std::string label = std::move(clue->label);
+      clue->label.clear();
+      Place(*clue, label);
+      out.clues.push_back(std::move(*clue));
     }
   }
 
@@ -104,6 +90,31 @@ class ClueReader {
   std::map<std::pair<EntryDirection, std::int32_t>, EntryKey> numbered_;
   std::set<EntryKey> taken_;
 };
+
+}  // namespace
+
+std::optional<Clue> ReadIpuzClue(const Json& item) {
+  Clue clue;
+  if (item.is_array() && item.size() >= 2 && item[1].is_string()) {
+    clue.label = Label(item[0]);
+    clue.text = item[1].get<std::string>();
+  } else if (item.is_object()) {
+    Json members = item;
+    if (const auto n = item.find("number"); n != item.end()) clue.label = Label(*n);
+    if (const auto t = item.find("clue"); t != item.end() && t->is_string()) clue.text = t->get<std::string>();
+    if (const auto e = item.find("enumeration"); e != item.end())
+      clue.enumeration = e->is_string() ? e->get<std::string>() : e->is_number() ? Dump(*e) : std::string();
+    for (const char* known : {"number", "clue", "enumeration"}) members.erase(known);
+    if (!members.empty()) clue.members = Dump(members);
+  } else if (item.is_string()) {
+    clue.text = item.get<std::string>();
+  } else {
+    return std::nullopt;
+  }
+  return clue;
+}
+
+namespace {
 
 void ReadUnplaced(const Json& list, PuzzleClues& out) {
   if (!list.is_array()) return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string_view>
 
 #include "clues/puzzle_clues.h"
@@ -22,6 +23,12 @@ inline constexpr std::string_view KvenIpuzClues = "org.kven3.clues";
 // under its number as written. Lists of other directions are kept whole.
 // Values of the wrong type are passed over; never throws for any document.
 PuzzleClues ReadIpuzClues(const nlohmann::json& root, const Puzzle& p);
+
+// One clue of an ipuz clue list as written: [number, "text"], an object
+// (its "number", "clue" and "enumeration", the other members kept as a JSON
+// text) or a bare text, with the number as its label and no square; none
+// for an item of another type.
+std::optional<Clue> ReadIpuzClue(const nlohmann::json& item);
 
 // The facts (title aside) as the document's members, where there is any.
 void WriteIpuzFacts(nlohmann::ordered_json& doc, const PuzzleClues& clues);

@@ -2,32 +2,41 @@
 
 #include <algorithm>
 
-#include "clues/clue_lines.h"
-#include "model/entries.h"
-#include "text/latin1.h"
+#include "formats/clue_sections.h"
+#include "model/messages.h"
+#include "render/puzzle_page_texts.h"
 
 namespace kven {
 
 bool HasClueTexts(const PrintedPuzzle& printed) {
-  const auto hasText = [](const PrintedClue& clue) { return !clue.text.empty(); };
-  return std::any_of(printed.across.begin(), printed.across.end(), hasText) ||
-         std::any_of(printed.down.begin(), printed.down.end(), hasText);
+  return std::any_of(printed.lists.begin(), printed.lists.end(), [](const ClueSection& section) {
+    return std::any_of(section.lines.begin(), section.lines.end(),
+                       [](const ClueLine& line) { return !line.text.empty(); });
+  });
 }
 
 PrintedPuzzle PrintedSkeleton(const Puzzle& puzzle) { return PrintedWithClues(puzzle, PuzzleClues{}); }
 
-PrintedPuzzle PrintedWithClues(const Puzzle& puzzle, const PuzzleClues& clues) {
+PrintedPuzzle PrintedWithClues(const Puzzle& puzzle, const PuzzleClues& clues, const SquareStyles& styles) {
   PrintedPuzzle printed;
   printed.puzzle = puzzle;
+  printed.styles = styles;
   printed.title = UnicodeTitle(clues, puzzle);
   printed.author = clues.facts.author;
   printed.copyright = clues.facts.copyright;
   printed.notes = clues.facts.notes;
-  for (const auto& [direction, list] :
-       {std::pair{EntryDirection::Across, &printed.across}, std::pair{EntryDirection::Down, &printed.down}})
-    for (ClueLine& line : OrderedClues(clues, puzzle, direction))
-      list->push_back({std::move(line.number), std::move(line.text), std::move(line.enumeration)});
+  printed.lists = ClueSections(clues, puzzle);
   return printed;
+}
+
+std::string SubmissionRefusal(const Puzzle& puzzle) {
+  int missing = 0;
+  for (int row = 1; row <= std::clamp(puzzle.VSquares, 0, MaxSide); ++row)
+    for (int col = 1; col <= std::clamp(puzzle.HSquares, 0, MaxSide); ++col) {
+      const char letter = puzzle.Letters(col, row);
+      if (puzzle.Blocks(col, row) == 0 && (letter < 'A' || letter > 'Z')) ++missing;
+    }
+  return missing == 0 ? std::string() : message::Format(page_text::SubmissionNeedsSolution, std::to_string(missing));
 }
 
 }  // namespace kven

@@ -3,26 +3,25 @@
 #include <string>
 #include <vector>
 
+#include "clues/clue_lines.h"
 #include "clues/puzzle_clues.h"
 #include "model/puzzle.h"
+#include "model/square_styles.h"
 
 namespace kven {
 
-// A clue as it is printed. All texts are UTF-8; `text` may hold small HTML
-// markup (<i>, <b>, entities), which is printed as plain text.
-struct PrintedClue {
-  std::string number;       // "1"; empty when the diagram is not numbered
-  std::string text;         // the clue itself; may be empty
-  std::string enumeration;  // "(5)", "(3,4)"; may be empty
-};
-
 // The finished puzzle: the diagram with its facts and clues, everything the
-// printed page and the PDF show. The diagram's own Title is not used: the
+// printed pages and the PDF show. The diagram's own Title is not used: the
 // UTF-8 `title` is printed instead.
 struct PrintedPuzzle {
   Puzzle puzzle;
+  // The circled and shaded squares, which the grid on the pages is drawn
+  // with once the grid's drawing has them (it draws the puzzle alone now).
+  SquareStyles styles;
+  // UTF-8 as written, markup included; the pages print their plain text.
   std::string title, author, copyright, notes;
-  std::vector<PrintedClue> across, down;
+  // Every clue list in the order printed, clue texts already plain.
+  std::vector<ClueSection> lists;
 };
 
 // True when some clue has a text to print: a puzzle whose clues are all
@@ -34,8 +33,13 @@ bool HasClueTexts(const PrintedPuzzle& printed);
 // ("(5)"), and its single-byte title as UTF-8.
 PrintedPuzzle PrintedSkeleton(const Puzzle& puzzle);
 
-// The same with the puzzle's clues, in clue-list order, and its facts; the
-// title keeps the characters beyond a single byte that the clues carry.
-PrintedPuzzle PrintedWithClues(const Puzzle& puzzle, const PuzzleClues& clues);
+// The same with the puzzle's clues and facts: every list of them
+// (ClueSections), the title with the characters beyond a single byte that
+// the clues carry, and the squares' styles.
+PrintedPuzzle PrintedWithClues(const Puzzle& puzzle, const PuzzleClues& clues, const SquareStyles& styles = {});
+
+// Why the submission copy of the puzzle cannot be made: it shows every
+// answer, so every open square needs a letter. Empty when it can be made.
+std::string SubmissionRefusal(const Puzzle& puzzle);
 
 }  // namespace kven

@@ -2,85 +2,45 @@
 
 #include <QBuffer>
 #include <QFontMetricsF>
-#include <QPageLayout>
 #include <QPagedPaintDevice>
+#include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
-#include <cmath>
+#include <span>
 
 #include "render/canvas.h"
-#include "render/puzzle_picture.h"
-#include "render/text_flow.h"
+#include "render/puzzle_page_grid.h"
+#include "render/puzzle_page_sheet.h"
+#include "render/puzzle_page_submission.h"
+#include "render/puzzle_page_texts.h"
 
 namespace kven {
 
 namespace {
 
-constexpr QLatin1String AcrossHeading{"Across"};
-constexpr QLatin1String DownHeading{"Down"};
-constexpr QLatin1String SolutionHeading{"Solution"};
-constexpr QLatin1String PageFamily{"Liberation Sans"};
+using namespace sheet;
 
-// Sizes on paper, in millimetres and points.
-constexpr double MarginMm = 15;
-constexpr double HeadingGapMm = 4;  // between the heading and the grid, and below the grid
-constexpr double ColumnGapMm = 6;
 constexpr double MinColumnMm = 50;
 constexpr int MaxColumns = 3;
 constexpr double TitlePoints = 16;
 constexpr double AuthorPoints = 11;
 constexpr double CopyrightPoints = 9;
-constexpr int BitmapSquarePixels = 32;  // a square of the bitmap picture
-constexpr char NoLetter = '.';  // in Letters
 
-// From the most generous to the tightest: the first whose clues fit beside
-// and below the grid on one page is taken, else the first.
+// From the most generous to the tightest: the first that takes the fewest
+// pages is taken.
 struct Style {
   double maxSquareMm;
   double textPoints;
 };
 constexpr Style Styles[] = {{7.0, 10}, {6.5, 9.5}, {6.0, 9}, {5.5, 8.5}, {5.0, 8}};
 
-// Where every piece of the pages goes, in device pixels.
+// Where every piece of the puzzle's pages goes, in device pixels.
 struct Layout {
-  std::vector<PlacedLine> lines;  // heading, clues and notes of the puzzle pages
-  int cluePages = 1;
-  int scale = 1;  // device pixels to a pixel of the bitmap picture
-  QPoint grid;    // top-left corner of the grid's outer lines
-  std::vector<PlacedLine> solutionLines;
-  QPoint solutionGrid;
+  std::vector<PlacedLine> lines;  // heading, clues and notes
+  int pages = 1;
+  PageGridScale scale;
+  QPointF grid;  // the grid's top-left corner on the first page
 };
-
-// The paper and the part of it the device draws on.
-struct Sheet {
-  double dpi = 0;
-  QPointF offset;  // the device's origin on the paper
-  QRectF content;  // inside the margins, in device pixels
-  double Mm(double mm) const { return mm * dpi / 25.4; }
-};
-
-Sheet SheetOf(QPagedPaintDevice& device) {
-  Sheet sheet;
-  sheet.dpi = device.logicalDpiY();
-  const QPageLayout layout = device.pageLayout();
-  const int dpi = static_cast<int>(sheet.dpi);
-  const QRect paper = layout.fullRectPixels(dpi);
-  sheet.offset = layout.paintRectPixels(dpi).topLeft() - paper.topLeft();
-  const double margin = sheet.Mm(MarginMm);
-  const QRectF inside = QRectF(paper).adjusted(margin, margin, -margin, -margin).translated(-sheet.offset);
-  sheet.content = inside.intersected(QRectF(0, 0, device.width(), device.height()));
-  return sheet;
-}
-
-QFont PageFont(double points, bool bold = false) {
-  QFont font(PageFamily);
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  font.setHintingPreference(QFont::PreferNoHinting);
-  return font;
-}
-
-QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // Title, author and copyright; a solution page says so under the title.
 std::vector<FlowItem> HeadingItems(const PrintedPuzzle& printed, bool solution) {
@@ -92,156 +52,79 @@ std::vector<FlowItem> HeadingItems(const PrintedPuzzle& printed, bool solution) 
     item.textFont = PageFont(points, bold);
     items.push_back(std::move(item));
   };
-  add(PlainText(printed.title), TitlePoints, true);
+  add(Plain(printed.title), TitlePoints, true);
   if (solution) {
-    add(SolutionHeading, AuthorPoints, true);
+    add(page_text::Solution, AuthorPoints, true);
   } else {
-    add(PlainText(printed.author), AuthorPoints, false);
-    add(PlainText(printed.copyright), CopyrightPoints, false);
+    add(Plain(printed.author), AuthorPoints, false);
+    add(Plain(printed.copyright), CopyrightPoints, false);
   }
   return items;
 }
 
+// Each clue with its number hanging left of it, right-aligned a little way
+// before the text, so that a reader (and a text extractor) takes each
+// number with its clue.
 std::vector<FlowItem> ClueItems(const PrintedPuzzle& printed, double points, QPaintDevice* device) {
   const QFont text = PageFont(points);
   const QFont bold = PageFont(points, true);
-  const double line = QFontMetricsF(text, device).lineSpacing();
   const QFontMetricsF numberMetrics(bold, device);
   double indent = 0;
-  for (const auto* list : {&printed.across, &printed.down})
-    for (const PrintedClue& clue : *list) indent = std::max(indent, numberMetrics.horizontalAdvance(FromUtf8(clue.number)));
-  // Numbers stand right-aligned a little way before their texts, so that a
-  // reader (and a text extractor) takes each number with its clue.
+  for (const ClueSection& section : printed.lists)
+    for (const ClueLine& line : section.lines)
+      indent = std::max(indent, numberMetrics.horizontalAdvance(Utf8(line.number)));
   const double numberGap = numberMetrics.horizontalAdvance(QLatin1Char(' ')) * 1.5;
   if (indent > 0) indent += numberGap;
-
-  std::vector<FlowItem> items;
-  const auto section = [&](QLatin1String heading, const std::vector<PrintedClue>& clues, double before) {
-    if (clues.empty()) return;
-    FlowItem head;
-    head.text = heading;
-    head.textFont = PageFont(points + 1, true);
-    head.spaceBefore = before;
-    head.keepWithNext = true;
-    items.push_back(std::move(head));
-    for (const PrintedClue& clue : clues) {
-      FlowItem item;
-      item.number = FromUtf8(clue.number);
-      const QString body = PlainText(clue.text);
-      const QString enumeration = PlainText(clue.enumeration);
-      item.text = body.isEmpty() || enumeration.isEmpty() ? body + enumeration : body + QLatin1Char(' ') + enumeration;
-      item.numberFont = bold;
-      item.textFont = text;
-      item.indent = indent;
-      item.numberGap = numberGap;
-      item.spaceBefore = line / 4;
-      items.push_back(std::move(item));
-    }
-  };
-  section(AcrossHeading, printed.across, 0);
-  section(DownHeading, printed.down, line);
-  bool first = true;
-  for (const QString& paragraph : FromUtf8(printed.notes).split(QLatin1Char('\n'))) {
+  return ListItems(printed, points, device, [&](const ClueSection&, const ClueLine& line) {
     FlowItem item;
-    item.text = PlainText(paragraph.toStdString());
-    if (item.text.isEmpty()) continue;
+    if (!line.number.empty()) item.labels.push_back({Utf8(line.number), bold, indent - numberGap, true});
+    item.text = ClueText(line);
     item.textFont = text;
-    item.spaceBefore = first ? line : line / 2;
-    item.keepTogether = false;
-    items.push_back(std::move(item));
-    first = false;
-  }
-  return items;
+    item.indent = indent;
+    return item;
+  });
 }
 
-// Side by side columns filling a band.
-std::vector<QRectF> Columns(const QRectF& band, const Sheet& sheet) {
-  const double gap = sheet.Mm(ColumnGapMm);
-  const int count = std::clamp(static_cast<int>((band.width() + gap) / (sheet.Mm(MinColumnMm) + gap)), 1, MaxColumns);
-  const double width = (band.width() - (count - 1) * gap) / count;
-  std::vector<QRectF> columns;
-  for (int i = 0; i < count; ++i) columns.emplace_back(band.left() + i * (width + gap), band.top(), width, band.height());
-  return columns;
+// The grid's corner at the left of `room`, with squares as large as
+// `maxSquare` and the room allow.
+std::pair<QPointF, PageGridScale> PlaceGrid(const Puzzle& p, double maxSquare, const QRectF& room, const Sheet& sheet) {
+  PageGridScale scale{0, sheet.Point()};
+  const double overhang = PageGridOverhang(scale);
+  const int columns = std::clamp(p.HSquares, 1, MaxSide);
+  const int rows = std::clamp(p.VSquares, 1, MaxSide);
+  scale.square = std::max(0.0, std::min({maxSquare, (room.width() - 2 * overhang) / columns,
+                                         (room.height() - 2 * overhang) / rows}));
+  return {room.topLeft() + QPointF(overhang, overhang), scale};
 }
 
-double Bottom(const std::vector<PlacedLine>& lines, double empty) {
-  double bottom = empty;
-  for (const PlacedLine& line : lines) bottom = std::max(bottom, line.Bounds().bottom());
-  return bottom;
+// Below the lines, or at the top of the content when there are none.
+double Below(const std::vector<PlacedLine>& lines, const Sheet& sheet) {
+  return lines.empty() ? sheet.content.top() : Bottom(lines, sheet.content.top()) + sheet.Mm(GapMm);
 }
 
-int Snap(double value, int step) { return static_cast<int>(std::ceil(value / step)) * step; }
-
-QSize GridPixels(const Puzzle& p, int scale) {
-  return QSize((BitmapSquarePixels * std::clamp(p.HSquares, 0, MaxSide) + 1) * scale,
-               (BitmapSquarePixels * std::clamp(p.VSquares, 0, MaxSide) + 1) * scale);
-}
-
-Layout LayOutPages(const PrintedPuzzle& printed, const Style& style, const Sheet& sheet, QPaintDevice* device,
-                   bool solution) {
+Layout LayOutPuzzle(const PrintedPuzzle& printed, const Style& style, const Sheet& sheet, QPaintDevice* device) {
   Layout layout;
   const QRectF content = sheet.content;
   const ColumnsOfPage whole = [content](int) { return std::vector<QRectF>{content}; };
   layout.lines = FlowInColumns(HeadingItems(printed, false), whole, device);
-  const double headingBottom = Bottom(layout.lines, content.top());
-  const double gap = sheet.Mm(HeadingGapMm);
+  const QRectF room(QPointF(content.left(), Below(layout.lines, sheet)), content.bottomRight());
+  std::tie(layout.grid, layout.scale) = PlaceGrid(printed.puzzle, sheet.Mm(style.maxSquareMm), room, sheet);
+  const QRectF grid = PageGridBounds(printed.puzzle, layout.grid, layout.scale);
 
-  const int columns = std::clamp(printed.puzzle.HSquares, 1, MaxSide);
-  const int rows = std::clamp(printed.puzzle.VSquares, 1, MaxSide);
-  const double square = std::min({sheet.Mm(style.maxSquareMm), (content.width() - 1) / columns,
-                                  (content.bottom() - headingBottom - gap - 1) / rows});
-  layout.scale = std::max(1, static_cast<int>(square / BitmapSquarePixels));
-  layout.grid = QPoint(Snap(content.left(), layout.scale), Snap(headingBottom + gap, layout.scale));
-  const QRectF grid(layout.grid, GridPixels(printed.puzzle, layout.scale));
-
-  const std::vector<FlowItem> clues = ClueItems(printed, style.textPoints, device);
   const double line = QFontMetricsF(PageFont(style.textPoints), device).lineSpacing();
-  // Beside a narrow grid the clues run down the whole page, and on under
-  // the grid; under a wide one they fill the page's width.
-  std::vector<QRectF> first;
-  const double besideLeft = grid.right() + sheet.Mm(ColumnGapMm);
-  const bool beside = content.right() - besideLeft >= sheet.Mm(MinColumnMm);
-  if (beside) first = Columns(QRectF(QPointF(besideLeft, grid.top()), content.bottomRight()), sheet);
-  const QRectF below(QPointF(content.left(), grid.bottom() + gap),
-                     QPointF(beside ? grid.right() : content.right(), content.bottom()));
-  if (below.height() >= line && below.width() >= sheet.Mm(MinColumnMm))
-    for (const QRectF& column : Columns(below, sheet)) first.push_back(column);
-  const std::vector<QRectF> later = Columns(content, sheet);
-  const ColumnsOfPage pages = [&](int page) { return page == 0 ? first : later; };
-  for (PlacedLine& placed : FlowInColumns(clues, pages, device)) {
-    layout.cluePages = std::max(layout.cluePages, placed.page + 1);
+  const std::vector<QRectF> full = Columns(content, sheet.Mm(MinColumnMm), MaxColumns, sheet);
+  const std::vector<QRectF> first = ColumnsAroundGrid(full, grid, line, sheet);
+  const ColumnsOfPage pages = [&](int page) { return page == 0 ? first : full; };
+  for (PlacedLine& placed : FlowInColumns(ClueItems(printed, style.textPoints, device), pages, device)) {
+    layout.pages = std::max(layout.pages, placed.page + 1);
     layout.lines.push_back(std::move(placed));
-  }
-
-  if (solution) {
-    layout.solutionLines = FlowInColumns(HeadingItems(printed, true), whole, device);
-    const double top = Bottom(layout.solutionLines, content.top()) + gap;
-    layout.solutionGrid = QPoint(layout.grid.x(), Snap(top, layout.scale));
   }
   return layout;
 }
 
-// The grid as the bitmap picture draws it, scaled by whole device pixels,
-// its top-left grid corner at `corner`; the picture's title row, left empty,
-// lies above it.
-void DrawGrid(Canvas& canvas, Puzzle puzzle, int barWidth, QPoint corner, int scale) {
-  puzzle.Title.clear();
-  canvas.Place(QTransform(scale, 0, 0, scale, corner.x(), corner.y() - BitmapSquarePixels * scale),
-               PuzzleBitmapSize(puzzle));
-  DrawPuzzlePicture(canvas, puzzle, barWidth, PictureTarget::Bitmap);
-  canvas.Unplace();
-}
-
-void DrawText(Canvas& canvas, const std::vector<PlacedLine>& lines, int page) {
-  QPainter& painter = canvas.Painter();
+void DrawLines(QPainter& painter, const std::vector<PlacedLine>& lines, int page) {
   painter.setPen(QColor(rgb::Black));
   DrawPlacedLines(painter, lines, page);
-}
-
-QRectF InPoints(const QRectF& r, const Sheet& sheet) {
-  const double k = 72.0 / sheet.dpi;
-  const QRectF paper = r.translated(sheet.offset);
-  return QRectF(paper.left() * k, paper.top() * k, paper.width() * k, paper.height() * k);
 }
 
 }  // namespace
@@ -261,45 +144,53 @@ Paper PaperForLocale(const QLocale& locale) {
 }
 
 PageGeometry DrawPuzzlePages(QPagedPaintDevice& device, const PrintedPuzzle& printed, const PageOptions& options) {
+  if (options.pages == PrintedPages::Submission) {
+    PageGeometry refused;
+    refused.refusal = SubmissionRefusal(printed.puzzle);
+    return refused.refusal.empty() ? DrawSubmission(device, printed, options.barWidth) : refused;
+  }
   const Sheet sheet = SheetOf(device);
-  Layout layout;
-  bool fitted = false;
-  for (const Style& style : Styles) {
-    layout = LayOutPages(printed, style, sheet, &device, options.solution);
-    if (layout.cluePages == 1) {
-      fitted = true;
-      break;
-    }
+  Layout layout = LayOutPuzzle(printed, Styles[0], sheet, &device);
+  // The solution alone has the page to itself.
+  for (const Style& style : std::span(Styles).subspan(1)) {
+    if (layout.pages == 1 || options.pages == PrintedPages::SolutionOnly) break;
+    Layout smaller = LayOutPuzzle(printed, style, sheet, &device);
+    if (smaller.pages < layout.pages) layout = std::move(smaller);
   }
-  if (!fitted) layout = LayOutPages(printed, Styles[0], sheet, &device, options.solution);
 
-  Canvas canvas(static_cast<int>(sheet.dpi));
-  if (!canvas.Begin(&device)) return {};
-  Puzzle empty = printed.puzzle;
-  empty.Letters.Fill(NoLetter);
-  for (int page = 0; page < layout.cluePages; ++page) {
-    if (page > 0) device.newPage();
-    if (page == 0) DrawGrid(canvas, empty, options.barWidth, layout.grid, layout.scale);
-    DrawText(canvas, layout.lines, page);
-  }
+  QPainter painter;
+  if (!painter.begin(&device)) return {};
   PageGeometry geometry;
-  geometry.cluePages = layout.cluePages;
-  geometry.pages = layout.cluePages;
-  geometry.squarePoints = BitmapSquarePixels * layout.scale * 72.0 / sheet.dpi;
-  geometry.grid = InPoints(QRectF(layout.grid, GridPixels(printed.puzzle, layout.scale)), sheet);
-  if (options.solution) {
-    device.newPage();
-    DrawGrid(canvas, printed.puzzle, options.barWidth, layout.solutionGrid, layout.scale);
-    DrawText(canvas, layout.solutionLines, 0);
-    geometry.pages += 1;
-    geometry.solutionGrid = InPoints(QRectF(layout.solutionGrid, GridPixels(printed.puzzle, layout.scale)), sheet);
+  geometry.squarePoints = layout.scale.square / sheet.Point();
+  int drawn = 0;
+  const auto next = [&] {
+    if (drawn++ > 0) device.newPage();
+  };
+  if (options.pages != PrintedPages::SolutionOnly) {
+    for (int page = 0; page < layout.pages; ++page) {
+      next();
+      if (page == 0) DrawPageGrid(painter, printed, layout.grid, layout.scale, options.barWidth, false);
+      DrawLines(painter, layout.lines, page);
+    }
+    geometry.cluePages = layout.pages;
+    geometry.grid = InPoints(PageGridBounds(printed.puzzle, layout.grid, layout.scale), sheet);
   }
-  canvas.End();
+  if (options.pages != PrintedPages::Puzzle) {
+    next();
+    const ColumnsOfPage whole = [&sheet](int) { return std::vector<QRectF>{sheet.content}; };
+    const std::vector<PlacedLine> lines = FlowInColumns(HeadingItems(printed, true), whole, &device);
+    const QPointF corner(layout.grid.x(), Below(lines, sheet) + PageGridOverhang(layout.scale));
+    DrawPageGrid(painter, printed, corner, layout.scale, options.barWidth, true);
+    DrawLines(painter, lines, 0);
+    geometry.solutionGrid = InPoints(PageGridBounds(printed.puzzle, corner, layout.scale), sheet);
+  }
+  painter.end();
+  geometry.pages = drawn;
   return geometry;
 }
 
 std::string PuzzlePdf(const PrintedPuzzle& printed, Paper paper, const PageOptions& options, PageGeometry* geometry) {
-  // Fine enough that the grid's pixels are whole device pixels at any size.
+  // Fine enough for hairlines and small numbers at any size.
   constexpr int PdfDpi = 1200;
   QByteArray bytes;
   QBuffer buffer(&bytes);
@@ -310,7 +201,7 @@ std::string PuzzlePdf(const PrintedPuzzle& printed, Paper paper, const PageOptio
     writer.setResolution(PdfDpi);
     writer.setPageSize(QPageSize(paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    writer.setTitle(PlainText(printed.title));
+    writer.setTitle(Plain(printed.title));
     writer.setCreator(QStringLiteral("KVEN3"));
     drawn = DrawPuzzlePages(writer, printed, options);
   }

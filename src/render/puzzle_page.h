@@ -18,33 +18,48 @@ enum class Paper { A4, Letter };
 // everywhere else.
 Paper PaperForLocale(const QLocale& locale = QLocale::system());
 
+// Which pages are made.
+enum class PrintedPages {
+  Puzzle,             // the puzzle as it goes to a solver
+  PuzzleAndSolution,  // the same and a page with the filled grid
+  SolutionOnly,       // the page with the filled grid alone
+  // The copy an editor asks for: the filled grid, then every clue beside
+  // its entry's name and answer, with the author, the puzzle's facts and
+  // the page's number at the top of every page. Refused for a puzzle
+  // without its whole solution (SubmissionRefusal).
+  Submission,
+};
+
 struct PageOptions {
-  bool solution = false;           // a further page with the filled grid
+  PrintedPages pages = PrintedPages::Puzzle;
   int barWidth = DefaultBarWidth;  // as for the bitmap picture
 };
 
 // Where the pages put things, in points (1/72 inch) from the top-left
 // corner of the paper.
 struct PageGeometry {
-  int pages = 0;            // the solution page included
-  int cluePages = 0;        // the pages of the puzzle itself
-  double squarePoints = 0;  // a square of the grid, as 32 pixels of the bitmap
-  QRectF grid;              // the grid on the first page, outer lines included
+  int pages = 0;            // every page made
+  int cluePages = 0;        // the puzzle's (or the submission's) pages, without the solution page
+  double squarePoints = 0;  // a square of the grid
+  QRectF grid;              // the grid on the first page, frame included; empty on a solution alone
   QRectF solutionGrid;      // on the solution page; empty without one
+  std::string refusal;      // why nothing was made, when the pages were refused
 };
 
-// The finished puzzle on a paged device (a PDF writer or a printer): the
-// title, author and copyright, the grid as the bitmap picture draws it (in
-// vectors, a whole number of device pixels to each of its pixels), the
-// across and down clues in columns and the notes, flowing onto further
-// pages when one is not enough; the solution on a page of its own when
-// asked for. Text is set in Liberation Sans and stays text. The pages keep
-// margins of 15 mm from the paper's edges. Returns nothing drawn (pages 0)
-// when the device cannot be painted on.
+// The finished puzzle on a paged device (a PDF writer or a printer), as
+// `options` asks. The puzzle: the title, author and copyright; the grid
+// with black blocks and a heavy frame (DrawPageGrid); the clue lists in
+// columns in reading order, left to right, each under its heading and
+// headed again "Down (continued)" in any column it goes on in; the notes;
+// flowing onto further pages when one is not enough, set a little smaller
+// first where that keeps it to one. Text is set in Liberation Sans and
+// stays text. The pages keep margins of 15 mm from the paper's edges.
+// Returns nothing drawn (pages 0) when the device cannot be painted on or
+// the pages are refused (with the reason).
 PageGeometry DrawPuzzlePages(QPagedPaintDevice& device, const PrintedPuzzle& printed, const PageOptions& options);
 
-// The same pages as a PDF document on the given paper; empty when it cannot
-// be made.
+// The same pages as a PDF document on the given paper; empty when they
+// cannot be made (the reason, if any, in the geometry).
 std::string PuzzlePdf(const PrintedPuzzle& printed, Paper paper, const PageOptions& options,
                       PageGeometry* geometry = nullptr);
 

@@ -2,8 +2,6 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QRegularExpression>
-#include <QTextDocumentFragment>
 #include <algorithm>
 
 namespace kven {
@@ -18,9 +16,13 @@ struct Laid {
   double Height(int lines) const { return lines * lineSpacing; }
 };
 
-Laid LayOut(const QString& text, const QFont& font, double width, QPaintDevice* device) {
+// `hang` widens the first line to the left; `formats` (bold, say) are of
+// the text laid out.
+Laid LayOut(const QString& text, const QFont& font, double width, QPaintDevice* device, double hang = 0,
+            const QList<QTextLayout::FormatRange>& formats = {}) {
   Laid laid;
   laid.layout = std::make_shared<QTextLayout>(text, font, device);
+  laid.layout->setFormats(formats);
   laid.lineSpacing = QFontMetricsF(font, device).lineSpacing();
   QTextOption option;
   option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -29,12 +31,43 @@ Laid LayOut(const QString& text, const QFont& font, double width, QPaintDevice* 
   for (;;) {
     QTextLine line = laid.layout->createLine();
     if (!line.isValid()) break;
-    line.setLineWidth(std::max(width, 1.0));
-    line.setPosition(QPointF(0, 0));
+    const bool first = line.lineNumber() == 0;
+    line.setLineWidth(std::max(width + (first ? hang : 0), 1.0));
+    line.setPosition(QPointF(first ? -hang : 0, 0));
   }
   laid.layout->endLayout();
   return laid;
 }
+
+// The formats of an item's text from `start` on.
+QList<QTextLayout::FormatRange> FormatsFrom(const FlowItem& item, qsizetype start) {
+  QList<QTextLayout::FormatRange> formats;
+  for (QTextLayout::FormatRange range : item.formats) {
+    const qsizetype end = range.start + range.length;
+    range.start = std::max(range.start - start, qsizetype(0));
+    range.length = end - start - range.start;
+    if (range.length > 0) formats.push_back(range);
+  }
+  return formats;
+}
+
+// Wider than any page: a label is never wrapped.
+constexpr double OneLine = 1e6;
+
+// A label laid out on one line, and where it stands from the column's left.
+struct Label {
+  Laid laid;
+  double x = 0;
+  bool alignRight = false;
+  double width = 0;
+  static Label Of(const FlowLabel& label, QPaintDevice* device) {
+    Label out{LayOut(label.text, label.font, OneLine, device), label.x, label.alignRight, 0};
+    if (out.laid.Lines() > 0) out.width = out.laid.layout->lineAt(0).naturalTextWidth();
+    return out;
+  }
+  double Left() const { return alignRight ? x - width : x; }
+  double Right() const { return alignRight ? x : x + width; }
+};
 
 // Walks the columns of the pages.
 class ColumnCursor {
@@ -72,21 +105,9 @@ class ColumnCursor {
 
 }  // namespace
 
-QString PlainText(const std::string& utf8) {
-  QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-  // Only what looks like a tag or an entity makes the text markup: a lone
-  // "<" or "&" in a clue is itself.
-  static const QRegularExpression Markup(QStringLiteral("<[A-Za-z/!]|&(#[0-9]+|#[xX][0-9A-Fa-f]+|[A-Za-z]+);"));
-  if (text.contains(Markup)) text = QTextDocumentFragment::fromHtml(text).toPlainText();
-  // A paragraph of its own on paper: breaks inside a clue are only spaces.
-  text.replace(QChar::LineSeparator, QLatin1Char(' '));
-  text.replace(QChar::ParagraphSeparator, QLatin1Char(' '));
-  return text.simplified();
-}
-
 QRectF PlacedLine::Bounds() const {
   const QTextLine l = layout->lineAt(line);
-  return QRectF(at, QSizeF(l.naturalTextWidth(), l.height()));
+  return QRectF(at + l.position(), QSizeF(l.naturalTextWidth(), l.height()));
 }
 
 std::vector<PlacedLine> FlowInColumns(const std::vector<FlowItem>& items, const ColumnsOfPage& columns,
@@ -97,37 +118,48 @@ std::vector<PlacedLine> FlowInColumns(const std::vector<FlowItem>& items, const 
   constexpr int MaxTries = 1000;
   for (std::size_t i = 0; i < items.size(); ++i) {
     const FlowItem& item = items[i];
+    std::vector<Label> labels;
+    bool labelsReachText = false;
+    for (const FlowLabel& label : item.labels) {
+      labels.push_back(Label::Of(label, device));
+      labelsReachText = labelsReachText || labels.back().Right() > item.indent;
+    }
     qsizetype start = 0;
     for (int tries = 0; tries < MaxTries; ++tries) {
       const QRectF column = cursor.Column();
-      const double textWidth = column.width() - item.indent;
-      const Laid laid = LayOut(item.text.mid(start), item.textFont, textWidth, device);
-      const double gap = cursor.AtTop() ? 0 : item.spaceBefore;
-      const double room = column.bottom() - cursor.y - gap;
+      const Laid laid = LayOut(item.text.mid(start), item.textFont, column.width() - item.indent, device,
+                               start == 0 ? item.hang : 0, FormatsFrom(item, start));
+      const bool leads = cursor.AtTop() && !item.continued.isEmpty();
+      const Laid heading = LayOut(leads ? item.continued : QString(), item.continuedFont, column.width(), device);
+      const double headingHeight = leads ? heading.Height(heading.Lines()) : 0;
+      const int drop = start == 0 && labelsReachText ? 1 : 0;
+      const double gap = cursor.AtTop() && !leads ? 0 : item.spaceBefore;
+      const double room = column.bottom() - cursor.y - headingHeight - gap;
       const int lines = std::max(laid.Lines(), 1);
-      double needed = laid.Height(item.keepTogether ? lines : 1);
+      double needed = laid.Height((item.keepTogether ? lines : 1) + drop);
       if (item.keepWithNext && i + 1 < items.size()) {
         const FlowItem& next = items[i + 1];
-        const Laid first = LayOut(next.text, next.textFont, column.width() - next.indent, device);
+        const Laid first = LayOut(next.text, next.textFont, column.width() - next.indent, device, next.hang);
         needed += next.spaceBefore + first.Height(next.keepTogether ? std::max(first.Lines(), 1) : 1);
       }
       if (needed > room && (!cursor.AtTop() || cursor.Shortened())) {
         cursor.Next();
         continue;
       }
-      const int fitting =
-          item.keepTogether ? lines : std::clamp(static_cast<int>(room / laid.lineSpacing), 1, lines);
+      for (int l = 0; leads && l < heading.Lines(); ++l)
+        placed.push_back({cursor.Page(), QPointF(column.left(), cursor.y + heading.Height(l)), heading.layout, l});
+      cursor.y += headingHeight;
+      const int fitting = item.keepTogether
+                              ? lines
+                              : std::clamp(static_cast<int>(room / laid.lineSpacing) - drop, 1, lines);
       const double top = cursor.y + gap;
-      if (!item.number.isEmpty() && start == 0) {
-        const Laid number = LayOut(item.number, item.numberFont, column.width(), device);
-        const double width = number.layout->lineAt(0).naturalTextWidth();
-        placed.push_back({cursor.Page(), QPointF(column.left() + item.indent - item.numberGap - width, top),
-                          number.layout, 0});
-      }
+      if (start == 0)
+        for (const Label& label : labels)
+          placed.push_back({cursor.Page(), QPointF(column.left() + label.Left(), top), label.laid.layout, 0});
       for (int l = 0; l < std::min(fitting, laid.Lines()); ++l)
-        placed.push_back(
-            {cursor.Page(), QPointF(column.left() + item.indent, top + l * laid.lineSpacing), laid.layout, l});
-      cursor.y = top + laid.Height(fitting);
+        placed.push_back({cursor.Page(), QPointF(column.left() + item.indent, top + laid.Height(drop + l)),
+                          laid.layout, l});
+      cursor.y = top + laid.Height(drop + fitting);
       if (fitting >= laid.Lines()) break;
       start += laid.layout->lineAt(fitting).textStart();
       cursor.Next();

@@ -7,7 +7,6 @@
 #include <QTextLayout>
 #include <functional>
 #include <memory>
-#include <string>
 #include <vector>
 
 class QPaintDevice;
@@ -15,24 +14,33 @@ class QPainter;
 
 namespace kven {
 
-// The plain text of a clue or a note as the reader sees it: markup such as
-// <i> and <b> left out, entities (&amp;, &#233;) resolved, line breaks and
-// runs of white space made single spaces.
-QString PlainText(const std::string& utf8);
-
-// A paragraph to set in columns: an optional number hanging left of the
-// text, its right edge numberGap short of the text, the text wrapped beside
-// it.
-struct FlowItem {
-  QString number;
+// A short text on the first line of an item, beside its text: a clue's
+// number hanging left of it, an entry's name and answer.
+struct FlowLabel {
   QString text;
-  QFont numberFont;
+  QFont font;
+  double x = 0;  // from the column's left edge: where the label starts, or ends when alignRight
+  bool alignRight = false;
+};
+
+// A paragraph to set in columns: its labels, and its text wrapped from
+// `indent` to the column's right edge, its first line from `hang` further
+// left. When a label reaches into the text, the text starts on the line
+// below it.
+struct FlowItem {
+  std::vector<FlowLabel> labels;
+  QString text;
   QFont textFont;
-  double indent = 0;       // where the text starts, right of the number
-  double numberGap = 0;
+  double indent = 0;       // where the text starts
+  double hang = 0;         // how far left of it its first line starts
+  QList<QTextLayout::FormatRange> formats;  // of the text: an answer set in bold
   double spaceBefore = 0;  // dropped at the top of a column
   bool keepTogether = true;
   bool keepWithNext = false;  // a heading stays with the first line after it
+  // The heading set first in any column that this item starts in, or goes
+  // on in, other than where its list began: "Down (continued)".
+  QString continued;
+  QFont continuedFont;
 };
 
 // One line of text at its place on a page, ready to draw.

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/published_puzzle.h"
 #include "app/puzzle_printer.h"
 
 using kven::Puzzle;
@@ -24,6 +25,33 @@ class PuzzlePrinterTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // The window's pages come as asked; a solution page only with letters to show.
+  void pagesAsAsked() {
+    using kven::PrintedPages;
+    Puzzle solved = FivePuzzle();
+    solved.Letters(1, 1) = 'A';
+    solved.HasSolution = true;
+    Puzzle blanks = FivePuzzle();
+    blanks.Letters(1, 1) = ' ';
+    blanks.HasSolution = true;
+    kven::EditorState editor;
+    editor.BarWidth = 5;
+    const struct {
+      const Puzzle* puzzle;
+      PrintedPages asked;
+      PrintedPages made;
+    } cases[] = {{&solved, PrintedPages::Puzzle, PrintedPages::Puzzle},
+                 {&solved, PrintedPages::PuzzleAndSolution, PrintedPages::PuzzleAndSolution},
+                 {&blanks, PrintedPages::PuzzleAndSolution, PrintedPages::Puzzle},
+                 {&solved, PrintedPages::Submission, PrintedPages::Submission}};
+    for (const auto& c : cases) {
+      const kven::PageOptions options = kven::PublishingOptions(*c.puzzle, editor, c.asked);
+      QCOMPARE(options.pages, c.made);
+      QCOMPARE(options.barWidth, 5);
+    }
+    QCOMPARE(kven::PublishingOptions(solved, editor).pages, PrintedPages::Puzzle);
+  }
+
   void numbersFileName() {
     for (const auto& [name, numbers] : {std::pair{"/tmp/out/puzzle.pdf", "/tmp/out/puzzle-numbers.pdf"},
                                         {"a/x.tar.pdf", "a/x.tar-numbers.pdf"},
@@ -79,8 +107,8 @@ class PuzzlePrinterTest : public QObject {
     p.Blocks(3, 3) = 1;
     kven::PrintedPuzzle printed = kven::PrintedSkeleton(p);
     printed.title = "Centre";
-    printed.across.at(0).text = "<b>First</b> across";
-    printed.down.at(0).text = "First down";
+    printed.lists.at(0).lines.at(0).text = "First across";
+    printed.lists.at(1).lines.at(0).text = "First down";
     QTemporaryDir dir;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);

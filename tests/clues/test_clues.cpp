@@ -39,7 +39,7 @@ PuzzleClues Clued(std::initializer_list<std::tuple<EntryKey, const char*>> texts
 TEST(PuzzleClues, AClueFollowsItsEntryThroughARenumbering) {
   Puzzle p = Numbered();
   const PuzzleClues clues = Clued({{{Across, 1, 3}, "Sum"}, {{Down, 5, 2}, "Sets"}});
-  EXPECT_EQ(OrderedClues(clues, p, Across)[1], (ClueLine{"4", "Sum", "(5)"}));
+  EXPECT_EQ(OrderedClues(clues, p, Across)[1], (ClueLine{"4", "Sum", "(5)", ""}));
   // A block in the top left corner numbers everything after it anew.
   NullGridView view;
   ToggleBlock(p, view, 1, 1);
@@ -47,10 +47,10 @@ TEST(PuzzleClues, AClueFollowsItsEntryThroughARenumbering) {
   const std::vector<ClueLine> across = OrderedClues(clues, p, Across);
   const std::vector<ClueLine> down = OrderedClues(clues, p, Down);
   ASSERT_EQ(across.size(), 3u);
-  EXPECT_EQ(across[0], (ClueLine{"1", "", "(3)"}));
-  EXPECT_EQ(across[1], (ClueLine{"5", "Sum", "(5)"}));
+  EXPECT_EQ(across[0], (ClueLine{"1", "", "(3)", ""}));
+  EXPECT_EQ(across[1], (ClueLine{"5", "Sum", "(5)", ""}));
   ASSERT_EQ(down.size(), 3u);
-  EXPECT_EQ(down[2], (ClueLine{"4", "Sets", "(4)"}));
+  EXPECT_EQ(down[2], (ClueLine{"4", "Sets", "(4)", ""}));
   EXPECT_TRUE(CluesWithoutEntry(clues, p).empty());
 }
 
@@ -61,7 +61,7 @@ TEST(PuzzleClues, AClueWhoseEntryGoesIsKeptAsideUntilItComesBack) {
   ToggleBlock(p, view, 1, 1);
   Renumber(p);
   EXPECT_EQ(CluesWithoutEntry(clues, p), (std::vector<std::size_t>{0, 1}));
-  EXPECT_EQ(ClueTextLines(clues, p).back(), "Without an entry: 1,1 Down. Groups");
+  EXPECT_EQ(ClueTextLines(DirectionSections(clues, p)).back(), "Without an entry: 1,1 Down. Groups");
   // Deleting one leaves the other aside; the entry's return brings it back.
   DeleteClue(clues, 1);
   ToggleBlock(p, view, 1, 1);
@@ -132,6 +132,8 @@ TEST(PuzzleClues, AClueWipedAgainLeavesNothing) {
   EXPECT_EQ(clues, PuzzleClues{});
 }
 
+// One decoder for the panel, the lists and the pages: tags out first, then
+// entities, so that markup written as text reads as written.
 TEST(PuzzleClues, MarkupReadsAsPlainText) {
   const struct {
     const char* markup;
@@ -139,13 +141,88 @@ TEST(PuzzleClues, MarkupReadsAsPlainText) {
   } cases[] = {
       {"Plant parts in <i>Stems</i>", "Plant parts in Stems"},
       {"Sum<br/>total", "Sum total"},
+      {"<p>One</p><p>Two</p>", "One Two"},
+      {"<!-- setter's note -->Clue", "Clue"},
       {"Fish &amp; chips &lt;3", "Fish & chips <3"},
+      {"Cousin of &lt;div&gt;", "Cousin of <div>"},
+      {"&lt;b&gt;bold&lt;/b&gt;", "<b>bold</b>"},
       {"Caf&#233; &#x2014; bar", "Caf\xC3\xA9 \xE2\x80\x94 bar"},
+      {"Caf&eacute; &Eacute;clair &yuml;", "Caf\xC3\xA9 \xC3\x89" "clair \xC3\xBF"},
+      {"&Omega;mega &sigmaf; &sigma; &hellip; &euro;", "\xCE\xA9mega \xCF\x82 \xCF\x83 \xE2\x80\xA6 \xE2\x82\xAC"},
+      {"no&nbsp;break", "no\xC2\xA0" "break"},
       {"a < b and c > d", "a < b and c > d"},
-      {"AT&T; &bogus; &#0;", "AT&T; &bogus; &#0;"},
+      {"AT&T; &bogus; &#0; &Amp;", "AT&T; &bogus; &#0; &Amp;"},
       {"unclosed <b tag", "unclosed <b tag"},
+      {"  Two\n lines,\tspaced  ", "Two lines, spaced"},
   };
   for (const auto& c : cases) EXPECT_EQ(PlainText(c.markup), c.plain) << c.markup;
+}
+
+// A clue text that ends with its enumeration is printed with it once.
+TEST(PuzzleClues, AnEnumerationThatEndsTheTextIsTheEnumeration) {
+  const struct {
+    const char* text;
+    const char* enumeration;  // as the clue gives it
+    int length;
+    const char* shownText;
+    const char* shownEnumeration;
+  } cases[] = {
+      {"Contribution to Freyja, the nature goddess (6)", "", 6, "Contribution to Freyja, the nature goddess", "(6)"},
+      {"Nature goddess (6)", "6", 6, "Nature goddess", "(6)"},
+      {"Hold tight (3,2)", "5", 5, "Hold tight", "(3,2)"},
+      {"Go in <i>(2-3)</i>", "", 5, "Go in", "(2-3)"},
+      {"Groups (4\xE2\x80\x93" "1)", "", 5, "Groups", "(4\xE2\x80\x93" "1)"},
+      {"(5)", "", 5, "", "(5)"},
+      {"Film (1997)", "", 7, "Film (1997)", "(7)"},
+      {"Groups of three (\"trios\")", "", 5, "Groups of three (\"trios\")", "(5)"},
+      {"Hold tight", "2,3", 5, "Hold tight", "(2,3)"},
+      {"A clue of no entry", "", 0, "A clue of no entry", ""},
+  };
+  for (const auto& c : cases) {
+    const ClueLine shown = ShownClue(c.text, c.enumeration, c.length);
+    EXPECT_EQ(shown.text, c.shownText) << c.text;
+    EXPECT_EQ(shown.enumeration, c.shownEnumeration) << c.text;
+  }
+}
+
+Puzzle Solved() {
+  Puzzle p = Numbered();
+  test::SetLetters(p, {"STEM.", "E.N.A", "TOTAL", "S.E.S", ".TRIO"});
+  return p;
+}
+
+// A linked clue stands in the place of its first entry with both answers;
+// what stands on no entry closes its list, and the text lists it last.
+TEST(PuzzleClues, ClueListsPlaceEveryClueOnce) {
+  const Puzzle p = Solved();
+  PuzzleClues clues = Clued({{{Across, 1, 3}, "Sum"}, {{Down, 5, 2}, "Sets"}});
+  Clue linked;
+  linked.direction = Across;
+  linked.label = "1-5";
+  linked.text = "Stalk, then three";
+  clues.clues.push_back(linked);
+  Clue stray = linked;
+  stray.label = "9";
+  stray.text = "Of nothing";
+  clues.clues.push_back(stray);
+  clues.downKey = "Down:Vertical";
+  const std::vector<ClueSection> sections = DirectionSections(clues, p);
+  ASSERT_EQ(sections.size(), 2u);
+  EXPECT_EQ(sections[0].heading, "Across");
+  EXPECT_EQ(sections[1].heading, "Vertical");
+  EXPECT_EQ(sections[1].name, "Down");
+  const std::vector<ClueLine> across = sections[0].lines;
+  ASSERT_EQ(across.size(), 4u);
+  EXPECT_EQ(across[0], (ClueLine{"1-5", "Stalk, then three", "", "STEMTRIO"}));
+  EXPECT_EQ(across[1], (ClueLine{"4", "Sum", "(5)", "TOTAL"}));
+  EXPECT_EQ(across[2], (ClueLine{"5", "", "(4)", "TRIO"}));
+  EXPECT_EQ(across[3], (ClueLine{"9", "Of nothing", "", "", true}));
+  EXPECT_EQ(sections[1].lines[0].answer, "SETS");
+  const TextLineList text = ClueTextLines(sections);
+  ASSERT_EQ(text.size(), 7u);
+  EXPECT_EQ(text[0], "1-5 Across. Stalk, then three");
+  EXPECT_EQ(text[3], "1 Down. (4)");
+  EXPECT_EQ(text[6], "Without an entry: 9 Across. Of nothing");
 }
 
 TEST(PuzzleClues, TheUnicodeTitleLastsWhileTheSingleByteTitleIsItsOwn) {

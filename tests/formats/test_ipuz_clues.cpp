@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "clues/clue_lines.h"
+#include "formats/clue_sections.h"
 #include "formats/ipuz_reader.h"
 #include "formats/ipuz_writer.h"
 #include "support/test_puzzles.h"
@@ -72,8 +73,8 @@ TEST(IpuzClues, BothShapesReadIntoTheirEntries) {
   const Import objects = Imported(ReadData("clued-objects.ipuz"));
   const std::vector<ClueLine> down = OrderedClues(objects.clues, objects.puzzle, Down);
   ASSERT_EQ(down.size(), 3u);
-  EXPECT_EQ(down[0], (ClueLine{"1", "Groups, sets", "(4-1)"}));
-  EXPECT_EQ(down[2], (ClueLine{"3", "Bargain events", "(5)"}));
+  EXPECT_EQ(down[0], (ClueLine{"1", "Groups, sets", "(4-1)", "SETST"}));
+  EXPECT_EQ(down[2], (ClueLine{"3", "Bargain events", "(5)", "SALSS"}));
   EXPECT_EQ(objects.clues.downKey, "Down:Vertical");
   ASSERT_EQ(objects.clues.otherLists.size(), 1u);
   EXPECT_EQ(objects.clues.otherLists[0].key, "Diagonal");
@@ -81,13 +82,40 @@ TEST(IpuzClues, BothShapesReadIntoTheirEntries) {
   EXPECT_EQ(objects.puzzle.Title, "Caf\xE9 <i>Society</i> ? ?4");
 
   const Import pairs = Imported(ReadData("clued-pairs.ipuz"));
-  EXPECT_EQ(OrderedClues(pairs.clues, pairs.puzzle, Across)[0], (ClueLine{"1", "Setter's first clue", "(5)"}));
+  EXPECT_EQ(OrderedClues(pairs.clues, pairs.puzzle, Across)[0], (ClueLine{"1", "Setter's first clue", "(5)", ""}));
   EXPECT_EQ(OrderedClues(pairs.clues, pairs.puzzle, Across)[1].text, "Sum total");  // <br> shown as a blank
   EXPECT_EQ(pairs.clues.clues[1].text, "Sum<br>total");                         // and kept as written
   const std::vector<std::size_t> aside = CluesWithoutEntry(pairs.clues, pairs.puzzle);
   ASSERT_EQ(aside.size(), 1u);
   EXPECT_EQ(pairs.clues.clues[aside[0]].label, "6");
   EXPECT_EQ(pairs.clues.clues[aside[0]].text, "A clue of no entry");
+}
+
+// Lists of other directions print under their own headings, after across
+// and down, with the labels and answers the document gave.
+TEST(IpuzClues, EveryListOfTheDocumentHasItsSection) {
+  const Import objects = Imported(ReadData("clued-objects.ipuz"));
+  const std::vector<ClueSection> sections = ClueSections(objects.clues, objects.puzzle);
+  ASSERT_EQ(sections.size(), 3u);
+  EXPECT_EQ(sections[0].heading, "Across");
+  EXPECT_EQ(sections[1].heading, "Vertical");
+  EXPECT_EQ(sections[2].heading, "Diagonal");
+  EXPECT_EQ(sections[2].lines, (std::vector<ClueLine>{{"1", "Corner to corner", "", ""}}));
+  EXPECT_EQ(sections[0].lines[0].answer, "STEMS");
+  EXPECT_EQ(sections[0].lines.back(), (ClueLine{"1-5", "See 1", "", "", true}));
+
+  const OtherClueList inward{"Inward:Spirals in", R"json([[1, "Curl (4)"], {"number": "2", "clue": "Turn",
+      "enumeration": "4", "answer": "SPIN"}, "Loose end", 7])json"};
+  PuzzleClues clues;
+  clues.otherLists = {inward, {"Broken", "[1, "}};
+  const std::vector<ClueSection> others = ClueSections(clues, objects.puzzle);
+  ASSERT_EQ(others.size(), 4u);
+  EXPECT_EQ(others[2].name, "Inward");
+  EXPECT_EQ(others[2].heading, "Spirals in");
+  EXPECT_EQ(others[2].lines, (std::vector<ClueLine>{{"1", "Curl", "(4)", ""}, {"2", "Turn", "(4)", "SPIN"},
+                                                    {"", "Loose end", "", ""}}));
+  EXPECT_TRUE(others[3].lines.empty());
+  EXPECT_EQ(ClueTextLines(others).back(), "Inward. Loose end");
 }
 
 TEST(IpuzClues, WhatTheProgramWritesComesBackAsItWas) {

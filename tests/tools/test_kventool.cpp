@@ -198,7 +198,8 @@ TEST(Kventool, UsageErrors) {
                                  "picture x.txt -o y.bmp --bar-width 7", "encode --bar-width 3",
                                  "decode x.txt -o out", "pdf " + Example("block-twofold.txt"),
                                  "pdf x.txt -o y.pdf --paper a5", "picture x.txt -o y.bmp --solution",
-                                 "encode --paper a4", "pdf x.txt -o y.pdf --format png"}) {
+                                 "encode --paper a4", "pdf x.txt -o y.pdf --format png",
+                                 "pdf x.txt -o y.pdf --solution --submission", "encode --solution-only"}) {
     const ToolRun run = Kventool(args);
     EXPECT_EQ(run.status, 2) << args;
     EXPECT_NE(run.err.find("kventool --help"), std::string::npos) << args << ": " << run.err;
@@ -350,7 +351,9 @@ TEST(Kventool, PdfOnThePaperAskedFor) {
         {" --paper a4 --solution", "", "(A4)", "2"},
         {"", "LC_ALL= LC_PAPER= LANG=en_US.UTF-8 ", "(letter)", "1"},
         {"", "LC_ALL=de_DE.UTF-8 ", "(A4)", "1"},
-        {" --solution", "LC_ALL=en_CA.UTF-8 ", "(letter)", "2"}}) {
+        {" --solution", "LC_ALL=en_CA.UTF-8 ", "(letter)", "2"},
+        {" --solution-only --paper a4", "", "(A4)", "1"},
+        {" --submission --paper a4", "", "(A4)", "1"}}) {
     const std::string out = dir + "/clasp.pdf";
     const ToolRun run = Kventool("pdf " + Example("block-twofold.txt") + " -o " + out + args, "", shell);
     ASSERT_EQ(run.status, 0) << args << run.err;
@@ -359,8 +362,14 @@ TEST(Kventool, PdfOnThePaperAskedFor) {
     EXPECT_NE(facts.find(size), std::string::npos) << shell << args << ": " << facts;
   }
   const std::string text = Output("pdftotext " + dir + "/clasp.pdf -");
-  for (const char* words : {"Clasp", "Across", "1 (5)", "10 (5)", "Down", "4 (5)", "Solution"})
+  for (const char* words : {"Clasp", "Across", "1 Across CLASP (5)", "page 1 of 1"})
     EXPECT_NE(text.find(words), std::string::npos) << words << " in " << text;
+  // A submission copy of a puzzle without its solution is refused, and nothing written.
+  const ToolRun unsolved = Kventool("pdf " + Example("bar-fourfold.txt") + " --submission -o " + dir + "/bars.pdf");
+  EXPECT_EQ(unsolved.status, 1);
+  EXPECT_NE(unsolved.err.find("The submission copy needs the whole solution; squares without a letter: 36"),
+            std::string::npos) << unsolved.err;
+  EXPECT_FALSE(std::filesystem::exists(dir + "/bars.pdf"));
   // A refused text still gets its pages, and says why.
   ASSERT_EQ(std::system(("printf 'no puzzle' > " + dir + "/junk.txt").c_str()), 0);
   const ToolRun batch = Kventool("pdf " + Example("block-twofold.txt") + " " + dir + "/junk.txt -o " + dir + "/out");

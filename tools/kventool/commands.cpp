@@ -12,6 +12,7 @@
 #include "check/check_json.h"
 #include "check/check_text.h"
 #include "clues/clue_lines.h"
+#include "formats/clue_sections.h"
 #include "formats/ipuz_writer.h"
 #include "text/clue_list.h"
 #include "text/encoder.h"
@@ -78,7 +79,9 @@ ExitCode Decode(const Options& options) {
 
 std::string KvenText(const Puzzle& p, const PuzzleClues&) { return JoinLinesCrLf(EncodeText(p)); }
 std::string ClueList(const Puzzle& p, const PuzzleClues&) { return JoinLinesCrLf(BuildClueList(p)); }
-std::string ClueTexts(const Puzzle& p, const PuzzleClues& clues) { return JoinLinesCrLf(ClueTextLines(clues, p)); }
+std::string ClueTexts(const Puzzle& p, const PuzzleClues& clues) {
+  return JoinLinesCrLf(ClueTextLines(ClueSections(clues, p)));
+}
 std::string Ipuz(const Puzzle& p, const PuzzleClues& clues) { return WriteIpuz(p, clues); }
 
 ExitCode WriteEach(const Options& options, const char* extension,

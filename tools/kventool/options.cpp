@@ -31,10 +31,11 @@ std::string HelpText() {
          "  picture   writes the grid picture: BMP, or PNG or SVG when OUT ends in\n"
          "            .png or .svg (needs -o)\n"
          "  pdf       writes the finished puzzle as PDF: the title, author and\n"
-         "            copyright, the grid, the clues with their numbers and\n"
+         "            copyright, the grid, every clue list with its numbers and\n"
          "            enumerations (empty for a KVEN text, which holds no clue\n"
-         "            texts) and the notes, on A4 or Letter paper, over further\n"
-         "            pages when one is not enough (needs -o)\n"
+         "            texts) in columns in reading order, and the notes, on A4\n"
+         "            or Letter paper, over further pages when one is not enough\n"
+         "            (needs -o)\n"
          "  check     reports what a setter checks: short entries, unchecked\n"
          "            letters, orphans, a split diagram, symmetry, numbering, the\n"
          "            solution and, for a clued ipuz crossword, entries without a clue\n"
@@ -57,6 +58,11 @@ std::string HelpText() {
          "  --paper P         pdf: a4 or letter (default the locale's paper: Letter\n"
          "                    in the US, Canada and their neighbours, else A4)\n"
          "  --solution        pdf: a further page with the filled grid\n"
+         "  --solution-only   pdf: the page with the filled grid alone\n"
+         "  --submission      pdf: the copy for an editor: the filled grid, then\n"
+         "                    each clue beside its entry and answer, the author and\n"
+         "                    the puzzle's facts and the page number on every page;\n"
+         "                    refused for a puzzle without its whole solution\n"
          "  --style S         check: us, uk, barred or none (default uk for blocks,\n"
          "                    barred for bars)\n"
          "  --min-length N    check: the shortest entry allowed (default " + std::to_string(defaults.minLength) + ")\n"
@@ -82,8 +88,9 @@ std::string HelpText() {
          "  0  done\n"
          "  1  a text was refused (invalid data, a range error: what was read is\n"
          "     still written; an ipuz document that cannot be imported: nothing is\n"
-         "     written for it), a check found something, or fill found no fill\n"
-         "     (standard error says whether none exists or none was found in time)\n"
+         "     written for it), a check found something, fill found no fill\n"
+         "     (standard error says whether none exists or none was found in time),\n"
+         "     or pdf --submission was given a puzzle without its whole solution\n"
          "  2  a usage error, an input that cannot be read, or an output file that\n"
          "     cannot be created\n"
          "  3  standard output could not be written\n"
@@ -94,6 +101,7 @@ std::string HelpText() {
          "  kventool clues examples/clued.ipuz --text\n"
          "  kventool picture examples/bar-fourfold.txt -o grid.png\n"
          "  kventool pdf examples/block-twofold.txt -o clasp.pdf --paper a4 --solution\n"
+         "  kventool pdf examples/block-twofold.txt -o editor.pdf --submission\n"
          "  kventool encode examples/*.txt -o texts\n"
          "  kventool ipuz examples/bar-fourfold.txt -o bars.ipuz\n"
          "  kventool check examples/block-twofold.txt --style us --json\n"
@@ -132,8 +140,8 @@ bool ParseInt(const char* text, int low, int high, int& value) {
 }
 
 enum LongOnly {
-  BarWidth = 256, Format, Style, MinLength, Barred, JsonOutput, PaperOption, Solution, VersionOption,
-  Words, MinScore, Seed, TimeLimit, EntryName, Limit, ClueTexts
+  BarWidth = 256, Format, Style, MinLength, Barred, JsonOutput, PaperOption, Solution, SolutionOnly, Submission,
+  VersionOption, Words, MinScore, Seed, TimeLimit, EntryName, Limit, ClueTexts
 };
 
 // "MIN-MAX", two percentages.
@@ -169,6 +177,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
       {"min-length", required_argument, nullptr, MinLength}, {"barred", required_argument, nullptr, Barred},
       {"json", no_argument, nullptr, JsonOutput},       {"help", no_argument, nullptr, 'h'},
       {"paper", required_argument, nullptr, PaperOption}, {"solution", no_argument, nullptr, Solution},
+      {"solution-only", no_argument, nullptr, SolutionOnly}, {"submission", no_argument, nullptr, Submission},
       {"version", no_argument, nullptr, VersionOption},
       {"words", required_argument, nullptr, Words},     {"min-score", required_argument, nullptr, MinScore},
       {"seed", required_argument, nullptr, Seed},       {"time-limit", required_argument, nullptr, TimeLimit},
@@ -214,9 +223,16 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
         break;
       }
       case Solution:
-        options.solution = true;
+      case SolutionOnly:
+      case Submission: {
+        const PdfPages pages = c == Solution ? PdfPages::WithSolution
+                               : c == SolutionOnly ? PdfPages::SolutionOnly : PdfPages::Submission;
+        if (options.pdfPages != PdfPages::Puzzle && options.pdfPages != pages)
+          return refuse("--solution, --solution-only and --submission exclude each other");
+        options.pdfPages = pages;
         pdfGiven = true;
         break;
+      }
       case Style: {
         const std::optional<CheckStyle> style = ParseCheckStyle(optarg);
         if (!style || *style == CheckStyle::Automatic) return refuse("--style must be us, uk, barred or none");
@@ -297,7 +313,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
   const bool pdf = options.command == Command::Pdf;
   if (!picture && pictureGiven) return refuse("--format belongs to picture");
   if (!picture && !pdf && barWidthGiven) return refuse("--bar-width belongs to picture and pdf");
-  if (!pdf && pdfGiven) return refuse("--paper and --solution belong to pdf");
+  if (!pdf && pdfGiven) return refuse("--paper, --solution, --solution-only and --submission belong to pdf");
   if (picture && options.output.empty()) return refuse("picture needs -o OUT");
   if (pdf && options.output.empty()) return refuse("pdf needs -o OUT");
   if ((options.command == Command::Decode || options.command == Command::Check ||

@@ -15,6 +15,11 @@ enum class Command { Decode, Encode, Clues, Ipuz, Picture, Pdf, Check, Fill, Sug
 // The paper of kventool pdf.
 enum class PaperChoice { Locale, A4, Letter };
 
+// The pages kventool pdf makes: the puzzle; with --solution a page with the
+// filled grid after it; --solution-only that page alone; --submission the
+// copy for an editor.
+enum class PdfPages { Puzzle, WithSolution, SolutionOnly, Submission };
+
 // A kventool command line, checked.
 struct Options {
   Command command = Command::Help;
@@ -23,7 +28,7 @@ struct Options {
   int barWidth = DefaultBarWidth;   // picture: MinBarWidth..MaxBarWidth
   std::string format;               // picture into a folder: "bmp", "png" or "svg"
   PaperChoice paper = PaperChoice::Locale;  // pdf
-  bool solution = false;            // pdf: a page with the filled grid
+  PdfPages pdfPages = PdfPages::Puzzle;  // pdf
   CheckOptions check;               // check: style, minimum length, thresholds
   bool json = false;                // check: one JSON object per file
   std::string words;                // fill, suggest: the word list; the default list when empty

@@ -23,6 +23,20 @@ Paper PaperOf(PaperChoice choice) {
   return PaperForLocale();
 }
 
+PrintedPages PagesOf(PdfPages pages) {
+  switch (pages) {
+    case PdfPages::WithSolution:
+      return PrintedPages::PuzzleAndSolution;
+    case PdfPages::SolutionOnly:
+      return PrintedPages::SolutionOnly;
+    case PdfPages::Submission:
+      return PrintedPages::Submission;
+    case PdfPages::Puzzle:
+      break;
+  }
+  return PrintedPages::Puzzle;
+}
+
 }  // namespace
 
 ExitCode RunPdfCommand(const Options& options) {
@@ -30,10 +44,15 @@ ExitCode RunPdfCommand(const Options& options) {
   if (!out.Prepare()) return UsageError;
   const Paper paper = PaperOf(options.paper);
   PageOptions pages;
-  pages.solution = options.solution;
+  pages.pages = PagesOf(options.pdfPages);
   pages.barWidth = options.barWidth;
   return ForEachPuzzle(options, ReadNeed::Shown, [&](const std::string& name, Puzzle& p, const TextRead& read) {
-    const std::string bytes = PuzzlePdf(PrintedWithClues(p, read.clues), paper, pages);
+    PageGeometry geometry;
+    const std::string bytes = PuzzlePdf(PrintedWithClues(p, read.clues, read.styles), paper, pages, &geometry);
+    if (!geometry.refusal.empty()) {
+      Complain("kventool: " + (options.inputs.size() > 1 ? name + ": " : std::string()) + geometry.refusal);
+      return Refused;
+    }
     if (bytes.empty()) {
       Complain(message::Format(message::CannotCreateFile, out.PathFor(name)));
       return UsageError;

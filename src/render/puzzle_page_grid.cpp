@@ -1,0 +1,115 @@
+#include "render/puzzle_page_grid.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <algorithm>
+
+#include "model/editor_state.h"
+#include "render/canvas.h"
+
+namespace kven {
+
+namespace {
+
+constexpr double LinePoints = 0.5;
+constexpr double FramePoints = 3 * LinePoints;
+constexpr int PictureSquarePixels = 32;  // a square of the bitmap picture, which gives the bars' thickness
+// Shares of a square.
+constexpr double NumberShare = 0.3;
+constexpr double NumberInset = 0.06;
+constexpr double LetterShare = 0.55;
+constexpr double LetterMiddle = 0.6;  // below the middle, clear of the number
+
+QFont GridFont(double pixels, const PageGridScale& scale) {
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setPointSizeF(pixels / scale.point);
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
+}
+
+int Columns(const Puzzle& p) { return std::clamp(p.HSquares, 0, MaxSide); }
+int Rows(const Puzzle& p) { return std::clamp(p.VSquares, 0, MaxSide); }
+
+}  // namespace
+
+double PageGridOverhang(const PageGridScale& scale) { return FramePoints * scale.point / 2; }
+
+QRectF PageGridBounds(const Puzzle& p, QPointF corner, const PageGridScale& scale) {
+  const double out = PageGridOverhang(scale);
+  return QRectF(corner, QSizeF(Columns(p) * scale.square, Rows(p) * scale.square)).adjusted(-out, -out, out, out);
+}
+
+void DrawPageGrid(QPainter& painter, const PrintedPuzzle& printed, QPointF corner, const PageGridScale& scale,
+                  int barWidth, bool letters) {
+  const Puzzle& p = printed.puzzle;
+  const int columns = Columns(p);
+  const int rows = Rows(p);
+  const double s = scale.square;
+  const auto squareAt = [&](int col, int row) {
+    return QRectF(corner.x() + (col - 1) * s, corner.y() + (row - 1) * s, s, s);
+  };
+  const QColor black(rgb::Black);
+  painter.save();
+  painter.setBrush(Qt::NoBrush);
+
+  for (int col = 1; col <= columns; ++col)
+    for (int row = 1; row <= rows; ++row)
+      if (p.Blocks(col, row) != 0) painter.fillRect(squareAt(col, row), black);
+
+  const double line = LinePoints * scale.point;
+  QPen thin(black, line, Qt::SolidLine, Qt::FlatCap);
+  painter.setPen(thin);
+  for (int i = 1; i < rows; ++i)
+    painter.drawLine(QPointF(corner.x(), corner.y() + i * s), QPointF(corner.x() + columns * s, corner.y() + i * s));
+  for (int i = 1; i < columns; ++i)
+    painter.drawLine(QPointF(corner.x() + i * s, corner.y()), QPointF(corner.x() + i * s, corner.y() + rows * s));
+
+  // A bar lies inside its square against the line, which it joins.
+  const double bar = ClampBarWidth(barWidth) * s / PictureSquarePixels + line / 2;
+  for (int col = 1; col <= columns; ++col)
+    for (int row = 1; row <= rows; ++row) {
+      const QRectF square = squareAt(col, row);
+      if (p.HBars(col, row) != 0) painter.fillRect(QRectF(square.left(), square.bottom() - bar + line / 2, s, bar), black);
+      if (p.VBars(col, row) != 0) painter.fillRect(QRectF(square.right() - bar + line / 2, square.top(), bar, s), black);
+    }
+
+  QPen frame(black, FramePoints * scale.point, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+  painter.setPen(frame);
+  painter.drawRect(QRectF(corner, QSizeF(columns * s, rows * s)));
+
+  if (IsNumbered(p)) {
+    const QFont font = GridFont(NumberShare * s, scale);
+    painter.setFont(font);
+    const double ascent = QFontMetricsF(font, painter.device()).ascent();
+    for (int col = 1; col <= columns; ++col)
+      for (int row = 1; row <= rows; ++row) {
+        const std::int32_t number = p.Numbers(col, row);
+        if (number <= 0) continue;
+        // A number a hand gave a block still shows.
+        painter.setPen(p.Blocks(col, row) != 0 ? QColor(rgb::White) : black);
+        const QRectF square = squareAt(col, row);
+        painter.drawText(QPointF(square.left() + NumberInset * s, square.top() + NumberInset * s + ascent),
+                         QString::number(number));
+      }
+  }
+
+  if (letters) {
+    const QFont font = GridFont(LetterShare * s, scale);
+    const QFontMetricsF metrics(font, painter.device());
+    painter.setFont(font);
+    painter.setPen(black);
+    for (int row = 1; row <= rows; ++row)
+      for (int col = 1; col <= columns; ++col) {
+        const char letter = p.Letters(col, row);
+        if (p.Blocks(col, row) != 0 || letter < 'A' || letter > 'Z') continue;
+        const QString text(QChar::fromLatin1(letter));
+        const QRectF square = squareAt(col, row);
+        painter.drawText(QPointF(square.left() + (s - metrics.horizontalAdvance(text)) / 2,
+                                 square.top() + LetterMiddle * s + metrics.capHeight() / 2),
+                         text);
+      }
+  }
+  painter.restore();
+}
+
+}  // namespace kven
