@@ -59,16 +59,19 @@ function toEntryEnd(player, last) {
 }
 
 // An arrow: to the next open square that way, over blocks, turning the
-// cursor to the arrow's direction where the square has an entry that way.
+// cursor to the arrow's direction where the square has an entry that way;
+// at the edge of the grid it only turns.
 function moveCursor(player, dx, dy) {
   const board = player.board;
+  const direction = dx !== 0 ? "across" : "down";
   let col = player.cursor.col + dx;
   let row = player.cursor.row + dy;
   while (col >= 1 && col <= board.width && row >= 1 && row <= board.height && !board.open(col, row)) {
     col += dx;
     row += dy;
   }
-  placeCursor(player, col, row, dx !== 0 ? "across" : "down");
+  if (board.open(col, row)) placeCursor(player, col, row, direction);
+  else placeCursor(player, player.cursor.col, player.cursor.row, direction);
 }
 
 // Tab and Shift+Tab: the next or previous entry in clue-list order.

@@ -109,7 +109,9 @@ function startPlayer() {
   root.replaceChildren(buildFacts(data));
   const play = makeElement("div", "play");
   play.style.setProperty("--cols", data.width);
-  play.append(buildControls(player), buildBoardSection(player), buildClueLists(player));
+  // The grid comes first for the keyboard and screen readers; the style
+  // sheet shows the controls above it where there is room.
+  play.append(buildBoardSection(player), buildControls(player), buildClueLists(player));
   root.appendChild(play);
 
   if (loadProgress(player)) judgeGrid(player);
