@@ -16,7 +16,6 @@ const Texts = {
   solved: (time) => `Solved in ${time}.`,
   solvedRevealed: (time, count) => `Solved in ${time}, with ${count} ${count === 1 ? "letter" : "letters"} revealed.`,
   notYet: "The grid is full, but something is not right yet.",
-  cannotTell: "The grid is full; this browser cannot tell here whether it is right.",
   grid: (width, height) => `Crossword, ${width} by ${height} squares`,
   inEntry: (name, position, length) => `${name}, square ${position} of ${length}`,
   alone: (col, row) => `square ${col},${row}`,

@@ -478,6 +478,24 @@ class PageWithoutSolution(PageTest):
                 self.screenshot(name + "-solved")
 
 
+    def test_tells_it_without_the_browsers_own_crypto(self):
+        # As over plain http, where a page is not a secure context.
+        hidden = self.d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
+            "source": "Object.defineProperty(Crypto.prototype, 'subtle', {get() { return undefined; }});"})
+        try:
+            for name, rows in (("blocks-hidden", STEMS), ("bars-hidden", TURNABOUT)):
+                with self.subTest(page=name):
+                    self.open(name, fresh=True)
+                    self.assertFalse(self.d.execute_script("return !!(window.crypto && crypto.subtle)"))
+                    self.type_rows(["X" + rows[0][1:]] + rows[1:])
+                    self.assertTrue(self.wait_for(lambda: "not right" in self.message()), self.message())
+                    self.click(1, 1)
+                    self.keys(rows[0][0])
+                    self.assertTrue(self.wait_for(lambda: "Solved" in self.message()), self.message())
+        finally:
+            self.d.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", hidden)
+
+
 class KvenTextPage(PageTest):
     page = "clasp"
 
