@@ -9,150 +9,24 @@ import base64
 import json
 import os
 import shutil
-import subprocess
 import sys
 import tempfile
 import time
 import unittest
 
-SKIPPED = 77
+from page_driver import SKIPPED, PageTest, Setting, browser_missing, make_pages, start_browser
 
 try:
-    from selenium import webdriver
     from selenium.common.exceptions import WebDriverException
-    from selenium.webdriver.chrome.service import Service
     from selenium.webdriver.common.action_chains import ActionChains
     from selenium.webdriver.common.by import By
     from selenium.webdriver.common.keys import Keys
 except ImportError:
-    webdriver = None
-
-ARGS = None
-PAGES = {}
-DRIVER = None
+    pass
 
 STEMS = ["STEMS", "E#N#A", "TOTAL", "S#E#S", "TRIOS"]
 TURNABOUT = ["STREAM", "PAROLE", "INVADE", "NEARER", "ALBEIT", "LEVELS"]
 SOLVING_BUTTONS = ["Check letter", "Check word", "Check puzzle", "Reveal letter", "Reveal word", "Reveal puzzle"]
-
-
-def browser_missing():
-    for program in ("chromium", "chromedriver"):
-        if not shutil.which(program):
-            return f"{program} is not installed"
-    if webdriver is None:
-        return "Selenium for Python (python3-selenium) is not installed"
-    return None
-
-
-def make_pages(folder):
-    """Every page the tests open, made as a setter makes them."""
-    made = {
-        "blocks": ([ARGS.kventool, "html", os.path.join(ARGS.examples, "clued.ipuz")], []),
-        "blocks-hidden": ([ARGS.kventool, "html", os.path.join(ARGS.examples, "clued.ipuz")], ["--no-solution"]),
-        "bars": ([ARGS.kventool, "html", os.path.join(ARGS.data, "barred.ipuz")], []),
-        "bars-hidden": ([ARGS.kventool, "html", os.path.join(ARGS.data, "barred.ipuz")], ["--no-solution"]),
-        "clasp": ([ARGS.kventool, "html", os.path.join(ARGS.examples, "block-twofold.txt")], []),
-    }
-    for name, (command, extra) in made.items():
-        path = os.path.join(folder, name + ".html")
-        subprocess.run(command + extra + ["-o", path], check=True)
-        PAGES[name] = path
-    styled = os.path.join(folder, "styled.html")
-    subprocess.run([ARGS.styled_page, os.path.join(ARGS.examples, "clued.ipuz"), styled], check=True)
-    PAGES["styled"] = styled
-
-
-def start_browser(profile):
-    options = webdriver.ChromeOptions()
-    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
-                     "--disable-component-update", "--disable-sync", "--no-first-run",
-                     "--user-data-dir=" + profile, "--window-size=1200,800"):
-        options.add_argument(argument)
-    options.binary_location = shutil.which("chromium")
-    options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
-    return webdriver.Chrome(service=Service(shutil.which("chromedriver")), options=options)
-
-
-class PageTest(unittest.TestCase):
-    """Opens a page with nothing kept from before, at desktop size."""
-
-    page = "blocks"
-
-    def setUp(self):
-        self.d = DRIVER
-        self.d.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
-        self.d.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": ""})
-        self.d.set_window_size(1200, 800)
-        self.open(self.page, fresh=True)
-
-    def open(self, name, fresh=False):
-        if fresh:
-            # Away from the page first: leaving it keeps its progress.
-            self.d.get("about:blank")
-            self.d.execute_cdp_cmd("Storage.clearDataForOrigin", {"origin": "file://", "storageTypes": "all"})
-        self.d.get("file://" + PAGES[name])
-        self.d.get_log("performance")  # only what follows counts
-
-    def square(self, col, row):
-        return self.d.find_element(By.CSS_SELECTOR, f'.square[data-col="{col}"][data-row="{row}"]')
-
-    def click(self, col, row):
-        self.square(col, row).click()
-
-    def keys(self, *keys):
-        self.d.switch_to.active_element.send_keys(*keys)
-
-    def button(self, text):
-        return self.d.find_element(By.XPATH, f'//button[normalize-space()="{text}"]')
-
-    def press(self, text):
-        self.button(text).click()
-
-    def grid_rows(self):
-        """The letters in the grid, a string a row: '#' a block, '.' an empty square."""
-        return self.d.execute_script("""
-            const rows = [];
-            for (const square of document.querySelectorAll('.square')) {
-              const row = Number(square.dataset.row), col = Number(square.dataset.col);
-              rows[row - 1] = rows[row - 1] || [];
-              const letter = square.querySelector('.letter');
-              rows[row - 1][col - 1] = square.classList.contains('block') ? '#' : (letter.textContent || '.');
-            }
-            return rows.map((r) => r.join(''));""")
-
-    def with_class(self, name):
-        return [(int(e.get_attribute("data-col")), int(e.get_attribute("data-row")))
-                for e in self.d.find_elements(By.CSS_SELECTOR, ".square." + name)]
-
-    def current_clue(self):
-        return [e.get_attribute("data-clue") for e in self.d.find_elements(By.CSS_SELECTOR, "li.current")]
-
-    def message(self):
-        return self.d.find_element(By.CSS_SELECTOR, ".message").text
-
-    def timer(self):
-        return self.d.find_element(By.CSS_SELECTOR, ".timer").text
-
-    def wait_for(self, condition, seconds=3):
-        end = time.time() + seconds
-        while time.time() < end:
-            if condition():
-                return True
-            time.sleep(0.05)
-        return condition()
-
-    def type_rows(self, rows):
-        """Types every open square's letter, square by square."""
-        for row, line in enumerate(rows, 1):
-            for col, letter in enumerate(line, 1):
-                if letter != "#":
-                    self.click(col, row)
-                    self.keys(letter)
-
-    def screenshot(self, name):
-        os.makedirs(ARGS.screenshots, exist_ok=True)
-        self.d.save_screenshot(os.path.join(ARGS.screenshots, name + ".png"))
 
 
 class BlockPage(PageTest):
@@ -244,13 +118,14 @@ class BlockPage(PageTest):
 
     def test_tab_goes_to_the_next_entry_and_back(self):
         self.click(1, 1)
-        steps = [
-            (Keys.TAB, "4-across"), (Keys.TAB, "5-across"), (Keys.TAB, "1-down"),
-            (Keys.SHIFT + Keys.TAB, "5-across"),
-        ]
-        for key, clue in steps:
-            ActionChains(self.d).send_keys(key).perform() if key == Keys.TAB else (
-                ActionChains(self.d).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform())
+        for shift, clue in ((False, "4-across"), (False, "5-across"), (False, "1-down"), (True, "5-across")):
+            keys = ActionChains(self.d)
+            if shift:
+                keys.key_down(Keys.SHIFT)
+            keys.send_keys(Keys.TAB)
+            if shift:
+                keys.key_up(Keys.SHIFT)
+            keys.perform()
             self.assertEqual(self.current_clue(), [clue])
         self.assertEqual(self.d.switch_to.active_element.get_attribute("class"), "keys")
 
@@ -292,15 +167,7 @@ class BlockPage(PageTest):
         self.assertTrue(self.wait_for(lambda: "Solved" in self.message()), self.message())
 
     def test_a_finished_grid_says_solved_with_the_time(self):
-        wrong = list(STEMS)
-        wrong[4] = "TRIOX"
-        self.type_rows(wrong)
-        self.assertNotIn("Solved", self.message())
-        self.assertIn("not right", self.message())
-        self.click(5, 5)
-        self.keys("S")
-        self.assertTrue(self.wait_for(lambda: "Solved" in self.message()), self.message())
-        self.assertRegex(self.message(), r"Solved in \d+:\d\d")
+        self.finish(STEMS)
         shown = self.timer()
         time.sleep(1.3)
         self.assertEqual(self.timer(), shown, "the clock stops at the solution")
@@ -356,32 +223,15 @@ class BlockPage(PageTest):
             "return getComputedStyle(document.querySelector('.square.current')).backgroundColor")
         self.assertEqual(colour, "rgb(255, 255, 255)", "no highlight on paper")
         pdf = self.d.execute_cdp_cmd("Page.printToPDF", {"printBackground": True})
-        os.makedirs(ARGS.screenshots, exist_ok=True)
-        with open(os.path.join(ARGS.screenshots, "blocks-print.pdf"), "wb") as out:
+        os.makedirs(Setting.args.screenshots, exist_ok=True)
+        with open(os.path.join(Setting.args.screenshots, "blocks-print.pdf"), "wb") as out:
             out.write(base64.b64decode(pdf["data"]))
         self.screenshot("blocks-print-media")
 
-    def test_a_phone_screen_fits_the_grid_and_puts_the_clues_below(self):
-        self.d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                               {"width": 375, "height": 812, "deviceScaleFactor": 2, "mobile": True})
-        self.open(self.page)
-        width = self.d.execute_script("return window.innerWidth")
-        self.assertEqual(width, 375)
-        grid = self.d.find_element(By.CSS_SELECTOR, ".grid").rect
-        clues = self.d.find_element(By.CSS_SELECTOR, ".clues").rect
-        self.assertLessEqual(grid["x"] + grid["width"], width)
-        self.assertGreater(grid["width"], width * 0.85)
-        self.assertGreaterEqual(clues["y"], grid["y"] + grid["height"])
-        self.assertLessEqual(self.d.execute_script("return document.documentElement.scrollWidth"), width)
-        self.click(1, 1)
-        self.keys("ST")
-        self.assertEqual(self.grid_rows()[0], "ST...")
-        self.screenshot("blocks-phone")
-
     def test_asks_for_nothing_but_the_page_itself(self):
-        for name in PAGES:
+        for name in Setting.pages:
             self.open(name)
-            self.click(*{"clasp": (1, 1)}.get(name, (1, 1)))
+            self.click(1, 1)
             self.keys("A")
             requested = []
             for entry in self.d.get_log("performance"):
@@ -438,47 +288,44 @@ class BarPage(PageTest):
         self.assertEqual(self.grid_rows(), TURNABOUT)
         self.assertTrue(self.wait_for(lambda: "Solved" in self.message()))
 
-    def test_a_phone_screen_fits_the_barred_grid(self):
-        self.d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                               {"width": 375, "height": 812, "deviceScaleFactor": 2, "mobile": True})
-        self.open(self.page)
-        grid = self.d.find_element(By.CSS_SELECTOR, ".grid").rect
-        self.assertLessEqual(grid["x"] + grid["width"], 375)
-        self.click(1, 2)
-        self.keys("PAROLE")
-        self.assertEqual(self.grid_rows()[1], "PAROLE")
-        self.screenshot("bars-phone")
+
+class PhoneScreen(PageTest):
+    def test_fits_the_grid_to_the_width_and_puts_the_clues_below(self):
+        for name, start, letters, row in (("blocks", (1, 1), "ST", 0), ("bars", (1, 2), "PAROLE", 1)):
+            with self.subTest(page=name):
+                self.phone()
+                self.open(name, fresh=True)
+                width = self.d.execute_script("return window.innerWidth")
+                self.assertEqual(width, 375)
+                grid = self.d.find_element(By.CSS_SELECTOR, ".grid").rect
+                clues = self.d.find_element(By.CSS_SELECTOR, ".clues").rect
+                self.assertLessEqual(grid["x"] + grid["width"], width)
+                self.assertGreater(grid["width"], width * 0.85)
+                self.assertGreaterEqual(clues["y"], grid["y"] + grid["height"])
+                self.assertLessEqual(self.d.execute_script("return document.documentElement.scrollWidth"), width)
+                self.click(*start)
+                self.keys(letters)
+                self.assertEqual(self.grid_rows()[row][:len(letters)], letters)
+                self.screenshot(name + "-phone")
 
 
 class PageWithoutSolution(PageTest):
-    def test_has_no_check_or_reveal_and_no_answer(self):
+    def test_has_no_check_or_reveal_nor_any_answer_yet_knows_a_finished_grid(self):
         for name, rows in (("blocks-hidden", STEMS), ("bars-hidden", TURNABOUT)):
             with self.subTest(page=name):
                 self.open(name, fresh=True)
                 texts = [b.text for b in self.d.find_elements(By.TAG_NAME, "button")]
-                for text in SOLVING_BUTTONS:
-                    self.assertNotIn(text, texts)
+                self.assertEqual([t for t in texts if t in SOLVING_BUTTONS], [])
                 self.assertIn("Clear", texts)
-                source = open(PAGES[name], encoding="utf-8").read()
+                with open(Setting.pages[name], encoding="utf-8") as page:
+                    source = page.read()
                 self.assertNotIn('"solution"', source)
-                for row in rows:
-                    self.assertNotIn(row.replace("#", ""), source)
-
-    def test_tells_a_finished_grid_from_the_digest(self):
-        for name, rows in (("blocks-hidden", STEMS), ("bars-hidden", TURNABOUT)):
-            with self.subTest(page=name):
-                self.open(name, fresh=True)
-                wrong = list(rows)
-                wrong[0] = "X" + rows[0][1:]
-                self.type_rows(wrong)
-                self.assertTrue(self.wait_for(lambda: "not right" in self.message()), self.message())
-                self.click(1, 1)
-                self.keys(rows[0][0])
-                self.assertTrue(self.wait_for(lambda: "Solved" in self.message()), self.message())
+                for line in rows:
+                    self.assertNotIn(line.replace("#", ""), source)
+                self.finish(rows)
                 self.screenshot(name + "-solved")
 
-
-    def test_tells_it_without_the_browsers_own_crypto(self):
+    def test_knows_it_without_the_browsers_own_crypto(self):
         # As over plain http, where a page is not a secure context.
         hidden = self.d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
             "source": "Object.defineProperty(Crypto.prototype, 'subtle', {get() { return undefined; }});"})
@@ -487,11 +334,7 @@ class PageWithoutSolution(PageTest):
                 with self.subTest(page=name):
                     self.open(name, fresh=True)
                     self.assertFalse(self.d.execute_script("return !!(window.crypto && crypto.subtle)"))
-                    self.type_rows(["X" + rows[0][1:]] + rows[1:])
-                    self.assertTrue(self.wait_for(lambda: "not right" in self.message()), self.message())
-                    self.click(1, 1)
-                    self.keys(rows[0][0])
-                    self.assertTrue(self.wait_for(lambda: "Solved" in self.message()), self.message())
+                    self.finish(rows)
         finally:
             self.d.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", hidden)
 
@@ -521,11 +364,10 @@ class StyledPage(PageTest):
 
 
 def main():
-    global ARGS, DRIVER
     parser = argparse.ArgumentParser()
     for option in ("--kventool", "--styled-page", "--examples", "--data", "--screenshots"):
         parser.add_argument(option, required=True)
-    ARGS, rest = parser.parse_known_args()
+    Setting.args, rest = parser.parse_known_args()
     missing = browser_missing()
     if missing:
         print(f"skipped: {missing}; the web page is not tried in a browser")
@@ -534,14 +376,14 @@ def main():
     try:
         make_pages(folder)
         try:
-            DRIVER = start_browser(os.path.join(folder, "profile"))
+            Setting.driver = start_browser(os.path.join(folder, "profile"))
         except WebDriverException as error:
             print(f"skipped: Chromium does not start here ({error.msg})")
             return SKIPPED
         try:
             program = unittest.main(argv=[sys.argv[0]] + rest, exit=False, verbosity=2)
         finally:
-            DRIVER.quit()
+            Setting.driver.quit()
         return 0 if program.result.wasSuccessful() else 1
     finally:
         shutil.rmtree(folder, ignore_errors=True)
