@@ -199,11 +199,33 @@ TEST(Kventool, UsageErrors) {
                                  "decode x.txt -o out", "pdf " + Example("block-twofold.txt"),
                                  "pdf x.txt -o y.pdf --paper a5", "picture x.txt -o y.bmp --solution",
                                  "encode --paper a4", "pdf x.txt -o y.pdf --format png",
-                                 "pdf x.txt -o y.pdf --solution --submission", "encode --solution-only"}) {
+                                 "pdf x.txt -o y.pdf --solution --submission", "encode --solution-only",
+                                 "ipuz --no-solution"}) {
     const ToolRun run = Kventool(args);
     EXPECT_EQ(run.status, 2) << args;
     EXPECT_NE(run.err.find("kventool --help"), std::string::npos) << args << ": " << run.err;
   }
+}
+
+TEST(Kventool, HtmlWritesOnePageAnInputAndSaysWhenItCannotCheck) {
+  const ToolRun page = Kventool("html -", MiniInALetter);
+  ASSERT_EQ(page.status, 0) << page.err;
+  EXPECT_EQ(page.out.rfind("<!DOCTYPE html>", 0), 0u);
+  EXPECT_NE(page.out.find("<title>Mini</title>"), std::string::npos);
+  EXPECT_NE(page.out.find("\"solution\":[\"S#A#T\""), std::string::npos);
+  EXPECT_EQ(page.err, "");
+  const ToolRun hidden = Kventool("html - --no-solution", MiniInALetter);
+  ASSERT_EQ(hidden.status, 0) << hidden.err;
+  EXPECT_EQ(hidden.out.find("ORBIT"), std::string::npos);
+  EXPECT_NE(hidden.out.find("\"digest\":\""), std::string::npos);
+  // The bar example has no solution: the page plays, but cannot check.
+  const ScratchFolder scratch;
+  const ToolRun several = Kventool("html " + Example("bar-fourfold.txt") + " " + Example("clued.ipuz") + " -o " +
+                                   scratch / "pages");
+  EXPECT_EQ(several.status, 0) << several.err;
+  EXPECT_NE(several.err.find("bar-fourfold.txt: the solution is not complete"), std::string::npos) << several.err;
+  EXPECT_NE(Slurp(scratch / "pages/bar-fourfold.html").find("Turnabout"), std::string::npos);
+  EXPECT_NE(Slurp(scratch / "pages/clued.html").find("Setter's first clue"), std::string::npos);
 }
 
 // Every example of the help text runs as it stands, from a folder in which

@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "fill_commands.h"
+#include "html_command.h"
 #include "input.h"
 #include "output.h"
 #include "read_puzzle.h"
@@ -131,6 +132,8 @@ ExitCode RunTextCommand(const Options& options) {
       return WriteEach(options, ".clues.txt", options.clueTexts ? ClueTexts : ClueList);
     case Command::Ipuz:
       return WriteEach(options, ".ipuz", Ipuz);
+    case Command::Html:
+      return RunHtml(options);
     case Command::Check:
       return Check(options);
     case Command::Fill:

@@ -28,6 +28,9 @@ std::string HelpText() {
          "            line: \"1 Across. Setter's first clue (4)\"\n"
          "  ipuz      writes the puzzle as an ipuz document, with the clues, author,\n"
          "            copyright and notes of an ipuz input\n"
+         "  html      writes the puzzle as one web page a solver plays in any\n"
+         "            browser, offline: the grid with its clues, Check and Reveal,\n"
+         "            the time taken, progress kept in the browser\n"
          "  picture   writes the grid picture: BMP, or PNG or SVG when OUT ends in\n"
          "            .png or .svg (needs -o)\n"
          "  pdf       writes the finished puzzle as PDF: the title, author and\n"
@@ -50,8 +53,8 @@ std::string HelpText() {
          "                    several files, or when OUT is a folder, one file per\n"
          "                    input goes into the folder OUT (made if missing), named\n"
          "                    after the input: NAME.txt (encode), NAME.clues.txt\n"
-         "                    (clues), NAME.ipuz (ipuz), NAME.bmp (picture),\n"
-         "                    NAME.pdf (pdf), NAME.txt (fill)\n"
+         "                    (clues), NAME.ipuz (ipuz), NAME.html (html),\n"
+         "                    NAME.bmp (picture), NAME.pdf (pdf), NAME.txt (fill)\n"
          "  --bar-width N     picture and pdf: bar thickness in pixels, " + barWidths + " (default " +
          std::to_string(DefaultBarWidth) + ")\n"
          "  --format F        picture into a folder: bmp, png or svg (default bmp)\n"
@@ -70,6 +73,8 @@ std::string HelpText() {
          "                    percent (default " + barred + ")\n"
          "  --json            check: one JSON object per file, each line one object\n"
          "  --text            clues: the clue texts instead of the skeleton (UTF-8)\n"
+         "  --no-solution     html: leave the answers out; the page still tells a\n"
+         "                    finished grid is right, from a digest of the whole grid\n"
          "  --words LIST      fill, suggest: the word list, one entry a line, WORD or\n"
          "                    WORD;SCORE (default: the SCOWL lists up to size 70 in\n"
          "                    /usr/share/dict/scowl, else /usr/share/dict/words)\n"
@@ -104,6 +109,7 @@ std::string HelpText() {
          "  kventool pdf examples/block-twofold.txt -o editor.pdf --submission\n"
          "  kventool encode examples/*.txt -o texts\n"
          "  kventool ipuz examples/bar-fourfold.txt -o bars.ipuz\n"
+         "  kventool html examples/clued.ipuz -o stems.html --no-solution\n"
          "  kventool check examples/block-twofold.txt --style us --json\n"
          "  kventool fill examples/block-twofold.txt --seed 7\n"
          "  kventool suggest examples/block-twofold.txt --entry \"1 across\" --limit 10\n";
@@ -123,6 +129,7 @@ std::optional<Command> CommandNamed(const std::string& name) {
   if (name == "encode") return Command::Encode;
   if (name == "clues") return Command::Clues;
   if (name == "ipuz") return Command::Ipuz;
+  if (name == "html") return Command::Html;
   if (name == "check") return Command::Check;
   if (name == "picture") return Command::Picture;
   if (name == "pdf") return Command::Pdf;
@@ -141,7 +148,7 @@ bool ParseInt(const char* text, int low, int high, int& value) {
 
 enum LongOnly {
   BarWidth = 256, Format, Style, MinLength, Barred, JsonOutput, PaperOption, Solution, SolutionOnly, Submission,
-  VersionOption, Words, MinScore, Seed, TimeLimit, EntryName, Limit, ClueTexts
+  VersionOption, Words, MinScore, Seed, TimeLimit, EntryName, Limit, ClueTexts, NoSolution
 };
 
 // "MIN-MAX", two percentages.
@@ -183,6 +190,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
       {"seed", required_argument, nullptr, Seed},       {"time-limit", required_argument, nullptr, TimeLimit},
       {"entry", required_argument, nullptr, EntryName}, {"limit", required_argument, nullptr, Limit},
       {"text", no_argument, nullptr, ClueTexts},
+      {"no-solution", no_argument, nullptr, NoSolution},
       {nullptr, 0, nullptr, 0},
   };
   optind = 0;  // a fresh scan
@@ -289,6 +297,9 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
       case ClueTexts:
         options.clueTexts = true;
         break;
+      case NoSolution:
+        options.noSolution = true;
+        break;
       case 'h':
         options.command = Command::Help;
         return options;
@@ -327,6 +338,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
   if (suggest && options.entry.empty()) return refuse("suggest needs --entry NAME");
   if (suggest && options.inputs.size() > 1) return refuse("suggest reads one file");
   if (options.command != Command::Clues && options.clueTexts) return refuse("--text belongs to clues");
+  if (options.command != Command::Html && options.noSolution) return refuse("--no-solution belongs to html");
   if (options.command != Command::Check && checkGiven)
     return refuse("--style, --min-length, --barred and --json belong to check");
   return options;

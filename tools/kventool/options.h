@@ -10,7 +10,7 @@
 
 namespace kven::tool {
 
-enum class Command { Decode, Encode, Clues, Ipuz, Picture, Pdf, Check, Fill, Suggest, Help, Version };
+enum class Command { Decode, Encode, Clues, Ipuz, Html, Picture, Pdf, Check, Fill, Suggest, Help, Version };
 
 // The paper of kventool pdf.
 enum class PaperChoice { Locale, A4, Letter };
@@ -38,6 +38,7 @@ struct Options {
   std::string entry;                // suggest: "5 across"
   int limit = 0;                    // suggest: at most this many words; 0 for all
   bool clueTexts = false;           // clues: the clues with their texts
+  bool noSolution = false;          // html: the page without the answers
 };
 
 // Parses the arguments after the program name. On a usage error returns
