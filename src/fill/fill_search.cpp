@@ -102,6 +102,7 @@ class Search {
   std::vector<int> levels_;  // the scores entries are let down through
   std::vector<int> level_;   // per slot: the level of its lowest word allowed
   long long choiceBudget_;  // 0: none
+  int restarts_ = 0;
   long long levelFailures_ = 0;  // since every slot was last let down
   long long choices_ = 0;
   Clock::time_point deadline_;
@@ -262,7 +263,7 @@ bool Search::ShouldEnd(FillStatus& why) {
     return true;
   }
   if (++choices_ % PollEvery != 0) return false;
-  if (options_.progress != nullptr) options_.progress->squaresFilled.store(SquaresFilled(), std::memory_order_relaxed);
+  if (options_.progress) options_.progress({SquaresFilled(), restarts_});
   if (Clock::now() > deadline_) {
     why = FillStatus::TimedOut;
     return true;
@@ -343,7 +344,7 @@ FillResult Search::Run() {
         if (ok && depth == 0) root = propagation_.state;
       }
     }
-    if (options_.progress != nullptr) options_.progress->restarts.store(static_cast<int>(restart), std::memory_order_relaxed);
+    restarts_ = static_cast<int>(restart);
     // Rarer words where the best ones gave no fill; at the lowest levels
     // everywhere, a refutation is a proof.
     levelFailures_ += failures;

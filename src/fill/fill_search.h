@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,10 +12,10 @@
 
 namespace kven::fill {
 
-// What a running search shows another thread.
+// How far a running search has come.
 struct FillProgress {
-  std::atomic<int> squaresFilled{0};  // squares holding a letter in the current attempt
-  std::atomic<int> restarts{0};
+  int squaresFilled = 0;  // squares holding a letter in the current attempt
+  int restarts = 0;
 };
 
 // What a fill is asked to do; the defaults here are the program's, for
@@ -27,7 +28,8 @@ struct FillOptions {
   // The entries to fill; every entry of the diagram when empty.
   std::vector<DiagramEntry> only;
   const std::atomic<bool>* stop = nullptr;  // polled: true ends the search
-  FillProgress* progress = nullptr;
+  // Told now and then how far the search has come, on the search's thread.
+  std::function<void(const FillProgress&)> progress;
 };
 
 enum class FillStatus {
