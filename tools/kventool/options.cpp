@@ -125,7 +125,7 @@ std::string HelpText() {
          "  kventool check examples/block-twofold.txt --style us --json\n"
          "  kventool fill examples/block-twofold.txt --seed 7\n"
          "  kventool suggest examples/block-twofold.txt --entry \"1 across\" --limit 10\n"
-         "  kventool fill examples/block-twofold.txt --words default --words mine.txt --report\n"
+         "  kventool fill examples/block-twofold.txt --words default --report\n"
          "  kventool words 'PRE*ION' --limit 5\n"
          "  kventool words --anagram listen\n";
 }
