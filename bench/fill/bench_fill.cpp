@@ -10,6 +10,7 @@
 #include "fill/fill_search.h"
 #include "fill/suggest.h"
 #include "fill/word_index.h"
+#include "fill/default_list.h"
 #include "fill/word_list.h"
 #include "support/test_puzzles.h"
 #include "text/text_lines.h"

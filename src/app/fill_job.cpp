@@ -1,47 +1,62 @@
 #include "app/fill_job.h"
 
+#include <QPromise>
+#include <QUnhandledException>
+#include <QtConcurrent/QtConcurrentRun>
+#include <exception>
+
+#include "app/fill_panel_texts.h"
+
 namespace kven {
 
-FillJob::FillJob(FillJobInput input) : input_(std::move(input)), start_(std::chrono::steady_clock::now()) {
-  input_.options.stop = &stop_;
-  input_.options.progress = &progress_;
-  thread_ = std::thread([this] { Run(); });
+FillJob::FillJob(std::shared_ptr<const fill::WordIndex> index, const Puzzle& puzzle, fill::FillOptions options,
+                 QObject* parent)
+    : QObject(parent), stop_(std::make_shared<std::atomic<bool>>(false)), start_(std::chrono::steady_clock::now()) {
+  connect(&watcher_, &QFutureWatcher<fill::FillResult>::finished, this, &FillJob::finished);
+  connect(&watcher_, &QFutureWatcher<fill::FillResult>::progressValueChanged, this,
+          [this](int squares) { emit progressed(squares, watcher_.progressText().toInt()); });
+  // The search owns what it reads: the window may go before it ends.
+  watcher_.setFuture(QtConcurrent::run(
+      [index = std::move(index), puzzle, options = std::move(options), stop = stop_](QPromise<fill::FillResult>& promise) mutable {
+        promise.setProgressRange(0, puzzle.HSquares * puzzle.VSquares);
+        options.stop = stop.get();
+        options.progress = [&promise](const fill::FillProgress& p) {
+          promise.setProgressValueAndText(p.squaresFilled, QString::number(p.restarts));
+        };
+        promise.addResult(fill::FillGrid(puzzle, *index, options));
+      }));
 }
 
 FillJob::~FillJob() {
-  stop_ = true;
-  if (thread_.joinable()) thread_.join();
+  *stop_ = true;
+  watcher_.disconnect();
 }
+
+void FillJob::Stop() { *stop_ = true; }
 
 double FillJob::Seconds() const {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
 }
 
-void FillJob::Run() {
-  std::shared_ptr<const fill::WordIndex> index = input_.index;
-  if (input_.loadList) {
-    fill::WordList list;
-    output_.load = input_.listPath.empty() ? fill::LoadDefaultWordList(list)
-                                           : fill::LoadWordList(input_.listPath, io::Accept::AnyReadable, list);
-    if (output_.load.status == fill::LoadStatus::Loaded) {
-      output_.summary = fill::ListSummary(list);
-      index = std::make_shared<const fill::WordIndex>(list);
-      output_.index = index;
-    } else {
-      index = nullptr;
+std::optional<fill::FillResult> FillJob::Result(QString& error) const {
+  try {
+    QFuture<fill::FillResult> future = watcher_.future();
+    if (future.resultCount() > 0) return future.result();
+    future.waitForFinished();  // rethrows what the search threw
+    error = fill_text::UnknownError;
+  } catch (const QUnhandledException& e) {
+    try {
+      if (e.exception()) std::rethrow_exception(e.exception());
+      error = fill_text::UnknownError;
+    } catch (const std::exception& inner) {
+      error = QString::fromLocal8Bit(inner.what());
+    } catch (...) {
+      error = fill_text::UnknownError;
     }
+  } catch (const std::exception& e) {
+    error = QString::fromLocal8Bit(e.what());
   }
-  if (input_.puzzle && index && !stop_) output_.result = fill::FillGrid(*input_.puzzle, *index, input_.options);
-  else if (input_.puzzle && stop_) {
-    output_.result.emplace();
-    output_.result->status = fill::FillStatus::Stopped;
-  }
-  done_ = true;
-}
-
-FillJobOutput FillJob::Take() {
-  if (thread_.joinable()) thread_.join();
-  return std::move(output_);
+  return std::nullopt;
 }
 
 }  // namespace kven

@@ -3,22 +3,25 @@
 //
 #include "app/fill_panel.h"
 
+#include <QCheckBox>
 #include <QEvent>
-#include <QFileInfo>
-#include <QFontDatabase>
-#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
 #include <QTimer>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <random>
 
 #include "app/dialogs.h"
 #include "app/fill_job.h"
 #include "app/fill_panel_texts.h"
+#include "app/word_list_source.h"
+#include "fill/fill_quality.h"
 #include "fill/suggest.h"
+#include "fill/word_search.h"
 
 namespace kven {
 namespace {
@@ -26,10 +29,9 @@ namespace {
 constexpr int WordRole = Qt::UserRole;
 constexpr int EntryRole = Qt::UserRole;
 constexpr int ShownSuggestions = 500;  // more would only be scrolled past
-constexpr int ProgressIntervalMs = 100;
 constexpr int PanelGap = 8;
-constexpr int PanelWidth = 340;
-constexpr int PanelMinHeight = 480;
+constexpr int PanelWidth = 360;
+constexpr int PanelMinHeight = 560;
 
 QString Names(const Puzzle& p, const std::vector<DiagramEntry>& entries) {
   QStringList names;
@@ -39,76 +41,68 @@ QString Names(const Puzzle& p, const std::vector<DiagramEntry>& entries) {
 
 QString Seconds(double s) { return QString::number(s, 'f', 1); }
 
+QSettings Settings() { return QSettings(fill_text::SettingsOrganisation, fill_text::SettingsApplication); }
+
+QList<QPoint> Squares(const std::vector<DiagramEntry>& entries) {
+  QList<QPoint> squares;
+  for (const DiagramEntry& e : entries)
+    for (const Square& s : EntrySquares(e)) squares.append(QPoint(s.col, s.row));
+  return squares;
+}
+
 }  // namespace
 
 FillPanel::FillPanel(FillHost host, Dialogs& dialogs, QWidget* parent)
     : QDockWidget(fill_text::Title, parent), host_(std::move(host)), dialogs_(dialogs) {
   setObjectName(QStringLiteral("FillPanel"));
   seed_ = std::random_device{}();
-  auto* body = new QWidget(this);
-  const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  Build();
+  const fill::FillOptions defaults;
+  timeLimit_->setValue(Settings().value(fill_text::TimeLimitKey, defaults.timeLimitSeconds).toInt());
+  minScore_->setValue(Settings().value(fill_text::MinScoreKey, defaults.minScore).toInt());
+  source_ = new WordListSource({}, this);
 
-  pattern_ = new QLabel(body);
-  pattern_->setFont(fixed);
-  count_ = new QLabel(body);
-  suggestions_ = new QListWidget(body);
-  suggestions_->setFont(fixed);
-  suggestions_->setObjectName(QStringLiteral("FillSuggestions"));
-  auto* entriesLabel = new QLabel(fill_text::Entries, body);
-  entriesLabel->setWordWrap(true);
-  entries_ = new QListWidget(body);
-  entries_->setFont(fixed);
-  entries_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  entries_->setObjectName(QStringLiteral("FillEntries"));
-
-  fillGrid_ = new QPushButton(fill_text::FillGrid, body);
-  fillSelection_ = new QPushButton(fill_text::FillSelection, body);
-  stop_ = new QPushButton(fill_text::Stop, body);
-  wordList_ = new QPushButton(fill_text::WordList, body);
-  list_ = new QLabel(fill_text::DefaultList, body);
-  list_->setWordWrap(true);
-  progress_ = new QLabel(body);
-  message_ = new QLabel(body);
-  message_->setWordWrap(true);
-  message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(fillGrid_);
-  buttons->addWidget(fillSelection_);
-  buttons->addWidget(stop_);
-  auto* listRow = new QHBoxLayout;
-  listRow->addWidget(wordList_);
-  listRow->addWidget(list_, 1);
-  auto* layout = new QVBoxLayout(body);
-  layout->addWidget(pattern_);
-  layout->addWidget(count_);
-  layout->addWidget(suggestions_, 3);
-  layout->addWidget(entriesLabel);
-  layout->addWidget(entries_, 2);
-  layout->addLayout(buttons);
-  layout->addWidget(progress_);
-  layout->addWidget(message_);
-  layout->addLayout(listRow);
-  setWidget(body);
-
-  timer_ = new QTimer(this);
-  timer_->setInterval(ProgressIntervalMs);
-  connect(timer_, &QTimer::timeout, this, &FillPanel::Tick);
   connect(suggestions_, &QListWidget::itemActivated, this, &FillPanel::PutSuggestion);
+  connect(find_, &QLineEdit::textChanged, this, &FillPanel::ShowWords);
+  connect(anagram_, &QCheckBox::toggled, this, &FillPanel::ShowWords);
   connect(fillGrid_, &QPushButton::clicked, this, [this] { StartFill(false); });
   connect(fillSelection_, &QPushButton::clicked, this, [this] { StartFill(true); });
   connect(stop_, &QPushButton::clicked, this, [this] {
-    // Whatever the search finds from now on is not wanted.
-    stopped_ = true;
-    if (job_) job_->Stop();
+    if (job_ != nullptr) job_->Stop();
   });
-  connect(wordList_, &QPushButton::clicked, this, &FillPanel::ChooseList);
+  connect(timeLimit_, &QSpinBox::valueChanged, this, [](int s) { Settings().setValue(fill_text::TimeLimitKey, s); });
+  connect(minScore_, &QSpinBox::valueChanged, this, [this](int s) {
+    Settings().setValue(fill_text::MinScoreKey, s);
+    Show(true);
+  });
+  connect(wordList_, &QPushButton::clicked, this, [this] { ChooseList(false); });
+  connect(addList_, &QPushButton::clicked, this, [this] { ChooseList(true); });
+  connect(defaultList_, &QPushButton::clicked, source_, &WordListSource::UseDefault);
+  connect(avoidList_, &QPushButton::clicked, this, &FillPanel::ChooseAvoid);
+  connect(noAvoid_, &QPushButton::clicked, this, [this] { source_->SetAvoid(QString()); });
+  connect(source_, &WordListSource::loadingStarted, this, [this] {
+    list_->setText(fill_text::ReadingList);
+    UpdateButtons();
+  });
+  connect(source_, &WordListSource::loaded, this, [this] {
+    list_->setText(source_->Description());
+    list_->setToolTip(source_->Summary());
+    UpdateButtons();
+    Show(true);
+  });
+  connect(source_, &WordListSource::failed, this, [this](const QString& message) {
+    list_->setText(source_->Description());
+    Tell(message);
+    UpdateButtons();
+  });
   UpdateButtons();
 }
 
 FillPanel::~FillPanel() = default;
 
-bool FillPanel::Running() const { return job_ != nullptr; }
+bool FillPanel::Running() const { return job_ != nullptr || source_->Loading(); }
+
+void FillPanel::SetDefaultListPlace(fill::DefaultListPlace place) { source_->SetDefaultPlace(std::move(place)); }
 
 std::optional<DiagramEntry> FillPanel::CurrentEntry(const Puzzle& p, const EditorState& editor) {
   const bool across = editor.Direction == Direction::Right || editor.Direction == Direction::Left;
@@ -125,8 +119,8 @@ void FillPanel::showEvent(QShowEvent* event) {
     const QRect owner = parentWidget()->frameGeometry();
     setGeometry(owner.right() + PanelGap, owner.top(), PanelWidth, std::max(owner.height(), PanelMinHeight));
   }
-  // The list is read on first need, in the background, and only once.
-  if (!index_ && !job_ && !loadFailed_) StartJob(false, {});
+  // The list is read on first need, in the background.
+  if (!source_->Index() && !source_->Loading()) source_->UseDefault();
   Show(true);
 }
 
@@ -153,27 +147,57 @@ void FillPanel::Show(bool force) {
   if (!force && shownPuzzle_ && *shownPuzzle_ == p && shownEntry_ == entry) return;
   shownPuzzle_ = p;
   shownEntry_ = entry;
+  // What was said, and shaded, was about another puzzle.
+  if (toldPuzzle_ && !(*toldPuzzle_ == p)) {
+    Tell(QString());
+    Shade({});
+  }
   ShowEntries(p);
+  pattern_->setText(entry ? QString(fill_text::EntryPattern)
+                                .arg(QString::fromStdString(EntryName(p, *entry)),
+                                     QString::fromStdString(fill::EntryLetters(p, *entry)))
+                          : QString(fill_text::NoEntry));
+  ShowWords();
+}
+
+void FillPanel::ShowWords() {
   suggestions_->clear();
-  if (!entry) {
-    pattern_->setText(fill_text::NoEntry);
-    count_->clear();
+  count_->clear();
+  const std::shared_ptr<const fill::WordIndex> index = source_->Index();
+  if (!index) {
+    if (source_->Loading()) count_->setText(fill_text::ReadingList);
+    return;
+  }
+  const auto add = [this](const std::string& word, int score) {
+    auto* item = new QListWidgetItem(QString(fill_text::WordAndScore).arg(QString::fromStdString(word)).arg(score),
+                                     suggestions_);
+    item->setData(WordRole, QString::fromStdString(word));
+  };
+  const std::string wanted = find_->text().trimmed().toStdString();
+  if (!wanted.empty()) {
+    // A look-up by pattern or anagram, as kventool words does it.
+    std::optional<std::vector<fill::FoundWord>> found;
+    if (anagram_->isChecked()) {
+      found = fill::Anagrams(*index, wanted, minScore_->value(), ShownSuggestions);
+    } else if (const std::optional<std::string> pattern = fill::ReadPattern(wanted)) {
+      found = fill::MatchPattern(*index, *pattern, minScore_->value(), ShownSuggestions);
+    }
+    if (!found) {
+      count_->setText(anagram_->isChecked() ? fill_text::BadAnagram : fill_text::BadPattern);
+      return;
+    }
+    for (const fill::FoundWord& w : *found) add(w.word, w.score);
+    count_->setText(QString(fill_text::Found).arg(found->size()));
+    if (!found->empty()) suggestions_->setCurrentRow(0);
+    return;
+  }
+  if (!shownEntry_) {
     Mark({});
     return;
   }
-  pattern_->setText(QString(fill_text::EntryPattern)
-                        .arg(QString::fromStdString(EntryName(p, *entry)),
-                             QString::fromStdString(fill::EntryLetters(p, *entry))));
-  if (!index_) {
-    count_->setText(job_ && job_->LoadsList() ? QString(fill_text::ReadingList) : QString());
-    return;
-  }
-  const fill::Suggestions found = fill::SuggestWords(p, *entry, *index_, 0, ShownSuggestions);
-  for (const fill::Suggestion& s : found.words) {
-    auto* item = new QListWidgetItem(QStringLiteral("%1  %2").arg(QString::fromStdString(s.word)).arg(s.score),
-                                     suggestions_);
-    item->setData(WordRole, QString::fromStdString(s.word));
-  }
+  const Puzzle& p = host_.puzzle();
+  const fill::Suggestions found = fill::SuggestWords(p, *shownEntry_, *index, minScore_->value(), ShownSuggestions);
+  for (const fill::Suggestion& s : found.words) add(s.word, s.score);
   if (found.count == 1) count_->setText(fill_text::OneWord);
   else if (found.count > static_cast<int>(found.words.size()))
     count_->setText(QString(fill_text::ShowingFirst).arg(found.count).arg(found.words.size()));
@@ -201,13 +225,23 @@ void FillPanel::ShowEntries(const Puzzle& p) {
 }
 
 void FillPanel::Mark(const std::vector<DiagramEntry>& entries) {
-  QList<QPoint> squares;
-  for (const DiagramEntry& e : entries)
-    for (const Square& s : EntrySquares(e)) squares.append(QPoint(s.col, s.row));
+  const QList<QPoint> squares = Squares(entries);
   // Silence when nothing was marked and nothing is: the check's marks stay.
   if (squares.isEmpty() && !marking_) return;
   marking_ = !squares.isEmpty();
   host_.mark(squares);
+}
+
+void FillPanel::Shade(const std::vector<DiagramEntry>& entries) {
+  const QList<QPoint> squares = Squares(entries);
+  if (squares.isEmpty() && !shading_) return;
+  shading_ = !squares.isEmpty();
+  if (host_.shade) host_.shade(squares);
+}
+
+void FillPanel::Tell(const QString& message) {
+  message_->setText(message);
+  toldPuzzle_ = host_.puzzle();
 }
 
 void FillPanel::PutSuggestion(QListWidgetItem* item) {
@@ -228,144 +262,120 @@ void FillPanel::PutSuggestion(QListWidgetItem* item) {
   refresh();
 }
 
-void FillPanel::ChooseList() {
-  const QString name = dialogs_.getOpenFileName(this, listPath_, fill_text::ListFilter);
+void FillPanel::ChooseList(bool over) {
+  const QString name = dialogs_.getOpenFileName(this, QString(), fill_text::ListFilter);
   if (name.isEmpty()) return;
-  listPath_ = name;
-  loadFailed_ = false;
-  if (!job_) StartJob(false, {});
+  if (over) source_->PutOver(name);
+  else source_->UseOnly(name);
+}
+
+void FillPanel::ChooseAvoid() {
+  const QString name = dialogs_.getOpenFileName(this, QString(), fill_text::ListFilter);
+  if (!name.isEmpty()) source_->SetAvoid(name);
+}
+
+fill::FillOptions FillPanel::Options() const {
+  fill::FillOptions options;
+  options.timeLimitSeconds = timeLimit_->value();
+  options.minScore = minScore_->value();
+  options.seed = seed_;
+  return options;
 }
 
 void FillPanel::StartFill(bool selectionOnly) {
-  if (job_) return;
+  if (job_ != nullptr || !source_->Index()) return;
   const Puzzle& p = host_.puzzle();
-  std::vector<DiagramEntry> only;
+  fill::FillOptions options = Options();
   if (selectionOnly) {
     for (const QListWidgetItem* item : entries_->selectedItems())
-      only.push_back(listedEntries_[static_cast<std::size_t>(item->data(EntryRole).toInt())]);
-    if (only.empty()) {
+      options.only.push_back(listedEntries_[static_cast<std::size_t>(item->data(EntryRole).toInt())]);
+    if (options.only.empty()) {
       const std::optional<DiagramEntry> current = CurrentEntry(p, host_.editor());
       if (!current) {
-        message_->setText(fill_text::NoEntry);
+        Tell(fill_text::NoEntry);
         return;
       }
-      only.push_back(*current);
+      options.only.push_back(*current);
     }
   }
-  StartJob(true, std::move(only));
-}
-
-void FillPanel::StartJob(bool fill, std::vector<DiagramEntry> only) {
-  FillJobInput input;
-  input.loadList = !index_ || listPath_ != loadedPath_;
-  input.listPath = listPath_.toStdString();
-  input.index = index_;
-  if (fill) {
-    fillStart_ = host_.puzzle();
-    input.puzzle = *fillStart_;
-    input.options.only = std::move(only);
-    input.options.seed = ++seed_;  // each run another fill
-    input.options.timeLimitSeconds = timeLimit_;
-    stopped_ = false;
-    message_->clear();
-  }
-  if (input.loadList) list_->setText(fill_text::ReadingList);
-  job_ = std::make_unique<FillJob>(std::move(input));
+  options.seed = ++seed_;  // each run another fill
+  fillStart_ = p;
+  Tell(QString());
+  Shade({});
   progress_->clear();
-  timer_->start();
+  job_ = new FillJob(source_->Index(), p, std::move(options), this);
+  connect(job_, &FillJob::progressed, this, [this](int squares, int restarts) {
+    progress_->setText(QString(fill_text::Progress).arg(squares).arg(restarts).arg(Seconds(job_->Seconds())));
+  });
+  connect(job_, &FillJob::finished, this, &FillPanel::FillFinished);
   UpdateButtons();
 }
 
-void FillPanel::Tick() {
-  if (!job_) {
-    timer_->stop();
-    return;
-  }
-  if (job_->Fills())
-    progress_->setText(QString(fill_text::Progress)
-                           .arg(job_->Progress().squaresFilled.load())
-                           .arg(job_->Progress().restarts.load())
-                           .arg(Seconds(job_->Seconds())));
-  if (!job_->Done()) return;
-  timer_->stop();
-  const bool filled = job_->Fills();
-  const double seconds = job_->Seconds();
-  const QString path = QString::fromStdString(job_->ListPath());
-  const FillJobOutput out = job_->Take();
-  job_.reset();
-  TakeList(out, path);
-  // The last look may have caught the search between attempts.
-  if (filled && out.result && out.result->status == fill::FillStatus::Filled)
-    progress_->setText(QString(fill_text::Progress)
-                           .arg(out.result->letters.size())
-                           .arg(out.result->restarts)
-                           .arg(Seconds(seconds)));
+void FillPanel::FillFinished() {
+  FillJob* job = job_;
+  job_ = nullptr;
+  job->deleteLater();
+  const double seconds = job->Seconds();
+  QString error;
+  const std::optional<fill::FillResult> result = job->Result(error);
   UpdateButtons();
-  Show(true);
-  if (filled && out.result && fillStart_) ShowFillResult(*out.result, *fillStart_, seconds);
+  if (!result) {
+    Tell(QString(fill_text::FillError).arg(error));
+  } else {
+    if (result->status == fill::FillStatus::Filled)
+      progress_->setText(QString(fill_text::Progress).arg(result->letters.size()).arg(result->restarts).arg(Seconds(seconds)));
+    fill::FillResult shown = *result;
+    // Whatever the search found once Stop was pressed is not wanted.
+    if (job->Stopped()) shown.status = fill::FillStatus::Stopped;
+    ShowFillResult(shown, *fillStart_, seconds);
+  }
   fillStart_.reset();
-  // A list chosen while another was being read is read now.
-  if (!loadFailed_ && listPath_ != loadedPath_) StartJob(false, {});
-}
-
-void FillPanel::TakeList(const FillJobOutput& out, const QString& path) {
-  const auto listName = [](const QString& name) {
-    return name.isEmpty() ? QString(fill_text::DefaultList)
-                          : QString(fill_text::ChosenList).arg(QFileInfo(name).fileName());
-  };
-  if (out.index) {
-    index_ = out.index;
-    loadedPath_ = path;
-    loadFailed_ = false;
-    list_->setText(listName(path));
-    list_->setToolTip(QString::fromStdString(out.summary));
-  } else if (out.load.status != fill::LoadStatus::Loaded) {
-    // The list read before, if any, stays in use; one chosen meanwhile is
-    // still to be read.
-    message_->setText(QString::fromStdString(out.load.message));
-    if (listPath_ == path) {
-      loadFailed_ = true;
-      listPath_ = loadedPath_;
-    }
-    list_->setText(listName(index_ ? loadedPath_ : listPath_));
-  }
 }
 
 void FillPanel::ShowFillResult(const fill::FillResult& result, const Puzzle& start, double seconds) {
-  switch (stopped_ ? fill::FillStatus::Stopped : result.status) {
-    case fill::FillStatus::Filled:
+  switch (result.status) {
+    case fill::FillStatus::Filled: {
       // The search worked on the puzzle as it was; letters put into another
       // one would break what the user did meanwhile.
       if (!(host_.puzzle() == start)) {
-        message_->setText(fill_text::GridChanged);
+        Tell(fill_text::GridChanged);
         return;
       }
       host_.place(fill_text::ChangeFill, result.letters);
-      message_->setText(QString(fill_text::Filled).arg(Seconds(seconds)));
+      const fill::FillQuality q = fill::MeasureFill(result.entries, fill::FillOptions{}.weakBelow);
+      std::vector<DiagramEntry> weak;
+      for (const fill::FilledEntry& e : q.weak) weak.push_back(e.entry);
+      Tell(QString(fill_text::Filled).arg(Seconds(seconds)) +
+           QString(fill_text::Quality).arg(q.lowest).arg(q.mean, 0, 'f', 1).arg(q.weak.size()).arg(q.weakBelow));
+      Shade(weak);
+      Show(true);
       return;
+    }
     case fill::FillStatus::Stopped:
-      message_->setText(fill_text::Stopped);
+      Tell(fill_text::Stopped);
       return;
     case fill::FillStatus::NoFillExists:
     case fill::FillStatus::TimedOut: {
-      QString why = result.status == fill::FillStatus::NoFillExists ? QString(fill_text::NoFillExists)
-                                                                    : QString(fill_text::NoFillFound).arg(timeLimit_);
+      QString why = result.status == fill::FillStatus::NoFillExists
+                        ? QString(fill_text::NoFillExists)
+                        : QString(fill_text::NoFillFound).arg(timeLimit_->value());
       if (!result.unfillable.empty()) {
         why += QString(fill_text::NoWordFits).arg(Names(start, result.unfillable));
         Mark(result.unfillable);
       }
-      message_->setText(why);
+      Tell(why);
       return;
     }
   }
 }
 
 void FillPanel::UpdateButtons() {
-  const bool running = job_ != nullptr;
-  fillGrid_->setEnabled(!running);
-  fillSelection_->setEnabled(!running);
-  stop_->setEnabled(running && job_->Fills());
-  wordList_->setEnabled(!running || !job_->Fills());
+  const bool filling = job_ != nullptr;
+  const bool ready = source_->Index() != nullptr && !source_->Loading();
+  fillGrid_->setEnabled(!filling && ready);
+  fillSelection_->setEnabled(!filling && ready);
+  stop_->setEnabled(filling);
+  for (QPushButton* b : {wordList_, addList_, defaultList_, avoidList_, noAvoid_}) b->setEnabled(!filling);
 }
 
 }  // namespace kven

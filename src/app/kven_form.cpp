@@ -557,6 +557,7 @@ void KvenForm::miFillClick() {
       Change(name, [&] { fill::PlaceLetters(puzzle_, *controls_.grid, letters); });
     };
     host.mark = [this](const QList<QPoint>& squares) { controls_.grid->MarkSquares(squares); };
+    host.shade = [this](const QList<QPoint>& squares) { controls_.grid->ShadeSquares(squares); };
     fill_ = new FillPanel(std::move(host), dialogs_, this);
     addDockWidget(Qt::RightDockWidgetArea, fill_);
     controls_.grid->installEventFilter(fill_);

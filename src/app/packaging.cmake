@@ -32,5 +32,22 @@ file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/copyright
      "Copyright: ${kven_holder}\n"
      "License: Expat\n"
      " ${kven_licence_text}\n")
+# The fill's avoid list, built into the programs from the npm package
+# profane-words, with that package's own licence.
+get_filename_component(kven_avoid_folder ${KVEN_PROFANE_WORDS} DIRECTORY)
+file(READ ${kven_avoid_folder}/LICENSE.md kven_avoid_licence)
+string(STRIP "${kven_avoid_licence}" kven_avoid_licence)
+string(REGEX REPLACE "\n[ \t]*\n" "\n.\n" kven_avoid_licence "${kven_avoid_licence}")
+string(REPLACE "\n" "\n " kven_avoid_licence "${kven_avoid_licence}")
+file(APPEND ${CMAKE_CURRENT_BINARY_DIR}/copyright
+     "\n"
+     "Files: src/fill/profane_words.cpp\n"
+     "Copyright: the authors of profane-words, https://github.com/zautumnz/profane-words\n"
+     "License: WTFPL\n"
+     "Comment: The fill's avoid list: the word list of the npm package profane-words\n"
+     " 2.1.0, built into kven3 and kventool.\n"
+     "\n"
+     "License: WTFPL\n"
+     " ${kven_avoid_licence}\n")
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright DESTINATION share/doc/kven3)
 include(CPack)

@@ -36,7 +36,7 @@ bool Intersects(const std::uint64_t* a, const std::uint64_t* b, int blocks) {
 }
 
 FillProblem BuildProblem(const Puzzle& p, const std::vector<DiagramEntry>& chosen, const WordIndex& index,
-                         int minScore) {
+                         int minScore, const EntryFloor& floor) {
   FillProblem problem;
   // Which slot (and where in it) holds each square, across and down.
   std::vector<Crossing> across(static_cast<std::size_t>((p.HSquares + 1) * (p.VSquares + 1)));
@@ -78,7 +78,7 @@ FillProblem BuildProblem(const Puzzle& p, const std::vector<DiagramEntry>& chose
       s.crossings.push_back(other[static_cast<std::size_t>(s.squares[static_cast<std::size_t>(i)])]);
     }
     std::uint64_t* d = problem.Domain(id);
-    const int allowed = index.CountAtLeast(s.length, minScore);
+    const int allowed = index.CountAtLeast(s.length, floor ? floor(s.entry) : minScore);
     for (int w = 0; w < allowed; ++w) d[w / 64] |= std::uint64_t{1} << (w % 64);
     for (int i = 0; i < s.length; ++i) {
       if (s.fixed[static_cast<std::size_t>(i)] == 0) continue;

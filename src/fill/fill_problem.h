@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,11 +50,15 @@ bool IsComplete(const Puzzle& p, const DiagramEntry& e);
 // The entry's letters as they stand, "." for a square without one.
 std::string EntryLetters(const Puzzle& p, const DiagramEntry& e);
 
+// The lowest score an entry's word may have, entry by entry.
+using EntryFloor = std::function<int(const DiagramEntry&)>;
+
 // The slots of `chosen` (entries of DiagramEntries(p)) that are not yet
-// complete, each with the words of at least `minScore` that fit its letters
-// and that no complete entry of the grid holds.
+// complete, each with the words of at least `minScore` (or what `floor`
+// says for its entry, when given) that fit its letters and that no complete
+// entry of the grid holds.
 FillProblem BuildProblem(const Puzzle& p, const std::vector<DiagramEntry>& chosen, const WordIndex& index,
-                         int minScore);
+                         int minScore, const EntryFloor& floor = {});
 
 
 // Counting the words of a set.

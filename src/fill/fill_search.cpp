@@ -1,10 +1,14 @@
 #include "fill/fill_search.h"
 
+#include <algorithm>
 #include <chrono>
+#include <numeric>
 #include <random>
 #include <set>
 
+#include "fill/fill_polish.h"
 #include "fill/fill_problem.h"
+#include "fill/propagation.h"
 
 namespace kven::fill {
 
@@ -12,7 +16,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr std::uint32_t AllLetters = (1u << Letters) - 1;
 // Failures before the first restart; later cutoffs follow the Luby sequence.
 // Shorter runs restart before the conflict weights have learnt where a dense
 // grid is hard, and its fill times grow a long tail (bench/fill).
@@ -21,8 +24,35 @@ constexpr long long RestartBase = 256;
 // fewer, the commonest words of one score are tried in the same order after
 // every restart.
 constexpr int ValueChoices = 8;
+// The best words of a slot weighed against their crossings before one is
+// chosen.
+constexpr int LookAhead = 32;
+// The levels an entry is let down through: words scoring at least the
+// options' weak score, then this much less, then every word of the minimum.
+constexpr int LevelStep = 10;
+// At a restart, this share of the entries that failed, the ones that failed
+// most, are let down a level.
+constexpr int RelaxShare = 4;
+// Failures per slot after which every slot is let down a level: a grid
+// whose fill needs rarer words in many places gets them all at once.
+constexpr long long LevelFailures = 20;
 // The clock and the stop flag are looked at once per this many choices.
 constexpr long long PollEvery = 64;
+// The score levels of a fill, best first, ending with the minimum score;
+// a level that adds no word for the slots' lengths is left out.
+std::vector<int> ScoreLevels(const FillProblem& problem, const WordIndex& index, const FillOptions& options) {
+  const auto words = [&](int score) {
+    long long n = 0;
+    for (const Slot& s : problem.slots) n += index.CountAtLeast(s.length, score);
+    return n;
+  };
+  std::vector<int> levels;
+  for (const int score : {options.weakBelow, options.weakBelow - LevelStep})
+    if (score > options.minScore && (levels.empty() || words(score) > words(levels.back()))) levels.push_back(score);
+  if (levels.empty() || words(options.minScore) > words(levels.back())) levels.push_back(options.minScore);
+  else levels.back() = options.minScore;
+  return levels;
+}
 
 // The i-th term (from 1) of the Luby sequence: 1 1 2 1 1 2 4 1 1 2 ...
 long long Luby(long long i) {
@@ -34,189 +64,102 @@ long long Luby(long long i) {
   }
 }
 
-int FirstBit(const std::uint64_t* bits, int blocks) {
-  for (int b = 0; b < blocks; ++b)
-    if (bits[b] != 0) return b * 64 + __builtin_ctzll(bits[b]);
-  return -1;
-}
-
-// The words each slot may still take and the letters each of its squares may
-// still hold; copied whole at every choice, which is cheaper than undoing.
-struct State {
-  std::vector<std::uint64_t> bits;
-  std::vector<std::uint32_t> masks;  // per slot square: the letters its words leave
-  std::vector<int> sizes;
-};
-
 class Search {
  public:
-  Search(FillProblem& problem, const WordIndex& index, const FillOptions& options)
-      : problem_(problem), index_(index), options_(options), random_(options.seed) {
-    const std::size_t n = problem.slots.size();
-    std::size_t masks = 0;
-    for (const Slot& s : problem.slots) {
-      maskOffset_.push_back(masks);
-      masks += static_cast<std::size_t>(s.length);
-    }
-    current_.bits = problem.domains;
-    current_.masks.assign(masks, AllLetters);
-    current_.sizes.assign(n, 0);
-    queued_.assign(n, false);
-    weights_.assign(masks, 1);
-    sameLength_.resize(n);
-    for (std::size_t a = 0; a < n; ++a)
-      for (std::size_t b = 0; b < n; ++b)
-        if (a != b && problem.slots[a].length == problem.slots[b].length) sameLength_[a].push_back(static_cast<int>(b));
+  Search(FillProblem& problem, const WordIndex& index, const FillOptions& options, long long choiceBudget)
+      : problem_(problem), index_(index), options_(options), random_(options.seed), propagation_(problem, index),
+        choiceBudget_(choiceBudget) {
+    levels_ = ScoreLevels(problem, index, options);
+    level_.assign(problem.slots.size(), 0);
   }
 
   FillResult Run();
 
  private:
-  std::uint64_t* Bits(int slot) { return current_.bits.data() + problem_.slots[slot].bitOffset; }
-  std::uint32_t* Masks(int slot) { return current_.masks.data() + maskOffset_[slot]; }
-  void Push(int slot) {
-    if (queued_[slot]) return;
-    queued_[slot] = true;
-    queue_.push_back(slot);
+  int Slots() const { return static_cast<int>(problem_.slots.size()); }
+  std::vector<int> AllSlots() const {
+    std::vector<int> all(problem_.slots.size());
+    std::iota(all.begin(), all.end(), 0);
+    return all;
   }
-  std::uint32_t Recompute(int slot);
-  bool Restrict(int slot, int position, std::uint32_t allowed);
-  bool Propagate();
+  bool Lowest(int slot) const { return level_[slot] + 1 >= static_cast<int>(levels_.size()); }
+  bool StartFromTop();
+  bool LetDown(const std::vector<int>& slots);
+  bool LetDownFailures();
   int ChooseSlot();
+  int BestCrossing(const Crossing& c, char letter) const;
   int ChooseWord(int slot);
   int SquaresFilled();
   bool ShouldEnd(FillStatus& why);
   FillResult Solution();
+  FillResult End(FillStatus status, long long restart);
 
   FillProblem& problem_;
   const WordIndex& index_;
   const FillOptions& options_;
   std::mt19937_64 random_;
-  std::vector<std::size_t> maskOffset_;
-  std::vector<std::vector<int>> sameLength_;
-  State current_;
-  std::vector<int> queue_;
-  std::vector<bool> queued_;
-  // Learned conflict weights, one per slot square (a crossing is weighed on
-  // both of its slots' sides).
-  std::vector<int> weights_;
-  int failedSlot_ = -1;
+  Propagation propagation_;
+  std::vector<int> levels_;  // the scores entries are let down through
+  std::vector<int> level_;   // per slot: the level of its lowest word allowed
+  long long choiceBudget_;  // 0: none
+  int restarts_ = 0;
+  long long levelFailures_ = 0;  // since every slot was last let down
   long long choices_ = 0;
   Clock::time_point deadline_;
 };
 
-// Brings the slot's square masks in line with its words; the positions
-// whose mask narrowed, as bits.
-std::uint32_t Search::Recompute(int slot) {
-  const Slot& s = problem_.slots[slot];
-  const std::uint64_t* d = Bits(slot);
-  std::uint32_t* masks = Masks(slot);
-  const int size = CountBits(d, s.blocks);
-  current_.sizes[slot] = size;
-  std::uint32_t changed = 0;
-  if (size * 2 < s.blocks * Letters) {
-    // Few words: read their letters.
-    std::uint32_t fresh[MaxWordLength] = {};
-    for (int b = 0; b < s.blocks; ++b) {
-      for (std::uint64_t word = d[b]; word != 0; word &= word - 1) {
-        const std::string_view letters = index_.Word(s.length, b * 64 + __builtin_ctzll(word));
-        for (int i = 0; i < s.length; ++i) fresh[i] |= 1u << (letters[i] - 'A');
+// Makes the state every attempt starts from: each slot with the words of
+// its level, consistent. Where that leaves a slot no word, the slot (or, at
+// its lowest level, its crossings) is let down and the state made again;
+// false when every slot is at its lowest and some slot has no word.
+bool Search::StartFromTop() {
+  for (;;) {
+    std::vector<std::uint64_t> domains = problem_.domains;
+    for (int slot = 0; slot < Slots(); ++slot) {
+      const Slot& s = problem_.slots[slot];
+      const int allowed = index_.CountAtLeast(s.length, levels_[level_[slot]]);
+      std::uint64_t* d = domains.data() + s.bitOffset;
+      for (int b = 0; b < s.blocks; ++b) {
+        const int from = b * 64;
+        if (allowed <= from) d[b] = 0;
+        else if (allowed < from + 64) d[b] &= (std::uint64_t{1} << (allowed - from)) - 1;
       }
     }
-    for (int i = 0; i < s.length; ++i) {
-      if (fresh[i] != masks[i]) changed |= 1u << i;
-      masks[i] = fresh[i];
-    }
-    return changed;
+    propagation_.Reset(domains);
+    if (propagation_.Propagate()) return true;
+    const int failed = propagation_.failedSlot;
+    std::vector<int> around{failed};
+    for (const Crossing& c : problem_.slots[failed].crossings)
+      if (c.slot >= 0) around.push_back(c.slot);
+    if (!Lowest(failed)) around.resize(1);
+    if (!LetDown(around) && !LetDown(AllSlots())) return false;
   }
-  for (int i = 0; i < s.length; ++i) {
-    std::uint32_t kept = 0;
-    for (std::uint32_t m = masks[i]; m != 0; m &= m - 1) {
-      const int letter = __builtin_ctz(m);
-      if (Intersects(d, index_.With(s.length, i, letter), s.blocks)) kept |= 1u << letter;
-    }
-    if (kept != masks[i]) changed |= 1u << i;
-    masks[i] = kept;
-  }
-  return changed;
 }
 
-// Takes from the slot every word whose letter at `position` is not allowed.
-// False when no word is left.
-bool Search::Restrict(int slot, int position, std::uint32_t allowed) {
-  std::uint32_t* mask = Masks(slot) + position;
-  const std::uint32_t removed = *mask & ~allowed;
-  if (removed == 0) return true;
-  *mask &= allowed;
-  const Slot& s = problem_.slots[slot];
-  std::uint64_t* d = Bits(slot);
-  std::uint64_t any = 0;
-  if (__builtin_popcount(removed) <= __builtin_popcount(*mask)) {
-    for (std::uint32_t m = removed; m != 0; m &= m - 1) {
-      const std::uint64_t* with = index_.With(s.length, position, __builtin_ctz(m));
-      for (int b = 0; b < s.blocks; ++b) d[b] &= ~with[b];
-    }
-    for (int b = 0; b < s.blocks; ++b) any |= d[b];
-  } else {
-    for (int b = 0; b < s.blocks; ++b) {
-      std::uint64_t keep = 0;
-      for (std::uint32_t m = *mask; m != 0; m &= m - 1) keep |= index_.With(s.length, position, __builtin_ctz(m))[b];
-      d[b] &= keep;
-      any |= d[b];
-    }
+// Lets each of the slots that is not at its lowest level down one; false
+// when none could be.
+bool Search::LetDown(const std::vector<int>& slots) {
+  bool any = false;
+  for (const int slot : slots) {
+    if (Lowest(slot)) continue;
+    ++level_[slot];
+    any = true;
   }
-  Push(slot);
-  return any != 0;
+  return any;
 }
 
-// Arc consistency over the crossings, and no word in two slots.
-bool Search::Propagate() {
-  bool ok = true;
-  while (ok && !queue_.empty()) {
-    const int slot = queue_.back();
-    queue_.pop_back();
-    queued_[slot] = false;
-    const std::uint32_t changed = Recompute(slot);
-    if (current_.sizes[slot] == 0) {
-      failedSlot_ = slot;
-      ok = false;
-      break;
-    }
-    if (current_.sizes[slot] == 1) {
-      const int w = FirstBit(Bits(slot), problem_.slots[slot].blocks);
-      const std::uint64_t bit = std::uint64_t{1} << (w % 64);
-      for (const int other : sameLength_[slot]) {
-        std::uint64_t& block = Bits(other)[w / 64];
-        if ((block & bit) == 0) continue;
-        block &= ~bit;
-        if (current_.sizes[other] == 1) {
-          failedSlot_ = other;
-          ok = false;
-          break;
-        }
-        Push(other);
-      }
-      if (!ok) break;
-    }
-    const Slot& s = problem_.slots[slot];
-    for (std::uint32_t m = changed; m != 0; m &= m - 1) {
-      const int i = __builtin_ctz(m);
-      const Crossing& c = s.crossings[i];
-      if (c.slot < 0) continue;
-      if (!Restrict(c.slot, c.position, Masks(slot)[i])) {
-        ++weights_[maskOffset_[slot] + i];
-        ++weights_[maskOffset_[c.slot] + c.position];
-        failedSlot_ = c.slot;
-        ok = false;
-        break;
-      }
-    }
-  }
-  if (!ok) {
-    for (const int slot : queue_) queued_[slot] = false;
-    queue_.clear();
-  }
-  return ok;
+// After an attempt without a fill: the slots that failed most and may still
+// go down, a share of them; else every slot that may.
+bool Search::LetDownFailures() {
+  std::vector<int> failing;
+  for (int slot = 0; slot < Slots(); ++slot)
+    if (propagation_.failures[slot] > 0 && !Lowest(slot)) failing.push_back(slot);
+  std::sort(failing.begin(), failing.end(),
+            [&](int a, int b) { return propagation_.failures[a] > propagation_.failures[b]; });
+  std::fill(propagation_.failures.begin(), propagation_.failures.end(), 0);
+  if (failing.empty()) return LetDown(AllSlots());
+  failing.resize(std::max<std::size_t>(1, failing.size() / RelaxShare));
+  return LetDown(failing);
 }
 
 // The open slot with the fewest words for its weight (dom/wdeg); -1 when
@@ -225,14 +168,14 @@ int Search::ChooseSlot() {
   int best = -1;
   double bestRatio = 0;
   int ties = 0;
-  for (int slot = 0; slot < static_cast<int>(problem_.slots.size()); ++slot) {
-    const int size = current_.sizes[slot];
+  for (int slot = 0; slot < Slots(); ++slot) {
+    const int size = propagation_.Size(slot);
     if (size <= 1) continue;
     const Slot& s = problem_.slots[slot];
     long long weight = 1;
     for (int i = 0; i < s.length; ++i) {
       const Crossing& c = s.crossings[i];
-      if (c.slot >= 0 && current_.sizes[c.slot] > 1) weight += weights_[maskOffset_[slot] + i];
+      if (c.slot >= 0 && propagation_.Size(c.slot) > 1) weight += propagation_.Weight(slot, i);
     }
     const double ratio = static_cast<double>(size) / static_cast<double>(weight);
     if (best < 0 || ratio < bestRatio) {
@@ -244,30 +187,63 @@ int Search::ChooseSlot() {
   return best;
 }
 
-// One of the best-scoring words left: the words are held best first.
+// The best score a crossing can still take once `letter` stands in its
+// square; -1 when none of its words has it there.
+int Search::BestCrossing(const Crossing& c, char letter) const {
+  const int l = letter - 'A';
+  if ((propagation_.Masks(c.slot)[c.position] & (1u << l)) == 0) return -1;
+  const Slot& s = problem_.slots[c.slot];
+  const std::uint64_t* d = propagation_.Bits(c.slot);
+  const std::uint64_t* with = index_.With(s.length, c.position, l);
+  for (int b = 0; b < s.blocks; ++b)
+    if (const std::uint64_t both = d[b] & with[b]; both != 0) return index_.Score(s.length, b * 64 + __builtin_ctzll(both));
+  return -1;
+}
+
+// One of the best words left, judged by the weakest of the word itself and
+// the best word each open crossing can still take beside it: a common word
+// that leaves a crossing only rare ones is worth no more than they are.
 int Search::ChooseWord(int slot) {
   const Slot& s = problem_.slots[slot];
-  const std::uint64_t* d = Bits(slot);
-  int candidates[ValueChoices];
+  const std::uint64_t* d = propagation_.Bits(slot);
+  struct Candidate {
+    int word;
+    int value;
+  };
+  Candidate candidates[LookAhead];
   int n = 0;
-  for (int b = 0; b < s.blocks && n < ValueChoices; ++b)
-    for (std::uint64_t word = d[b]; word != 0 && n < ValueChoices; word &= word - 1)
-      candidates[n++] = b * 64 + __builtin_ctzll(word);
+  for (int b = 0; b < s.blocks && n < LookAhead; ++b)
+    for (std::uint64_t bits = d[b]; bits != 0 && n < LookAhead; bits &= bits - 1)
+      candidates[n++] = {b * 64 + __builtin_ctzll(bits), 0};
+  int kept = 0;
+  for (int k = 0; k < n; ++k) {
+    const std::string_view word = index_.Word(s.length, candidates[k].word);
+    int value = index_.Score(s.length, candidates[k].word);
+    for (int i = 0; i < s.length && value >= 0; ++i) {
+      const Crossing& c = s.crossings[i];
+      if (c.slot >= 0 && propagation_.Size(c.slot) > 1) value = std::min(value, BestCrossing(c, word[i]));
+    }
+    if (value >= 0) candidates[kept++] = {candidates[k].word, value};
+  }
+  // None fits its crossings: the first fails and is taken away.
+  if (kept == 0) return candidates[0].word;
+  std::stable_sort(candidates, candidates + kept, [](const Candidate& a, const Candidate& b) { return a.value > b.value; });
+  n = std::min(kept, ValueChoices);
   // Better words are likelier: the first of n is drawn with weight n, the last with 1.
-  int total = n * (n + 1) / 2;
+  const int total = n * (n + 1) / 2;
   int draw = std::uniform_int_distribution<int>(0, total - 1)(random_);
   for (int k = 0; k < n; ++k) {
     draw -= n - k;
-    if (draw < 0) return candidates[k];
+    if (draw < 0) return candidates[k].word;
   }
-  return candidates[n - 1];
+  return candidates[n - 1].word;
 }
 
 int Search::SquaresFilled() {
   int filled = 0;
-  for (int slot = 0; slot < static_cast<int>(problem_.slots.size()); ++slot) {
+  for (int slot = 0; slot < Slots(); ++slot) {
     const Slot& s = problem_.slots[slot];
-    const std::uint32_t* masks = Masks(slot);
+    const std::uint32_t* masks = propagation_.Masks(slot);
     for (int i = 0; i < s.length; ++i) {
       // A crossed square is counted on its across side only.
       const bool counted = s.entry.direction == EntryDirection::Across || s.crossings[i].slot < 0;
@@ -282,8 +258,12 @@ bool Search::ShouldEnd(FillStatus& why) {
     why = FillStatus::Stopped;
     return true;
   }
+  if (choiceBudget_ > 0 && choices_ >= choiceBudget_) {
+    why = FillStatus::TimedOut;
+    return true;
+  }
   if (++choices_ % PollEvery != 0) return false;
-  if (options_.progress != nullptr) options_.progress->squaresFilled.store(SquaresFilled(), std::memory_order_relaxed);
+  if (options_.progress) options_.progress({SquaresFilled(), restarts_});
   if (Clock::now() > deadline_) {
     why = FillStatus::TimedOut;
     return true;
@@ -295,9 +275,11 @@ FillResult Search::Solution() {
   FillResult result;
   result.status = FillStatus::Filled;
   std::set<int> placed;
-  for (int slot = 0; slot < static_cast<int>(problem_.slots.size()); ++slot) {
+  for (int slot = 0; slot < Slots(); ++slot) {
     const Slot& s = problem_.slots[slot];
-    const std::string_view word = index_.Word(s.length, FirstBit(Bits(slot), s.blocks));
+    const int w = FirstBit(propagation_.Bits(slot), s.blocks);
+    const std::string_view word = index_.Word(s.length, w);
+    result.entries.push_back({s.entry, std::string(word), index_.Score(s.length, w)});
     for (int i = 0; i < s.length; ++i)
       if (s.fixed[i] == 0 && placed.insert(s.squares[i]).second)
         result.letters.push_back({EntrySquare(s.entry, i).col, EntrySquare(s.entry, i).row, word[i]});
@@ -305,82 +287,99 @@ FillResult Search::Solution() {
   return result;
 }
 
+FillResult Search::End(FillStatus status, long long restart) {
+  FillResult result = status == FillStatus::Filled ? Solution() : FillResult{};
+  result.status = status;
+  result.restarts = static_cast<int>(restart - 1);
+  result.choices = choices_;
+  return result;
+}
+
 FillResult Search::Run() {
   deadline_ = Clock::now() + std::chrono::duration_cast<Clock::duration>(
                                  std::chrono::duration<double>(options_.timeLimitSeconds));
-  FillResult end;
-  end.status = FillStatus::NoFillExists;
-  for (int slot = 0; slot < static_cast<int>(problem_.slots.size()); ++slot) Push(slot);
-  if (!Propagate()) {
-    end.unfillable.push_back(problem_.slots[failedSlot_].entry);
+  if (!StartFromTop()) {
+    FillResult end;
+    end.unfillable.push_back(problem_.slots[propagation_.failedSlot].entry);
     return end;
   }
-  State root = current_;
-  std::vector<State> saved;
+  DomainState root = propagation_.state;
+  std::vector<DomainState> saved;
   std::vector<std::pair<int, int>> decisions;  // slot, word
   for (long long restart = 1;; ++restart) {
-    current_ = root;
+    propagation_.state = root;
     std::size_t depth = 0;
     long long failures = 0;
     const long long cutoff = Luby(restart) * RestartBase;
-    while (failures <= cutoff) {
+    bool refuted = false;
+    while (failures <= cutoff && !refuted) {
       FillStatus why;
-      if (ShouldEnd(why)) {
-        end.status = why;
-        end.restarts = static_cast<int>(restart - 1);
-        end.choices = choices_;
-        return end;
-      }
+      if (ShouldEnd(why)) return End(why, restart);
       const int slot = ChooseSlot();
-      if (slot < 0) {
-        FillResult result = Solution();
-        result.restarts = static_cast<int>(restart - 1);
-        result.choices = choices_;
-        return result;
-      }
+      if (slot < 0) return End(FillStatus::Filled, restart);
       const int word = ChooseWord(slot);
       if (saved.size() <= depth) saved.emplace_back();
       if (decisions.size() <= depth) decisions.emplace_back();
-      saved[depth] = current_;
+      saved[depth] = propagation_.state;
       decisions[depth] = {slot, word};
       ++depth;
-      std::uint64_t* d = Bits(slot);
+      std::uint64_t* d = propagation_.Bits(slot);
       std::fill(d, d + problem_.slots[slot].blocks, 0);
       d[word / 64] = std::uint64_t{1} << (word % 64);
-      Push(slot);
-      bool ok = Propagate();
+      propagation_.Push(slot);
+      bool ok = propagation_.Propagate();
       while (!ok) {
         ++failures;
         if (depth == 0) {
-          end.restarts = static_cast<int>(restart - 1);
-          end.choices = choices_;
-          return end;  // the refutations at the top have ruled out everything
+          refuted = true;  // the refutations at the top have ruled out every word left
+          break;
         }
         --depth;
-        current_ = saved[depth];
+        propagation_.state = saved[depth];
         const auto [s, w] = decisions[depth];
-        Bits(s)[w / 64] &= ~(std::uint64_t{1} << (w % 64));
-        Push(s);
-        ok = Propagate();
+        propagation_.Bits(s)[w / 64] &= ~(std::uint64_t{1} << (w % 64));
+        propagation_.Push(s);
+        ok = propagation_.Propagate();
         // What fails with nothing chosen fails after every restart too.
-        if (ok && depth == 0) root = current_;
+        if (ok && depth == 0) root = propagation_.state;
       }
     }
-    if (options_.progress != nullptr) options_.progress->restarts.store(static_cast<int>(restart), std::memory_order_relaxed);
+    restarts_ = static_cast<int>(restart);
+    // Rarer words where the best ones gave no fill; at the lowest levels
+    // everywhere, a refutation is a proof.
+    levelFailures_ += failures;
+    bool down = false;
+    if (levelFailures_ > LevelFailures * Slots()) {
+      levelFailures_ = 0;
+      down = LetDown(AllSlots());
+    }
+    if (down || LetDownFailures()) {
+      if (!StartFromTop()) return End(FillStatus::NoFillExists, restart);
+      root = propagation_.state;
+    } else if (refuted) {
+      return End(FillStatus::NoFillExists, restart);
+    }
   }
 }
 
 }  // namespace
 
-FillResult FillGrid(const Puzzle& p, const WordIndex& index, const FillOptions& options) {
+FillResult SearchFill(const Puzzle& p, const WordIndex& index, const FillOptions& options, long long choiceBudget,
+                      const EntryFloor& floor) {
   const std::vector<DiagramEntry> chosen = options.only.empty() ? DiagramEntries(p) : options.only;
-  FillProblem problem = BuildProblem(p, chosen, index, options.minScore);
+  FillProblem problem = BuildProblem(p, chosen, index, options.minScore, floor);
   if (!problem.unfillable.empty()) {
     FillResult result;
     result.unfillable = problem.unfillable;
     return result;
   }
-  return Search(problem, index, options).Run();
+  return Search(problem, index, options, choiceBudget).Run();
+}
+
+FillResult FillGrid(const Puzzle& p, const WordIndex& index, const FillOptions& options) {
+  FillResult result = SearchFill(p, index, options, 0);
+  if (result.status == FillStatus::Filled) PolishFill(p, index, options, result);
+  return result;
 }
 
 void PlaceLetters(Puzzle& p, GridView& view, const std::vector<PlacedLetter>& letters) {

@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "fill/word_index.h"
@@ -10,20 +12,24 @@
 
 namespace kven::fill {
 
-// What a running search shows another thread.
+// How far a running search has come.
 struct FillProgress {
-  std::atomic<int> squaresFilled{0};  // squares holding a letter in the current attempt
-  std::atomic<int> restarts{0};
+  int squaresFilled = 0;  // squares holding a letter in the current attempt
+  int restarts = 0;
 };
 
+// What a fill is asked to do; the defaults here are the program's, for
+// kventool and the window alike.
 struct FillOptions {
-  int minScore = 0;
+  int minScore = 0;  // no word scoring less is used
   std::uint64_t seed = 1;
   double timeLimitSeconds = 30;
+  int weakBelow = 50;  // the quality report names the entries scoring less
   // The entries to fill; every entry of the diagram when empty.
   std::vector<DiagramEntry> only;
   const std::atomic<bool>* stop = nullptr;  // polled: true ends the search
-  FillProgress* progress = nullptr;
+  // Told now and then how far the search has come, on the search's thread.
+  std::function<void(const FillProgress&)> progress;
 };
 
 enum class FillStatus {
@@ -40,9 +46,17 @@ struct PlacedLetter {
   bool operator==(const PlacedLetter&) const = default;
 };
 
+// An entry the fill put a word in.
+struct FilledEntry {
+  DiagramEntry entry;
+  std::string word;
+  int score = 0;
+};
+
 struct FillResult {
   FillStatus status = FillStatus::NoFillExists;
   std::vector<PlacedLetter> letters;       // when Filled: the letters of the squares that had none
+  std::vector<FilledEntry> entries;        // when Filled: the words put in, entry by entry
   std::vector<DiagramEntry> unfillable;    // entries known to take no word, when there are any
   int restarts = 0;
   long long choices = 0;
@@ -51,7 +65,9 @@ struct FillResult {
 // Fills the empty squares of the chosen entries so that each entry holds a
 // word of the index scoring at least the minimum, no word twice in the grid
 // and no word a complete entry already holds. Complete entries are kept as
-// they are. The puzzle itself is not changed.
+// they are. The puzzle itself is not changed. The best-scored words are
+// tried first: every entry starts with the best words alone, and an entry
+// where no fill is found is let down to rarer words step by step.
 FillResult FillGrid(const Puzzle& p, const WordIndex& index, const FillOptions& options);
 
 // Puts the letters into the puzzle as typing them would.

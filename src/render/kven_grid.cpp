@@ -20,6 +20,8 @@ constexpr int MarkWidth = 2;
 // The current entry's shade: light enough that letters, numbers and bars
 // read through it.
 const QColor EntryShade(0x00, 0x78, 0xD7, 40);
+// The Fill panel's weak entries: amber, apart from the entry's blue.
+const QColor WeakShade(0xFF, 0xA0, 0x00, 70);
 
 struct ChordModifiers {
   bool shift = false;
@@ -71,6 +73,7 @@ struct KvenGrid::Impl {
   // then carries no Ctrl, yet it was never typed alone.
   std::map<int, ChordModifiers> keysDown;
   QList<QPoint> marked;
+  QList<QPoint> shaded;
 
   void FullRepaint() {
     painter.PaintAll(cols, rows);
@@ -200,6 +203,12 @@ void KvenGrid::MarkSquares(const QList<QPoint>& squares) {
   update();
 }
 
+void KvenGrid::ShadeSquares(const QList<QPoint>& squares) {
+  if (squares.isEmpty() && d_->shaded.isEmpty()) return;
+  d_->shaded = squares;
+  update();
+}
+
 void KvenGrid::paintEvent(QPaintEvent*) {
   // Moved to a screen of another density: drawn again for it.
   if (d_->image.devicePixelRatio() != devicePixelRatioF() * d_->zoom) {
@@ -216,6 +225,11 @@ void KvenGrid::paintEvent(QPaintEvent*) {
   for (const auto& [col, row] : CurrentEntry(d_->puzzle, d_->editor)) {
     const CanvasRect cell = GridGeometry::CellBounds(col, row);
     painter.fillRect(QRect(cell.left, cell.top, cell.Width(), cell.Height()), EntryShade);
+  }
+  for (const QPoint& square : d_->shaded) {
+    if (square.x() < 1 || square.y() < 1 || square.x() >= d_->cols || square.y() >= d_->rows) continue;
+    const CanvasRect cell = GridGeometry::CellBounds(square.x(), square.y());
+    painter.fillRect(QRect(cell.left, cell.top, cell.Width(), cell.Height()), WeakShade);
   }
   for (const QPoint& square : d_->marked) {
     if (square.x() < 1 || square.y() < 1 || square.x() >= d_->cols || square.y() >= d_->rows) continue;

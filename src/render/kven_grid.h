@@ -63,6 +63,9 @@ class KvenGrid : public QWidget, public GridView {
   // Frames the squares [col, row] in a colour of their own, above the
   // drawing, until other squares (or none) are marked.
   void MarkSquares(const QList<QPoint>& squares);
+  // Shades the squares [col, row] in a warm tint, beneath the marks, until
+  // other squares (or none) are shaded.
+  void ShadeSquares(const QList<QPoint>& squares);
 
   // Input, delivered to whoever owns the puzzle: a mouse press on a square
   // (header cells and points beside the cells are not reported), and key

@@ -7,9 +7,11 @@
 #include <vector>
 
 #include "fill/fill_problem.h"
+#include "fill/fill_quality.h"
 #include "fill/fill_search.h"
 #include "fill/suggest.h"
 #include "fill/word_index.h"
+#include "fill/word_search.h"
 #include "support/test_puzzles.h"
 
 namespace kven::fill {
@@ -201,6 +203,110 @@ TEST(Suggest, OffersWordsThatFitAndLeaveEveryCrossingAWord) {
   EXPECT_EQ(s.count, 3);
   EXPECT_TRUE(s.unfillable.empty());
   EXPECT_EQ(SuggestWords(p, DiagramEntries(p)[0], index, 0, 1).words.size(), 1u);
+}
+
+// Two word squares for the corner: one of common words, one of rare ones.
+const char* const TwoSquares = "CAT;90\nORE;90\nWED;90\nCOW;90\nARE;90\nTED;90\n"
+                               "ZAX;20\nEMU;20\nDEY;20\nZED;20\nAME;20\nXUY;20\n";
+
+TEST(Fill, TakesTheCommonWordsWhereAFillOfThemExists) {
+  const WordIndex index = IndexOf(TwoSquares);
+  for (std::uint64_t seed = 1; seed <= 8; ++seed) {
+    FillOptions options;
+    options.seed = seed;
+    const FillResult result = FillGrid(Corner3x3(), index, options);
+    ASSERT_EQ(result.status, FillStatus::Filled);
+    for (const FilledEntry& e : result.entries) EXPECT_EQ(e.score, 90) << e.word << " with seed " << seed;
+  }
+}
+
+TEST(Fill, GoesDownToARareWordWhereNoFillHasNone) {
+  // The common square lacks ARE; only the rare AME takes its place, and
+  // then the rare square's ZED, EMU... do not fit: one rare word it is.
+  const WordIndex index = IndexOf("CAT;90\nOME;90\nWED;90\nCOW;90\nAME;10\nTED;90\nOAR;90\n");
+  const FillResult result = FillGrid(Corner3x3(), index, FillOptions{});
+  ASSERT_EQ(result.status, FillStatus::Filled);
+  const Puzzle p = Corner3x3();
+  const FillQuality q = MeasureFill(result.entries, 50);
+  EXPECT_EQ(q.entries, 6);
+  EXPECT_EQ(q.lowest, 10);
+  ASSERT_EQ(q.weak.size(), 1u);
+  EXPECT_EQ(q.weak[0].word, "AME");
+}
+
+TEST(FillQuality, NamesTheLowestTheMeanAndTheWeakEntries) {
+  // The corner's one pair of squares: rows CAT ORE WED, columns COW ARE TED
+  // (or the other way round); both hold the same six words.
+  const WordIndex index = IndexOf("CAT;90\nORE;40\nWED;60\nCOW;70\nARE;30\nTED;50\n");
+  const Puzzle p = Corner3x3();
+  const FillResult result = FillGrid(p, index, FillOptions{});
+  ASSERT_EQ(result.status, FillStatus::Filled);
+  const FillQuality q = MeasureFill(result.entries, 50);
+  EXPECT_EQ(q.lowest, 30);
+  EXPECT_NEAR(q.mean, 340.0 / 6, 1e-9);
+  const std::string report = QualityReport(p, q);
+  EXPECT_TRUE(report == "Quality: 6 entries, lowest score 30, mean 56.7; 2 below 50: 2,1 down ARE 30, 1,2 across ORE 40" ||
+              report == "Quality: 6 entries, lowest score 30, mean 56.7; 2 below 50: 1,2 across ARE 30, 2,1 down ORE 40")
+      << report;
+}
+
+TEST(Fill, AnAvoidedWordIsNeitherFilledNorSuggested) {
+  WordList list;
+  list.AddText(TwoSquares);
+  WordList avoid;
+  avoid.AddText("ore\n");
+  list.Remove(avoid);
+  const WordIndex index(list);
+  const FillResult result = FillGrid(Corner3x3(), index, FillOptions{});
+  ASSERT_EQ(result.status, FillStatus::Filled);
+  for (const FilledEntry& e : result.entries) EXPECT_EQ(e.score, 20) << e.word;
+  Puzzle p = Corner3x3();
+  test::SetLetters(p, {"...", "O..", "...", ".....", "....."});
+  for (const Suggestion& s : SuggestWords(p, DiagramEntries(p)[1], index).words) EXPECT_NE(s.word, "ORE");
+}
+
+struct Lookup {
+  const char* name;
+  std::string pattern;
+  std::vector<std::string> words;
+};
+
+class PatternTest : public ::testing::TestWithParam<Lookup> {};
+
+const char* const SmallList = "cat;70\ncot;80\ncut;60\ncart;90\nprecision;50\npretension;40\nprevision;30\n"
+                              "pension;90\nlisten;50\nsilent;60\nenlist;40\ntinsel;70\n";
+
+TEST_P(PatternTest, FindsTheWordsBestFirst) {
+  const WordIndex index = IndexOf(SmallList);
+  const std::optional<std::string> pattern = ReadPattern(GetParam().pattern);
+  ASSERT_TRUE(pattern);
+  std::vector<std::string> words;
+  for (const FoundWord& w : MatchPattern(index, *pattern)) words.push_back(w.word);
+  EXPECT_EQ(words, GetParam().words);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Patterns, PatternTest,
+    ::testing::Values(Lookup{"one_letter_each", "C?T", {"COT", "CAT", "CUT"}},
+                      Lookup{"dots_and_lower_case", "c.t", {"COT", "CAT", "CUT"}},
+                      Lookup{"run_inside", "PRE*ION", {"PRECISION", "PRETENSION", "PREVISION"}},
+                      Lookup{"run_of_nothing_too", "C*T", {"CART", "COT", "CAT", "CUT"}},
+                      Lookup{"run_at_the_end", "?EN*", {"PENSION"}},
+                      Lookup{"no_match", "Q*", {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WordSearch, AnagramsAndPatternsRefuseWhatTheyCannotRead) {
+  const WordIndex index = IndexOf(SmallList);
+  std::vector<std::string> words;
+  const std::optional<std::vector<FoundWord>> anagrams = Anagrams(index, "Listen");
+  ASSERT_TRUE(anagrams);
+  for (const FoundWord& w : *anagrams) words.push_back(w.word);
+  EXPECT_EQ(words, (std::vector<std::string>{"TINSEL", "SILENT", "LISTEN", "ENLIST"}));
+  EXPECT_EQ(Anagrams(index, "t?c")->size(), 3u);  // CAT, COT, CUT
+  EXPECT_EQ(MatchPattern(index, "C?T", 65, 1), (std::vector<FoundWord>{{"COT", 80}}));
+  EXPECT_FALSE(Anagrams(index, "ab1"));
+  EXPECT_FALSE(ReadPattern("C-T"));
+  EXPECT_FALSE(ReadPattern(""));
 }
 
 }  // namespace

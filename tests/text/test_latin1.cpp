@@ -19,6 +19,8 @@ TEST(Latin1, FromUtf8KeepsLatin1AndReplacesTheRest) {
       {"\x80x\xBF", "?x?"},                     // stray continuation bytes
       {"\xC0\xAF\xF8\x80", "????"},             // overlong and impossible leads
       {"\xE2\x82" "A", "??A"},                  // incomplete sequence before a letter
+      {"\xE0\x80\x80", "???"},                    // an overlong form of U+0000
+      {"\xED\xA0\x80", "???"},                    // a surrogate
   };
   for (const auto& c : cases) EXPECT_EQ(Utf8ToLatin1(c.utf8), c.latin1) << c.utf8;
   EXPECT_EQ(Latin1ToUtf8("Caf\xE9 \xFF"), "Caf\xC3\xA9 \xC3\xBF");

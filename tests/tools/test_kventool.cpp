@@ -572,3 +572,31 @@ TEST(KventoolSuggest, PrintsWordsThatFitWithTheirScores) {
   const ToolRun misplaced = Kventool("suggest - --seed 4 --entry '1,1 across'", CornerGrid);
   EXPECT_EQ(misplaced.status, 2);
 }
+
+TEST(KventoolWords, FindsWordsByPatternAndAnagramBestFirst) {
+  const ScratchFolder scratch;
+  const std::string words = WordsFile(scratch, "cat;70\ncot;80\ncut\nprecision;50\npretension 40\n# mine\nlisten\nsilent;60\n");
+  const ToolRun pattern = Kventool("words 'c?t' --words " + words);
+  ASSERT_EQ(pattern.status, 0) << pattern.err;
+  EXPECT_EQ(pattern.out, "COT 80\nCAT 70\nCUT 50\n");
+  EXPECT_EQ(Kventool("words 'PRE*ION' --words " + words + " --limit 1").out, "PRECISION 50\n");
+  EXPECT_EQ(Kventool("words --anagram enlist --words " + words).out, "SILENT 60\nLISTEN 50\n");
+  EXPECT_EQ(Kventool("words 'Q*' --words " + words).status, 1);
+  EXPECT_EQ(Kventool("words 'c-t' --words " + words).status, 2);
+  EXPECT_EQ(Kventool("words --words " + words).status, 2);
+}
+
+TEST(KventoolFill, ReportsTheFillsQualityAndHonoursStackedAndAvoidLists) {
+  const ScratchFolder scratch;
+  const std::string words = WordsFile(scratch, "cat;90\nore;40\nwed;60\ncow;70\nare;30\nted;50\nrat;90\n");
+  const std::string over = scratch / "over";
+  std::ofstream(over) << "are;55\n";
+  const std::string avoid = scratch / "avoid";
+  std::ofstream(avoid) << "rat\n";
+  const ToolRun run = Kventool("fill - --words " + words + " --words " + over + " --avoid " + avoid + " --report", CornerGrid);
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("Quality: 6 entries, lowest score 40, mean 60.8; 1 below 50: "), std::string::npos) << run.err;
+  EXPECT_EQ(run.out.find("RAT"), std::string::npos);
+  std::ofstream(avoid) << "cat\n";
+  EXPECT_EQ(Kventool("fill - --words " + words + " --avoid " + avoid, CornerGrid).status, 1);
+}

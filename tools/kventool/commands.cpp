@@ -140,6 +140,8 @@ ExitCode RunTextCommand(const Options& options) {
       return RunFill(options);
     case Command::Suggest:
       return RunSuggest(options);
+    case Command::Words:
+      return RunWords(options);
     default:
       return UsageError;
   }

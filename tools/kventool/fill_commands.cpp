@@ -2,13 +2,17 @@
 
 #include <algorithm>
 #include <memory>
+#include <unistd.h>
 
 #include "commands.h"
 #include "fill/fill_problem.h"
+#include "fill/fill_quality.h"
 #include "fill/fill_search.h"
 #include "fill/suggest.h"
 #include "fill/word_index.h"
-#include "fill/word_list.h"
+#include "fill/word_search.h"
+#include "fill/word_sources.h"
+#include "io/files.h"
 #include "output.h"
 #include "text/encoder.h"
 #include "text/text_lines.h"
@@ -17,18 +21,19 @@ namespace kven::tool {
 
 namespace {
 
-// The chosen list, or the default one; none (reported) when it cannot be read.
+// The chosen lists, or the default one; none (reported) when one cannot be read.
 std::unique_ptr<fill::WordIndex> LoadIndex(const Options& options) {
+  fill::WordSources sources;
+  sources.lists = options.words;
+  sources.avoid = options.avoid;
   fill::WordList list;
-  const fill::LoadResult loaded = options.words.empty()
-                                      ? fill::LoadDefaultWordList(list)
-                                      : fill::LoadWordList(options.words, io::Accept::AnyReadable, list);
-  if (loaded.status != fill::LoadStatus::Loaded) {
-    Complain("kventool: " + loaded.message);
+  const fill::SourcesLoad loaded = fill::LoadWords(sources, list);
+  // Skipped entries are worth a word; a clean list goes unremarked.
+  for (const std::string& note : loaded.notes) Complain("kventool: " + note);
+  if (loaded.result.status != fill::LoadStatus::Loaded) {
+    Complain("kventool: " + loaded.result.message);
     return nullptr;
   }
-  // Skipped entries are worth a word; a clean list goes unremarked.
-  if (!options.words.empty() && list.entriesSkipped > 0) Complain("kventool: " + options.words + ": " + fill::ListSummary(list));
   return std::make_unique<fill::WordIndex>(list);
 }
 
@@ -43,6 +48,13 @@ std::string Seconds(double s) {
   text.erase(text.find_last_not_of('0') + 1);
   if (text.back() == '.') text.pop_back();
   return text;
+}
+
+template <typename Words>
+std::string WordLines(const Words& words) {
+  std::string lines;
+  for (const auto& w : words) lines += w.word + " " + std::to_string(w.score) + "\n";
+  return lines;
 }
 
 }  // namespace
@@ -69,6 +81,8 @@ ExitCode RunFill(const Options& options) {
       Complain("kventool: " + file + why);
       return Refused;
     }
+    if (options.report)
+      Complain(file + fill::QualityReport(p, fill::MeasureFill(result.entries, fillOptions.weakBelow)));
     NullGridView view;
     fill::PlaceLetters(p, view, result.letters);
     return out.Write(name, JoinLinesCrLf(EncodeText(p)));
@@ -86,9 +100,7 @@ ExitCode RunSuggest(const Options& options) {
       return UsageError;
     }
     const fill::Suggestions found = fill::SuggestWords(p, *entry, *index, options.minScore, options.limit);
-    std::string lines;
-    for (const fill::Suggestion& s : found.words) lines += s.word + " " + std::to_string(s.score) + "\n";
-    const ExitCode written = out.Write(name, lines);
+    const ExitCode written = out.Write(name, WordLines(found.words));
     if (!found.unfillable.empty()) Complain("kventool: no word fits " + Names(p, found.unfillable));
     if (found.count == 0) {
       Complain("kventool: no word fits " + EntryName(p, *entry) + " and its crossings");
@@ -96,6 +108,32 @@ ExitCode RunSuggest(const Options& options) {
     }
     return written;
   });
+}
+
+ExitCode RunWords(const Options& options) {
+  std::optional<std::string> pattern;
+  if (options.anagram.empty()) {
+    pattern = fill::ReadPattern(options.pattern);
+    if (!pattern) {
+      Complain("kventool: a pattern holds letters, ? or . (one letter) and * (any letters): " + options.pattern);
+      return UsageError;
+    }
+  }
+  const std::unique_ptr<fill::WordIndex> index = LoadIndex(options);
+  if (!index) return UsageError;
+  std::vector<fill::FoundWord> found;
+  if (pattern) {
+    found = fill::MatchPattern(*index, *pattern, options.minScore, options.limit);
+  } else {
+    const auto anagrams = fill::Anagrams(*index, options.anagram, options.minScore, options.limit);
+    if (!anagrams) {
+      Complain("kventool: an anagram is made of letters (and ? for any one): " + options.anagram);
+      return UsageError;
+    }
+    found = *anagrams;
+  }
+  if (!io::WriteAll(STDOUT_FILENO, WordLines(found)).ok) return WriteFailed;
+  return found.empty() ? Refused : Done;
 }
 
 }  // namespace kven::tool

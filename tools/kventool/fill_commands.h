@@ -10,5 +10,7 @@ namespace kven::tool {
 ExitCode RunFill(const Options& options);
 // suggest: the words that fit one entry of one input, a line each.
 ExitCode RunSuggest(const Options& options);
+// words: the words of the lists matching a pattern or an anagram, a line each.
+ExitCode RunWords(const Options& options);
 
 }  // namespace kven::tool

@@ -12,8 +12,21 @@
 
 namespace kven::tool {
 
+namespace {
+
+// A number of seconds as it is written: 30, 2.5.
+std::string Number(double value) {
+  std::string text = std::to_string(value);
+  text.erase(text.find_last_not_of('0') + 1);
+  if (text.back() == '.') text.pop_back();
+  return text;
+}
+
+}  // namespace
+
 std::string HelpText() {
   const CheckOptions defaults;
+  const fill::FillOptions fillDefaults;
   const std::string barWidths = std::to_string(MinBarWidth) + ".." + std::to_string(MaxBarWidth);
   const std::string barred = std::to_string(defaults.barredMinPercent) + "-" + std::to_string(defaults.barredMaxPercent);
   return "Usage: kventool COMMAND [options] [FILE...]\n"
@@ -46,6 +59,10 @@ std::string HelpText() {
          "            filled puzzle's KVEN text (CR LF after every line)\n"
          "  suggest   prints the words that fit one entry, best first, one a line\n"
          "            with its score\n"
+         "  words     prints the words of the list matching PATTERN (? or . one\n"
+         "            letter, * any run of letters, letters as themselves), or with\n"
+         "            --anagram the words of exactly those letters: best first, one\n"
+         "            WORD SCORE a line (kventool words PATTERN [options])\n"
          "A text that holds no line with KVEN and is an ipuz crossword is imported.\n"
          "\n"
          "Options:\n"
@@ -75,14 +92,23 @@ std::string HelpText() {
          "  --text            clues: the clue texts instead of the skeleton (UTF-8)\n"
          "  --no-solution     html: leave the answers out; the page still tells a\n"
          "                    finished grid is right, from a digest of the whole grid\n"
-         "  --words LIST      fill, suggest: the word list, one entry a line, WORD or\n"
-         "                    WORD;SCORE (default: the SCOWL lists up to size 70 in\n"
-         "                    /usr/share/dict/scowl, else /usr/share/dict/words)\n"
-         "  --min-score N     fill, suggest: use only words scoring at least N\n"
+         "  --words LIST      fill, suggest, words: a word list, one entry a line: WORD,\n"
+         "                    WORD;SCORE or WORD SCORE, phrases with blanks, # comments,\n"
+         "                    UTF-8 or Latin-1. Given again, the later list lies over\n"
+         "                    the earlier and its scores win; \"default\" names the\n"
+         "                    default list (the SCOWL lists in /usr/share/dict/scowl,\n"
+         "                    common words first, without possessives or offensive\n"
+         "                    words; else /usr/share/dict/words), which is used when\n"
+         "                    no list is given\n"
+         "  --avoid FILE      fill, suggest, words: words never to use, one a line\n"
+         "  --min-score N     fill, suggest, words: use only words scoring at least N\n"
          "  --seed N          fill: the random seed; another seed, another fill\n"
-         "  --time-limit S    fill: give up after S seconds (default 30)\n"
+         "  --time-limit S    fill: give up after S seconds (default " + Number(fillDefaults.timeLimitSeconds) + ")\n"
+         "  --report          fill: the fill's quality on standard error: the lowest\n"
+         "                    and mean score and the entries scoring below " + std::to_string(fillDefaults.weakBelow) + "\n"
          "  --entry NAME      suggest: the entry, as \"5 across\", \"12d\" or \"3,4 down\"\n"
-         "  --limit N         suggest: print at most N words\n"
+         "  --limit N         suggest, words: print at most N words\n"
+         "  --anagram LETTERS words: the words of exactly these letters (? any one)\n"
          "  -h, --help        this text\n"
          "  --version         the version and licence of kventool\n"
          "  --                what follows are file names, even those starting with -\n"
@@ -112,7 +138,10 @@ std::string HelpText() {
          "  kventool html examples/clued.ipuz -o stems.html --no-solution\n"
          "  kventool check examples/block-twofold.txt --style us --json\n"
          "  kventool fill examples/block-twofold.txt --seed 7\n"
-         "  kventool suggest examples/block-twofold.txt --entry \"1 across\" --limit 10\n";
+         "  kventool suggest examples/block-twofold.txt --entry \"1 across\" --limit 10\n"
+         "  kventool fill examples/block-twofold.txt --words default --report\n"
+         "  kventool words 'PRE*ION' --limit 5\n"
+         "  kventool words --anagram listen\n";
 }
 
 std::string VersionText() {
@@ -135,6 +164,7 @@ std::optional<Command> CommandNamed(const std::string& name) {
   if (name == "pdf") return Command::Pdf;
   if (name == "fill") return Command::Fill;
   if (name == "suggest") return Command::Suggest;
+  if (name == "words") return Command::Words;
   if (name == "help" || name == "-h" || name == "--help") return Command::Help;
   if (name == "version" || name == "--version") return Command::Version;
   return std::nullopt;
@@ -148,7 +178,7 @@ bool ParseInt(const char* text, int low, int high, int& value) {
 
 enum LongOnly {
   BarWidth = 256, Format, Style, MinLength, Barred, JsonOutput, PaperOption, Solution, SolutionOnly, Submission,
-  VersionOption, Words, MinScore, Seed, TimeLimit, EntryName, Limit, ClueTexts, NoSolution
+  VersionOption, Words, MinScore, Seed, TimeLimit, EntryName, Limit, ClueTexts, NoSolution, Avoid, Report, Anagram
 };
 
 // "MIN-MAX", two percentages.
@@ -191,6 +221,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
       {"entry", required_argument, nullptr, EntryName}, {"limit", required_argument, nullptr, Limit},
       {"text", no_argument, nullptr, ClueTexts},
       {"no-solution", no_argument, nullptr, NoSolution},
+      {"avoid", required_argument, nullptr, Avoid},     {"report", no_argument, nullptr, Report},
+      {"anagram", required_argument, nullptr, Anagram},
       {nullptr, 0, nullptr, 0},
   };
   optind = 0;  // a fresh scan
@@ -199,9 +231,11 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
   bool barWidthGiven = false;
   bool pdfGiven = false;
   bool checkGiven = false;
-  bool fillGiven = false;     // options of fill and suggest
+  bool fillGiven = false;     // options of fill, suggest and words
   bool fillOnlyGiven = false; // options of fill alone
   bool suggestGiven = false;  // options of suggest alone
+  bool limitGiven = false;    // of suggest and words
+  bool wordsGiven = false;    // of words alone
   for (;;) {
     const int c = ::getopt_long(static_cast<int>(words.size()), argv.data(), ":o:h", LongOptions, nullptr);
     if (c == -1) break;
@@ -263,9 +297,23 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
         checkGiven = true;
         break;
       case Words:
-        options.words = optarg;
-        if (options.words.empty()) return refuse("--words needs a file name");
+        options.words.emplace_back(optarg);
+        if (options.words.back().empty()) return refuse("--words needs a file name");
         fillGiven = true;
+        break;
+      case Avoid:
+        options.avoid.emplace_back(optarg);
+        if (options.avoid.back().empty()) return refuse("--avoid needs a file name");
+        fillGiven = true;
+        break;
+      case Report:
+        options.report = true;
+        fillOnlyGiven = true;
+        break;
+      case Anagram:
+        options.anagram = optarg;
+        if (options.anagram.empty()) return refuse("--anagram needs letters");
+        wordsGiven = true;
         break;
       case MinScore:
         if (!ParseInt(optarg, INT_MIN, INT_MAX, options.minScore)) return refuse("--min-score must be a whole number");
@@ -292,7 +340,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
         break;
       case Limit:
         if (!ParseInt(optarg, 1, INT_MAX, options.limit)) return refuse("--limit must be a number from 1");
-        suggestGiven = true;
+        limitGiven = true;
         break;
       case ClueTexts:
         options.clueTexts = true;
@@ -332,9 +380,21 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
     return refuse("decode, check and suggest write to standard output only");
   const bool fill = options.command == Command::Fill;
   const bool suggest = options.command == Command::Suggest;
-  if (!fill && !suggest && fillGiven) return refuse("--words and --min-score belong to fill and suggest");
-  if (!fill && fillOnlyGiven) return refuse("--seed and --time-limit belong to fill");
-  if (!suggest && suggestGiven) return refuse("--entry and --limit belong to suggest");
+  const bool lookUp = options.command == Command::Words;
+  if (!fill && !suggest && !lookUp && fillGiven)
+    return refuse("--words, --avoid and --min-score belong to fill, suggest and words");
+  if (!fill && fillOnlyGiven) return refuse("--seed, --time-limit and --report belong to fill");
+  if (!suggest && suggestGiven) return refuse("--entry belongs to suggest");
+  if (!suggest && !lookUp && limitGiven) return refuse("--limit belongs to suggest and words");
+  if (!lookUp && wordsGiven) return refuse("--anagram belongs to words");
+  if (lookUp) {
+    // Its one argument is the pattern, not a file.
+    if (options.anagram.empty() && options.inputs.size() != 1) return refuse("words needs one PATTERN or --anagram LETTERS");
+    if (!options.anagram.empty() && !options.inputs.empty()) return refuse("words takes a PATTERN or --anagram, not both");
+    if (!options.inputs.empty()) options.pattern = options.inputs.front();
+    options.inputs.clear();
+    if (!options.output.empty()) return refuse("words writes to standard output only");
+  }
   if (suggest && options.entry.empty()) return refuse("suggest needs --entry NAME");
   if (suggest && options.inputs.size() > 1) return refuse("suggest reads one file");
   if (options.command != Command::Clues && options.clueTexts) return refuse("--text belongs to clues");

@@ -6,11 +6,12 @@
 #include <vector>
 
 #include "check/check_report.h"
+#include "fill/fill_search.h"
 #include "model/editor_state.h"
 
 namespace kven::tool {
 
-enum class Command { Decode, Encode, Clues, Ipuz, Html, Picture, Pdf, Check, Fill, Suggest, Help, Version };
+enum class Command { Decode, Encode, Clues, Ipuz, Html, Picture, Pdf, Check, Fill, Suggest, Words, Help, Version };
 
 // The paper of kventool pdf.
 enum class PaperChoice { Locale, A4, Letter };
@@ -31,12 +32,18 @@ struct Options {
   PdfPages pdfPages = PdfPages::Puzzle;  // pdf
   CheckOptions check;               // check: style, minimum length, thresholds
   bool json = false;                // check: one JSON object per file
-  std::string words;                // fill, suggest: the word list; the default list when empty
-  int minScore = 0;                 // fill, suggest: the lowest score a word may have
-  std::uint64_t seed = 1;           // fill: the search's random seed
-  double timeLimit = 30;            // fill: seconds before it gives up
+  // fill, suggest, words: the word lists from the bottom up ("default" the
+  // default list; none: the default list alone), and the avoid lists.
+  std::vector<std::string> words;
+  std::vector<std::string> avoid;
+  int minScore = fill::FillOptions{}.minScore;  // fill, suggest, words: the lowest score a word may have
+  std::uint64_t seed = fill::FillOptions{}.seed;  // fill: the search's random seed
+  double timeLimit = fill::FillOptions{}.timeLimitSeconds;  // fill: seconds before it gives up
+  bool report = false;              // fill: the fill's quality on standard error
   std::string entry;                // suggest: "5 across"
-  int limit = 0;                    // suggest: at most this many words; 0 for all
+  int limit = 0;                    // suggest, words: at most this many words; 0 for all
+  std::string pattern;              // words: "C?T", "PRE*ION"
+  std::string anagram;              // words: the letters of an anagram
   bool clueTexts = false;           // clues: the clues with their texts
   bool noSolution = false;          // html: the page without the answers
 };
