@@ -1,13 +1,12 @@
 #include "app/form_view.h"
 
 #include <QAction>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPrinter>
-#include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 
 #include "app/dialogs.h"
 #include "app/qt_text.h"
@@ -22,14 +21,30 @@ FormView::FormView(QMainWindow& window, const FormControls& controls, const Form
 GridView& FormView::Grid() { return *c_.grid; }
 
 void FormView::FitWindowToGrid(int hSquares, int vSquares) {
-  const QScreen* screen = window_.screen();
-  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
-  const QSize available = screen != nullptr ? screen->availableGeometry().size() : DesignedWindowSize;
-  const WindowFit fit = FitWindow(window_.size(), hSquares, vSquares, c_.grid->size(), available);
+  FitRequest request;
+  request.current = window_.size();
+  request.hSquares = hSquares;
+  request.vSquares = vSquares;
+  request.grid = c_.grid->size();
+  request.whole = WholeWindowSize();
+  request.room = RoomOnScreen(window_);
+  request.scrollBarExtent = c_.scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, c_.scroll);
+  const WindowFit fit = FitWindow(request);
   // The scroll area takes the scroll range from its content, the grid included.
   if (fit.verticalScrollBar) c_.scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   if (fit.horizontalScrollBar) c_.scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   ResizeOnScreen(window_, fit.size);
+}
+
+QSize FormView::WholeWindowSize() const {
+  // What the window has beside the scroll area (the menu bar, a status bar,
+  // docked panels) stays; the scroll area must hold its content whole, with
+  // the scroll bars that are on for good.
+  const QSize beside = window_.size() - c_.scroll->size();
+  const int bar = c_.scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, c_.scroll);
+  const QSize bars(c_.scroll->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn ? bar : 0,
+                   c_.scroll->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn ? bar : 0);
+  return beside + c_.scroll->widget()->sizeHint() + bars;
 }
 
 void FormView::ShowSize(int hSquares, int vSquares) {

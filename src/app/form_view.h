@@ -43,6 +43,10 @@ class FormView final : public PuzzleView {
   // The number field and its label are hidden (without touching Number).
   void HideNumberFields();
 
+  // The window's size that shows its controls and the whole grid at its
+  // zoom without scrolling.
+  QSize WholeWindowSize() const;
+
  private:
   QMainWindow& window_;
   const FormControls& c_;
