@@ -103,7 +103,6 @@ class FillPanel : public QDockWidget {
   std::optional<DiagramEntry> shownEntry_;
   std::vector<DiagramEntry> listedEntries_;
   bool marking_ = false;
-  bool placed_ = false;  // put beside the main window at its first showing
 
   QLabel* pattern_ = nullptr;
   QLabel* count_ = nullptr;

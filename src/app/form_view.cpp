@@ -1,7 +1,10 @@
 #include "app/form_view.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QButtonGroup>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPrinter>
@@ -11,12 +14,14 @@
 #include "app/dialogs.h"
 #include "app/qt_text.h"
 #include "app/window_fit.h"
+#include "document/document.h"
 #include "render/kven_grid.h"
 
 namespace kven {
 
-FormView::FormView(QMainWindow& window, const FormControls& controls, const FormMenus& menus, Dialogs& dialogs)
-    : window_(window), c_(controls), m_(menus), dialogs_(dialogs) {}
+FormView::FormView(QMainWindow& window, const FormControls& controls, const FormMenus& menus, Dialogs& dialogs,
+                   const Document& document)
+    : window_(window), c_(controls), m_(menus), dialogs_(dialogs), document_(document) {}
 
 GridView& FormView::Grid() { return *c_.grid; }
 
@@ -33,13 +38,20 @@ void FormView::FitWindowToGrid(int hSquares, int vSquares) {
   // The scroll area takes the scroll range from its content, the grid included.
   if (fit.verticalScrollBar) c_.scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   if (fit.horizontalScrollBar) c_.scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  ResizeOnScreen(window_, fit.size);
+  ResizeWindow(fit.size);
 }
 
-QSize FormView::WholeWindowSize() const {
+void FormView::ResizeWindow(QSize size) {
+  ResizeOnScreen(window_, size);
+  if (fitted) fitted();
+}
+
+QSize FormView::WholeWindowSize() {
   // What the window has beside the scroll area (the menu bar, a status bar,
   // docked panels) stays; the scroll area must hold its content whole, with
-  // the scroll bars that are on for good.
+  // the scroll bars that are on for good. A bar or panel just shown has its
+  // room once the layout has run.
+  if (QLayout* layout = window_.layout()) layout->activate();
   const QSize beside = window_.size() - c_.scroll->size();
   const int bar = c_.scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, c_.scroll);
   const QSize bars(c_.scroll->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn ? bar : 0,
@@ -64,14 +76,25 @@ void FormView::HideNumberFields() {
   c_.lblNum->hide();
 }
 
+CopySaveAs FormView::CopySaveChoice() const { return static_cast<CopySaveAs>(c_.copySaveAs->checkedId()); }
+
+void FormView::SetCopySaveChoice(CopySaveAs choice) {
+  if (auto* button = c_.copySaveAs->button(static_cast<int>(choice))) button->setChecked(true);
+}
+
+void FormView::CheckStartUpItems() {
+  m_.miTwo->setChecked(true);
+  m_.miHbar->setChecked(true);
+}
+
 void FormView::HideNumberEntry() {
   HideNumberFields();
   m_.miNumber->setChecked(false);
 }
 
 void FormView::SetTitleField(const std::string& title) {
-  // The field's change handler copies the same text back into the title.
-  c_.edTitle->setText(FromLatin1(title));
+  const std::string unicode = document_.Title();
+  c_.edTitle->setText(SingleByteTitle(unicode) == title ? QString::fromStdString(unicode) : FromLatin1(title));
 }
 
 void FormView::CheckSymmetry(std::int32_t order) {

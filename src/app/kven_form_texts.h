@@ -116,8 +116,9 @@ inline constexpr const char* Properties = "Properties";
 
 // The question before unsaved work would be lost.
 inline constexpr QLatin1String UnsavedCaption{"Unsaved Changes"};
+// %1 names what Save writes: "a KVEN text", "an ipuz document".
 inline constexpr QLatin1String UnsavedQuestion{
-    "The puzzle has changed since it was last saved or copied.\nSave it as a KVEN text before closing?"};
+    "The puzzle has changed since it was last saved or copied.\nSave it as %1 before closing?"};
 inline constexpr QLatin1String UnsavedSave{"&Save..."};
 inline constexpr QLatin1String UnsavedDiscard{"&Discard"};
 

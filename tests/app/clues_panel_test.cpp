@@ -123,7 +123,7 @@ class CluesPanelTest : public QObject {
     };
     w.Trigger("miProperties");
     QCOMPARE(w.form.clues().facts.author, std::string("Émile"));
-    QCOMPARE(w.Field("edTitle").text(), QStringLiteral("??????"));
+    QCOMPARE(w.Field("edTitle").text(), QStringLiteral("Κρυπτό"));
     QCOMPARE(kven::UnicodeTitle(w.form.clues(), w.puzzle()), std::string("Κρυπτό"));
     w.Item("miUndo").trigger();
     QVERIFY(w.form.clues() == kven::PuzzleClues{});

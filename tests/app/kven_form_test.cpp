@@ -90,6 +90,7 @@ class KvenFormTest : public QObject {
       w.form.SetCopySaveChoice(kven::CopySaveAs::ClueList);
       w.Trigger("miCopy");
       QVERIFY(!w.form.memo().empty());
+      w.dialogs.unsavedAnswers = {kven::UnsavedChoice::Discard};
       w.Trigger("miNew");
     }
     // A later activation does not set the start-up state again.
@@ -220,6 +221,7 @@ class KvenFormTest : public QObject {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("letter.txt"));
     w.dialogs.openAnswers = {path, path};
+    w.dialogs.unsavedAnswers = {kven::UnsavedChoice::Discard, kven::UnsavedChoice::Discard};
     w.Trigger("miOpen");
     QCOMPARE(QFileInfo(w.dialogs.openProposals.value(0)).fileName(), QStringLiteral("Xword.txt"));
     QCOMPARE(w.dialogs.errors, QStringList{QStringLiteral("Cannot open file ") + QDir::toNativeSeparators(path)});
