@@ -162,19 +162,26 @@ QSize SideWindows::Wanted(const QWidget& window) const {
   return hinted.expandedTo(QSize(0, std::max(PanelMinHeight, host_.window().height())));
 }
 
-void SideWindows::Place(QWidget& window, QSize size) {
+void SideWindows::Place(QWidget& window, QSize size, const QList<QWidget*>& moving) {
   const QMainWindow& owner = host_.window();
   QList<QRect> taken;
   for (const QWidget* other : Windows())
-    if (other != &window && other->isVisible() && Floating(*other)) taken << other->frameGeometry();
+    if (other != &window && !moving.contains(other) && other->isVisible() && Floating(*other))
+      taken << other->frameGeometry();
   const QMenuBar* menus = owner.menuBar();
   const int menusBottom = menus->mapToGlobal(QPoint(0, menus->height())).y();
-  PlaceBeside(window, size, owner, menusBottom, taken);
+  PlaceBeside(window, size, window.minimumSizeHint().expandedTo(window.minimumSize()), owner, menusBottom, taken);
 }
 
 void SideWindows::KeepBeside() {
+  QList<QWidget*> moving;
   for (QWidget* window : Windows())
-    if (window->isVisible() && Floating(*window) && Overlaps(*window, host_.window())) Place(*window, window->size());
+    if (window->isVisible() && Floating(*window) && Overlaps(*window, host_.window())) moving << window;
+  // Each finds its place among those staying and those already moved.
+  while (!moving.isEmpty()) {
+    QWidget* window = moving.takeFirst();
+    Place(*window, window->size(), moving);
+  }
 }
 
 }  // namespace kven

@@ -56,8 +56,9 @@ class SideWindows : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // Beside the main window, at `size` without its frame.
-  void Place(QWidget& window, QSize size);
+  // Beside the main window, at `size` without its frame, clear of the
+  // other side windows on show but those `moving` as well.
+  void Place(QWidget& window, QSize size, const QList<QWidget*>& moving = {});
   // The size a side window opens at, without its frame.
   QSize Wanted(const QWidget& window) const;
   QList<QWidget*> Windows() const;
