@@ -24,17 +24,15 @@ namespace kven {
 
 namespace {
 
-QLatin1String Latin1(std::string_view text) { return QLatin1String(text.data(), static_cast<qsizetype>(text.size())); }
-
 // "a KVEN text", "an ipuz document": a format's name as the question says it.
 QString WithArticle(std::string_view name) {
   const bool vowel = !name.empty() && QStringLiteral("aeiouAEIOU").contains(QLatin1Char(name.front()));
-  return (vowel ? QStringLiteral("an ") : QStringLiteral("a ")) + Latin1(name);
+  return (vowel ? QStringLiteral("an ") : QStringLiteral("a ")) + FromLatin1(name);
 }
 
 // Save as KVEN text offers the picture's filter beside its own, as ever.
 QStringList SaveFilters(FileFormat format) {
-  QStringList filters{Latin1(InfoOf(format).filter)};
+  QStringList filters{FromLatin1(InfoOf(format).filter)};
   if (format == FileFormat::KvenText) filters << form_text::FilterBitmap;
   return filters;
 }
@@ -137,7 +135,7 @@ void FormFiles::Save() {
 bool FormFiles::SaveIn(FileFormat format) {
   Document& doc = host_.document();
   const FormatInfo& info = InfoOf(format);
-  const QString name = transfer_.AskSaveName(Latin1(info.proposed), SaveFilters(format), 1);
+  const QString name = transfer_.AskSaveName(FromLatin1(info.proposed), SaveFilters(format), 1);
   if (name.isEmpty()) return false;
   const bool written = format == FileFormat::KvenText ? transfer_.WriteText(name, EncodeText(doc.puzzle()))
                                                       : transfer_.WriteBytes(name, WriteIpuz(doc.puzzle(), doc.clues()));
