@@ -229,6 +229,9 @@ void FormFiles::TellKvenTextHoldsNoClues() {
   QStatusBar* bar = host_.window().statusBar();
   bar->show();
   bar->showMessage(clues_text::KvenTextHasNoClues, 10000);
+  // The bar takes room below the grid, which must stay whole.
+  const Puzzle& p = host_.document().puzzle();
+  host_.view().FitWindowToGrid(p.HSquares, p.VSquares);
   QObject::connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
     if (message.isEmpty()) bar->hide();
   });

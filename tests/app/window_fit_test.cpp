@@ -4,9 +4,11 @@
 // screens of several sizes (see CMakeLists.txt).
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTest>
 
 #include "app/window_fit.h"
@@ -191,6 +193,20 @@ class WindowFitTest : public QObject {
     w.Trigger("miUndo");  // undoing that grows the window again
     QCOMPARE(w.form.height(), grown);
     QVERIFY(onScreen());
+  }
+
+  // The status bar's note that a KVEN text holds no clues takes room below
+  // the grid, which the window makes up.
+  void theStatusBarLeavesTheGridWhole() {
+    Window w;
+    w.Trigger("miClues");
+    w.Trigger("miLetter");
+    w.Click(1, 1);
+    auto& clue = kven::test::Find<QLineEdit>(w.form, "edClue");
+    QTest::keyClicks(&clue, QStringLiteral("Set in motion"));
+    w.Trigger("miCopy");
+    QVERIFY(w.form.statusBar()->isVisible());
+    QTRY_VERIFY(GridWhole(w));
   }
 
   // A scroll bar the screen made necessary stays once shown, as the grid
