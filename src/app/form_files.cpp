@@ -137,8 +137,9 @@ bool FormFiles::SaveIn(FileFormat format) {
   const FormatInfo& info = InfoOf(format);
   const QString name = transfer_.AskSaveName(FromLatin1(info.proposed), SaveFilters(format), 1);
   if (name.isEmpty()) return false;
-  const bool written = format == FileFormat::KvenText ? transfer_.WriteText(name, EncodeText(doc.puzzle()))
-                                                      : transfer_.WriteBytes(name, WriteIpuz(doc.puzzle(), doc.clues()));
+  const bool written = format == FileFormat::KvenText
+                           ? transfer_.WriteText(name, EncodeText(doc.puzzle()))
+                           : transfer_.WriteBytes(name, WriteIpuz(doc.puzzle(), doc.clues()));
   if (!written) return false;
   doc.MarkKept(format);
   if (format == FileFormat::KvenText) TellKvenTextHoldsNoClues();
@@ -157,8 +158,8 @@ void FormFiles::ExportPdf() {
   const QString name = transfer_.AskSaveName(form_text::ProposedPdf, {form_text::FilterPdf}, 1);
   if (name.isEmpty()) return;
   const Document& doc = host_.document();
-  const std::string pdf =
-      PuzzlePdf(PublishedPuzzle(doc.puzzle(), doc.clues()), PaperForLocale(), PublishingOptions(doc.puzzle(), doc.editor()));
+  const std::string pdf = PuzzlePdf(PublishedPuzzle(doc.puzzle(), doc.clues()), PaperForLocale(),
+                                    PublishingOptions(doc.puzzle(), doc.editor()));
   if (pdf.empty()) dialogs_.showError(&host_.window(), FileMessage(message::CannotCreateFile, name));
   else transfer_.WriteBytes(name, pdf);
 }

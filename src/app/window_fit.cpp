@@ -29,11 +29,15 @@ int FitSide(int designed, int whole, int room, bool& scroll) {
 
 WindowFit FitWindow(const FitRequest& r) {
   int designedHeight = r.current.height();
-  if (r.vSquares <= 12) designedHeight = DesignedWindowSize.height();
-  else if (r.grid.height() + ExtraHeight < r.room.height()) designedHeight = r.grid.height() + ExtraHeight;
+  if (r.vSquares <= 12)
+    designedHeight = DesignedWindowSize.height();
+  else if (r.grid.height() + ExtraHeight < r.room.height())
+    designedHeight = r.grid.height() + ExtraHeight;
   int designedWidth = r.current.width();
-  if (r.hSquares <= 12) designedWidth = DesignedWindowSize.width();
-  else if (r.hSquares > 20 && r.grid.width() + ExtraWidth < r.room.width()) designedWidth = r.grid.width() + ExtraWidth;
+  if (r.hSquares <= 12)
+    designedWidth = DesignedWindowSize.width();
+  else if (r.hSquares > 20 && r.grid.width() + ExtraWidth < r.room.width())
+    designedWidth = r.grid.width() + ExtraWidth;
 
   WindowFit fit;
   const auto place = [&](QSize whole) {
@@ -43,7 +47,8 @@ WindowFit FitWindow(const FitRequest& r) {
   place(r.whole);
   // A scroll bar takes room across the other side, which fits again with
   // it; a bar that adds leaves its own side at all the screen's room anyway.
-  place(r.whole + QSize(fit.verticalScrollBar ? r.scrollBarExtent : 0, fit.horizontalScrollBar ? r.scrollBarExtent : 0));
+  place(r.whole +
+        QSize(fit.verticalScrollBar ? r.scrollBarExtent : 0, fit.horizontalScrollBar ? r.scrollBarExtent : 0));
   return fit;
 }
 

@@ -18,16 +18,16 @@ struct FitRequest {
   QSize current;
   int hSquares = 12;
   int vSquares = 12;
-  QSize grid;           // the grid control as it is drawn, at its zoom
-  QSize whole;          // the window that shows its controls and the whole grid without scrolling
-  QSize room;           // the largest window the screen's available area holds
+  QSize grid;               // the grid control as it is drawn, at its zoom
+  QSize whole;              // the window that shows its controls and the whole grid without scrolling
+  QSize room;               // the largest window the screen's available area holds
   int scrollBarExtent = 0;  // what a scroll bar takes across
 };
 
 // What a fit does to the window.
 struct WindowFit {
   QSize size;
-  bool verticalScrollBar = false;    // made visible (never hidden again by a fit)
+  bool verticalScrollBar = false;  // made visible (never hidden again by a fit)
   bool horizontalScrollBar = false;
 };
 

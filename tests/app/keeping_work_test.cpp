@@ -150,7 +150,8 @@ class KeepingWorkTest : public QObject {
   void theTitleFieldKeepsEveryCharacter_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QByteArray>("singleBytes");  // the KVEN text's title after the typing
-    QTest::newRow("accents and a dash") << QStringLiteral("Café — Ünïcode") << QByteArray("Caf\xe9 ? \xdcn\xef" "code!");
+    QTest::newRow("accents and a dash") << QStringLiteral("Café — Ünïcode")
+                                        << QByteArray("Caf\xe9 ? \xdcn\xef" "code!");
     QTest::newRow("Greek") << QStringLiteral("Κρυπτό") << QByteArray("?????" "?!");
     QTest::newRow("beyond the first plane") << QStringLiteral("Clue \U0001F9E9") << QByteArray("Clue ?!");
     QTest::newRow("Latin-1 alone") << QStringLiteral("Clasp") << QByteArray("Clasp!");

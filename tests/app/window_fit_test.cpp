@@ -85,19 +85,26 @@ class WindowFitTest : public QObject {
     const QSize big(1590, 1165);
     const QSize low(1270, 765);
     QTest::newRow("12 x 12 taller than the designed size")
-        << QSize(12, 12) << QSize(342, 342) << QSize(469, 488) << big << QSize(580, 476) << QSize(580, 488) << false << false;
+        << QSize(12, 12) << QSize(342, 342) << QSize(469, 488) << big << QSize(580, 476)
+        << QSize(580, 488) << false << false;
     QTest::newRow("a small grid keeps the designed size")
-        << QSize(12, 12) << QSize(257, 257) << QSize(380, 400) << big << QSize(700, 700) << QSize(580, 476) << false << false;
+        << QSize(12, 12) << QSize(257, 257) << QSize(380, 400) << big << QSize(700, 700)
+        << QSize(580, 476) << false << false;
     QTest::newRow("13 rows take the grid and 128 when that holds them")
-        << QSize(12, 13) << QSize(342, 368) << QSize(469, 480) << big << QSize(580, 476) << QSize(580, 496) << false << false;
+        << QSize(12, 13) << QSize(342, 368) << QSize(469, 480) << big << QSize(580, 476)
+        << QSize(580, 496) << false << false;
     QTest::newRow("15 rows grow to show the grid whole")
-        << QSize(15, 15) << QSize(420, 420) << QSize(432, 566) << big << QSize(700, 476) << QSize(700, 566) << false << false;
+        << QSize(15, 15) << QSize(420, 420) << QSize(432, 566) << big << QSize(700, 476)
+        << QSize(700, 566) << false << false;
     QTest::newRow("21 columns take the grid and 40")
-        << QSize(21, 21) << QSize(576, 576) << QSize(588, 722) << big << QSize(580, 566) << QSize(616, 722) << false << false;
+        << QSize(21, 21) << QSize(576, 576) << QSize(588, 722) << big << QSize(580, 566)
+        << QSize(616, 722) << false << false;
     QTest::newRow("taller than the screen: all its height, scrolled")
-        << QSize(30, 30) << QSize(810, 810) << QSize(822, 956) << low << QSize(616, 722) << QSize(850, 765) << true << false;
+        << QSize(30, 30) << QSize(810, 810) << QSize(822, 956) << low << QSize(616, 722)
+        << QSize(850, 765) << true << false;
     QTest::newRow("the scroll bar widens a kept width")
-        << QSize(15, 15) << QSize(630, 630) << QSize(642, 776) << low << QSize(580, 566) << QSize(657, 765) << true << false;
+        << QSize(15, 15) << QSize(630, 630) << QSize(642, 776) << low << QSize(580, 566)
+        << QSize(657, 765) << true << false;
     QTest::newRow("zoomed past the screen both ways")
         << QSize(12, 12) << QSize(1026, 1026) << QSize(1038, 1172) << QSize(1000, 700) << QSize(580, 488)
         << QSize(1000, 700) << true << true;
@@ -159,7 +166,8 @@ class WindowFitTest : public QObject {
     for (const auto& [col, row] : {std::pair{1, 1}, {12, 1}, {1, 12}, {12, 12}})
       QTest::mouseClick(&w.Grid(), Qt::LeftButton, {}, middle(col, row).toPoint());
     w.Trigger("miCopy");
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("KVEN   0  12  12\r\nBLK   1  12 133 144 Z\r\nNN\r\n"));
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("KVEN   0  12  12\r\nBLK   1  12 133 144 Z\r\nNN\r\n"));
     const QImage shown = w.Grid().Snapshot();
     const qreal ratio = shown.devicePixelRatio();
     for (const auto& [col, row, colour] : {std::tuple{12, 12, QColor(0xC0, 0xC0, 0xC0)}, {11, 12, QColor(Qt::white)},
