@@ -347,8 +347,10 @@ void KvenForm::TypedSize() {
 
 void KvenForm::Reset() {
   ResetPuzzle(document_.puzzle(), *view_);
-  // The reset clears every square, and so every square's style.
+  // The reset clears every square, and so every square's style, and the
+  // title with every character of it.
   document_.styles() = SquareStyles{};
+  document_.clues().facts.title.clear();
 }
 
 void KvenForm::SetZoom(double zoom) {
