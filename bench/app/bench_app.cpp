@@ -23,7 +23,7 @@ class NullDialogs : public kven::Dialogs {
   void showInformation(QWidget*, const QString&) override {}
   bool runPrintDialog(QWidget*, QPrinter&) override { return false; }
   void execDialog(QDialog&) override {}
-  kven::UnsavedChoice askUnsavedChanges(QWidget*) override { return kven::UnsavedChoice::Cancel; }
+  kven::UnsavedChoice askUnsavedChanges(QWidget*, const QString&) override { return kven::UnsavedChoice::Cancel; }
 };
 
 // A shown window at 30 x 30 squares in Block mode with fourfold symmetry,

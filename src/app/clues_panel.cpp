@@ -151,10 +151,13 @@ QList<QTreeWidgetItem*> CluesPanel::ClueItems() const {
 }
 
 void CluesPanel::Choose(QTreeWidgetItem* item) {
-  tree_->clearSelection();
-  if (item == nullptr) return;
-  item->setSelected(true);
-  tree_->setCurrentItem(item);
+  if (item == nullptr) {
+    tree_->clearSelection();
+    return;
+  }
+  // One change of the choice: none chosen in between would disable the
+  // fields, and the focus would leave the one being typed in.
+  tree_->setCurrentItem(item, 0, QItemSelectionModel::ClearAndSelect);
   tree_->scrollToItem(item);
 }
 

@@ -57,9 +57,8 @@ bool QtDialogs::runPrintDialog(QWidget* parent, QPrinter& printer) {
 
 void QtDialogs::execDialog(QDialog& dialog) { dialog.exec(); }
 
-UnsavedChoice QtDialogs::askUnsavedChanges(QWidget* parent) {
-  QMessageBox box(QMessageBox::Warning, form_text::UnsavedCaption, form_text::UnsavedQuestion, QMessageBox::NoButton,
-                  parent);
+UnsavedChoice QtDialogs::askUnsavedChanges(QWidget* parent, const QString& question) {
+  QMessageBox box(QMessageBox::Warning, form_text::UnsavedCaption, question, QMessageBox::NoButton, parent);
   // Captions of our own, so each answer has its access key on every desktop.
   QPushButton* save = box.addButton(form_text::UnsavedSave, QMessageBox::AcceptRole);
   QPushButton* discard = box.addButton(form_text::UnsavedDiscard, QMessageBox::DestructiveRole);

@@ -35,8 +35,9 @@ class Dialogs {
   virtual bool runPrintDialog(QWidget* parent, QPrinter& printer) = 0;
   // Shows a window of the program modally and returns when it is closed.
   virtual void execDialog(QDialog& dialog) = 0;
-  // Asks whether to save the changed puzzle before the program ends.
-  virtual UnsavedChoice askUnsavedChanges(QWidget* parent) = 0;
+  // Asks `question`: whether to save the changed puzzle before it goes
+  // (the program ends, New or Open replaces it).
+  virtual UnsavedChoice askUnsavedChanges(QWidget* parent, const QString& question) = 0;
 };
 
 // The dialog QtDialogs::getSaveFileName shows: `proposed` (a path) in its
@@ -58,7 +59,7 @@ class QtDialogs : public Dialogs {
   void showInformation(QWidget* parent, const QString& message) override;
   bool runPrintDialog(QWidget* parent, QPrinter& printer) override;
   void execDialog(QDialog& dialog) override;
-  UnsavedChoice askUnsavedChanges(QWidget* parent) override;
+  UnsavedChoice askUnsavedChanges(QWidget* parent, const QString& question) override;
 };
 
 }  // namespace kven

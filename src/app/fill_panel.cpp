@@ -29,9 +29,6 @@ namespace {
 constexpr int WordRole = Qt::UserRole;
 constexpr int EntryRole = Qt::UserRole;
 constexpr int ShownSuggestions = 500;  // more would only be scrolled past
-constexpr int PanelGap = 8;
-constexpr int PanelWidth = 360;
-constexpr int PanelMinHeight = 560;
 
 QString Names(const Puzzle& p, const std::vector<DiagramEntry>& entries) {
   QStringList names;
@@ -111,16 +108,6 @@ std::optional<DiagramEntry> FillPanel::CurrentEntry(const Puzzle& p, const Edito
 
 void FillPanel::showEvent(QShowEvent* event) {
   QDockWidget::showEvent(event);
-  if (!placed_ && parentWidget() != nullptr) {
-    // The main window keeps its designed size, so docked the panel would
-    // take the grid's room: it opens beside the window, to be docked at will.
-    placed_ = true;
-    setFloating(true);
-    const QRect owner = parentWidget()->frameGeometry();
-    setGeometry(owner.right() + PanelGap, owner.top(), PanelWidth, std::max(owner.height(), PanelMinHeight));
-  }
-  // The list is read on first need, in the background.
-  if (!source_->Index() && !source_->Loading()) source_->UseDefault();
   Show(true);
 }
 

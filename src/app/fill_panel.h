@@ -120,7 +120,6 @@ class FillPanel : public QDockWidget {
   std::optional<Puzzle> toldPuzzle_;  // the puzzle the message and the shading are about
   bool marking_ = false;
   bool shading_ = false;
-  bool placed_ = false;  // put beside the main window at its first showing
 
   QLabel* pattern_ = nullptr;
   QLabel* count_ = nullptr;

@@ -7,24 +7,23 @@
 #include "app/form_view.h"
 #include "app/kven_form_texts.h"
 #include "app/qt_text.h"
-#include "app/window_fit.h"
 #include "render/kven_grid.h"
 
 namespace kven {
 
-FormHistory::FormHistory(QMainWindow& window, Puzzle& puzzle, PuzzleClues& clues, EditorState& editor,
-                         const FormControls& controls, const FormMenus& menus, FormView& view)
-    : window_(window), puzzle_(puzzle), clues_(clues), editor_(editor), c_(controls), m_(menus), view_(view) {
+FormHistory::FormHistory(QMainWindow& window, Document& document, const FormControls& controls, const FormMenus& menus,
+                         FormView& view)
+    : window_(window), document_(document), c_(controls), m_(menus), view_(view) {
   UpdateMenu();
 }
 
 FormState FormHistory::Capture() const {
   FormState state;
-  state.puzzle = puzzle_;
-  state.clues = clues_;
-  state.cursorCol = editor_.CursorCol;
-  state.cursorRow = editor_.CursorRow;
-  state.direction = editor_.Direction;
+  state.content = document_.content();
+  const EditorState& editor = document_.editor();
+  state.cursorCol = editor.CursorCol;
+  state.cursorRow = editor.CursorRow;
+  state.direction = editor.Direction;
   state.windowSize = window_.size();
   if (m_.miNone->isChecked()) state.checkedSymmetry = NoSymmetry;
   if (m_.miTwo->isChecked()) state.checkedSymmetry = Twofold;
@@ -57,22 +56,23 @@ bool FormHistory::Redo() {
 
 void FormHistory::Restore(const FormState& state) {
   restoring_ = true;
-  const bool resized = puzzle_.HSquares != state.puzzle.HSquares || puzzle_.VSquares != state.puzzle.VSquares;
-  puzzle_ = state.puzzle;
-  clues_ = state.clues;
-  editor_.CursorCol = state.cursorCol;
-  editor_.CursorRow = state.cursorRow;
-  editor_.Direction = state.direction;
-  c_.grid->SetSquareCount(puzzle_.HSquares, puzzle_.VSquares);
+  const Puzzle& p = document_.puzzle();
+  const bool resized = p.HSquares != state.content.puzzle.HSquares || p.VSquares != state.content.puzzle.VSquares;
+  document_.content() = state.content;
+  EditorState& editor = document_.editor();
+  editor.CursorCol = state.cursorCol;
+  editor.CursorRow = state.cursorRow;
+  editor.Direction = state.direction;
+  c_.grid->SetSquareCount(p.HSquares, p.VSquares);
   c_.grid->InvalidateGrid();
-  view_.ShowSize(puzzle_.HSquares, puzzle_.VSquares);
-  view_.SetTitleField(puzzle_.Title);
+  view_.ShowSize(p.HSquares, p.VSquares);
+  view_.SetTitleField(p.Title);
   for (auto [item, order] : {std::pair{m_.miNone, NoSymmetry}, {m_.miTwo, Twofold}, {m_.miFour, Fourfold}})
     item->setChecked(state.checkedSymmetry == order);
   m_.miFour->setEnabled(state.fourfoldEnabled);
   view_.SetManualMark(state.manualMarked, state.manualChecked);
   m_.miNumber->setChecked(state.numberChecked);
-  if (resized) ResizeOnScreen(window_, state.windowSize);
+  if (resized) view_.ResizeWindow(state.windowSize);
   restoring_ = false;
 }
 

@@ -4,9 +4,8 @@
 #include <string>
 
 #include "app/form_layout.h"
+#include "document/document.h"
 #include "editing/undo_history.h"
-#include "clues/puzzle_clues.h"
-#include "model/puzzle.h"
 
 class QMainWindow;
 
@@ -14,13 +13,13 @@ namespace kven {
 
 class FormView;
 
-// What Undo and Redo put back: the puzzle, the solution cursor, and what the
+// What Undo and Redo put back: the document's content (the puzzle, its clues
+// and facts, the styles of its squares), the solution cursor, and what the
 // window showed of them (its size, the symmetry and numbering checks). The
 // window's size is put back only with a change of the puzzle's size, so a
 // window the user resized stays as it is over every other step.
 struct FormState {
-  Puzzle puzzle;
-  PuzzleClues clues;
+  DocumentContent content;
   std::int32_t cursorCol = 1;
   std::int32_t cursorRow = 1;
   Direction direction = Direction::Right;
@@ -39,8 +38,8 @@ struct FormState {
 // the puzzle's, and stay as they are.
 class FormHistory {
  public:
-  FormHistory(QMainWindow& window, Puzzle& puzzle, PuzzleClues& clues, EditorState& editor,
-              const FormControls& controls, const FormMenus& menus, FormView& view);
+  FormHistory(QMainWindow& window, Document& document, const FormControls& controls, const FormMenus& menus,
+              FormView& view);
 
   FormState Capture() const;
   // A change named `name` led from `before` to the window as it is now;
@@ -58,9 +57,7 @@ class FormHistory {
   void UpdateMenu();
 
   QMainWindow& window_;
-  Puzzle& puzzle_;
-  PuzzleClues& clues_;
-  EditorState& editor_;
+  Document& document_;
   const FormControls& c_;
   const FormMenus& m_;
   FormView& view_;

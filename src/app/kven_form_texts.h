@@ -76,19 +76,15 @@ inline constexpr QLatin1String ShortcutCopy{"Ctrl+C"};
 inline constexpr QLatin1String ShortcutPaste{"Ctrl+V"};
 inline constexpr QLatin1String ShortcutClear{"Ctrl+Y"};
 
-// File dialogs: proposed names and filters.
-inline constexpr QLatin1String ProposedText{"Xword.txt"};
+// File dialogs: proposed names and filters (a format's own are declared with it).
 inline constexpr QLatin1String ProposedBitmap{"Xword.bmp"};
 inline constexpr QLatin1String ProposedClues{"Clues.txt"};
-inline constexpr QLatin1String ProposedIpuz{"Xword.ipuz"};
 inline constexpr QLatin1String ProposedSvg{"Xword.svg"};
 inline constexpr QLatin1String ProposedPdf{"Xword.pdf"};
 // Open offers these first, then any file; one string, as the dialog takes it.
 inline constexpr QLatin1String FilterOpen{
     "KVEN Texts (*.txt *.TXT *.kven);;ipuz Files (*.ipuz);;Any Ascii File (*)"};
-inline constexpr QLatin1String FilterText{"Text Files (*.TXT *.txt)"};
 inline constexpr QLatin1String FilterBitmap{"Bitmap Files (*.BMP *.bmp)"};
-inline constexpr QLatin1String FilterIpuz{"ipuz Files (*.ipuz)"};
 inline constexpr QLatin1String FilterSvg{"SVG Pictures (*.svg)"};
 inline constexpr QLatin1String FilterPdf{"PDF Documents (*.pdf)"};
 
@@ -116,8 +112,9 @@ inline constexpr const char* Properties = "Properties";
 
 // The question before unsaved work would be lost.
 inline constexpr QLatin1String UnsavedCaption{"Unsaved Changes"};
+// %1 names what Save writes: "a KVEN text", "an ipuz document".
 inline constexpr QLatin1String UnsavedQuestion{
-    "The puzzle has changed since it was last saved or copied.\nSave it as a KVEN text before closing?"};
+    "The puzzle has changed since it was last saved or copied.\nSave it as %1 before closing?"};
 inline constexpr QLatin1String UnsavedSave{"&Save..."};
 inline constexpr QLatin1String UnsavedDiscard{"&Discard"};
 

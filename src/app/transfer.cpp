@@ -10,13 +10,15 @@
 #include "app/dialogs.h"
 #include "app/kven_form_texts.h"
 #include "app/qt_text.h"
+#include "formats/file_format.h"
 #include "io/files.h"
 #include "render/puzzle_picture.h"
 
 namespace kven {
 
 std::optional<std::string> Transfer::OpenTextFile() {
-  const QString proposal = lastOpenName_.isEmpty() ? InLastFolder(form_text::ProposedText) : lastOpenName_;
+  const QString proposal =
+      lastOpenName_.isEmpty() ? InLastFolder(FromLatin1(InfoOf(FileFormat::KvenText).proposed)) : lastOpenName_;
   const QString name = dialogs_.getOpenFileName(&window_, proposal, form_text::FilterOpen);
   if (name.isEmpty()) return std::nullopt;
   lastOpenName_ = name;
@@ -35,7 +37,7 @@ std::optional<std::string> Transfer::OpenTextFile() {
   return std::nullopt;
 }
 
-QString Transfer::AskSaveName(QLatin1String name, const QStringList& filters, int filterIndex) {
+QString Transfer::AskSaveName(const QString& name, const QStringList& filters, int filterIndex) {
   const QString chosen = dialogs_.getSaveFileName(&window_, InLastFolder(name), filters, filterIndex);
   if (!chosen.isEmpty()) RememberFolder(chosen);
   return chosen;
@@ -85,7 +87,7 @@ std::optional<QString> Transfer::PastedText() const {
   return text;
 }
 
-QString Transfer::InLastFolder(QLatin1String name) const {
+QString Transfer::InLastFolder(const QString& name) const {
   const QString folder = lastFolder_.isEmpty() ? QDir::homePath() : lastFolder_;
   return QDir(folder).filePath(name);
 }

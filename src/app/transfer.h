@@ -29,7 +29,7 @@ class Transfer {
   // Asks where to save, proposing `name` in the folder used last, with the
   // filter filters[filterIndex - 1] selected. An empty name when the user
   // cancels.
-  QString AskSaveName(QLatin1String name, const QStringList& filters, int filterIndex);
+  QString AskSaveName(const QString& name, const QStringList& filters, int filterIndex);
   // Writes lines with CR LF after each, the picture as a BMP file, or bytes
   // as they are. A failed write leaves any earlier file as it was and is
   // reported.
@@ -47,7 +47,7 @@ class Transfer {
   std::optional<QString> PastedText() const;
 
  private:
-  QString InLastFolder(QLatin1String name) const;
+  QString InLastFolder(const QString& name) const;
   void RememberFolder(const QString& fileName);
   void ReportCannotCreate(const QString& name);
 

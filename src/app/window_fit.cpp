@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace kven {
 
@@ -12,26 +13,42 @@ namespace {
 // above the grid, and the margins beside it.
 constexpr int ExtraHeight = 128;
 constexpr int ExtraWidth = 40;
+// What a grown window leaves of the screen.
 constexpr int ScreenMargin = 10;
+
+// One side of the window: `designed` as the sizes above give it, grown to
+// `whole` where that is more and the screen holds it; otherwise all the
+// screen's room, scrolled.
+int FitSide(int designed, int whole, int room, bool& scroll) {
+  if (whole <= room) return std::max(designed, whole);
+  scroll = true;
+  return room;
+}
 
 }  // namespace
 
-WindowFit FitWindow(QSize current, int hSquares, int vSquares, QSize gridSize, QSize screen) {
-  WindowFit fit{current};
-  if (vSquares <= 12) fit.size.setHeight(DesignedWindowSize.height());
-  if (hSquares <= 12) fit.size.setWidth(DesignedWindowSize.width());
-  if (vSquares > 12) {
-    if (screen.height() - ScreenMargin > gridSize.height() + ExtraHeight)
-      fit.size.setHeight(gridSize.height() + ExtraHeight);
-    else
-      fit.verticalScrollBar = true;
-  }
-  if (hSquares > 20) {
-    if (screen.width() - ScreenMargin > gridSize.width() + ExtraWidth)
-      fit.size.setWidth(gridSize.width() + ExtraWidth);
-    else
-      fit.horizontalScrollBar = true;
-  }
+WindowFit FitWindow(const FitRequest& r) {
+  int designedHeight = r.current.height();
+  if (r.vSquares <= 12)
+    designedHeight = DesignedWindowSize.height();
+  else if (r.grid.height() + ExtraHeight < r.room.height())
+    designedHeight = r.grid.height() + ExtraHeight;
+  int designedWidth = r.current.width();
+  if (r.hSquares <= 12)
+    designedWidth = DesignedWindowSize.width();
+  else if (r.hSquares > 20 && r.grid.width() + ExtraWidth < r.room.width())
+    designedWidth = r.grid.width() + ExtraWidth;
+
+  WindowFit fit;
+  const auto place = [&](QSize whole) {
+    fit.size = QSize(FitSide(designedWidth, whole.width(), r.room.width(), fit.horizontalScrollBar),
+                     FitSide(designedHeight, whole.height(), r.room.height(), fit.verticalScrollBar));
+  };
+  place(r.whole);
+  // A scroll bar takes room across the other side, which fits again with
+  // it; a bar that adds leaves its own side at all the screen's room anyway.
+  place(r.whole +
+        QSize(fit.verticalScrollBar ? r.scrollBarExtent : 0, fit.horizontalScrollBar ? r.scrollBarExtent : 0));
   return fit;
 }
 
@@ -50,6 +67,14 @@ int KeepWithin(int start, int length, int low, int high) {
 QPoint KeepWithin(const QRect& frame, const QRect& available) {
   return {KeepWithin(frame.x(), frame.width(), available.x(), available.x() + available.width()),
           KeepWithin(frame.y(), frame.height(), available.y(), available.y() + available.height())};
+}
+
+QSize RoomOnScreen(const QWidget& window) {
+  const QScreen* screen = window.screen();
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return DesignedWindowSize;
+  const QSize frame = window.frameGeometry().size() - window.geometry().size();
+  return screen->availableGeometry().size() - frame - QSize(ScreenMargin, ScreenMargin);
 }
 
 void ResizeOnScreen(QWidget& window, QSize size) {

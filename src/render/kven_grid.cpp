@@ -66,6 +66,9 @@ struct KvenGrid::Impl {
   int cols = 0;
   int rows = 0;
   double zoom = 1.0;
+  // Screen pixels per cell pixel, the zoom included: what the backing image
+  // was made for.
+  qreal ratio = 1.0;
   bool repaintPending = true;
   // Keys pressed on the grid and not yet released, each with the modifiers
   // held at any moment while it was down. A quick chord may let Ctrl go
@@ -80,16 +83,23 @@ struct KvenGrid::Impl {
     repaintPending = false;
   }
 
-  // The backing image of a control of `size` pixels, with as many pixels as
-  // the screen has there: all drawing is in the control's pixels, and a
-  // screen of twice the density gets lines two of its pixels wide and text
-  // drawn at its own resolution, not a small picture enlarged.
-  void MakeImage(QSize size, qreal ratio) {
+  // The backing image of the control on `control`'s screen, with as many
+  // pixels as the screen has there at the zoom: all drawing is in the
+  // control's pixels, and a screen of twice the density gets lines two of
+  // its pixels wide and text drawn at its own resolution, not a small
+  // picture enlarged.
+  void MakeImage(const QWidget& control) {
     canvas.End();
+    const QSize size = GridGeometry::ControlSize(cols, rows);
+    ratio = control.devicePixelRatioF() * zoom;
     image = QImage(qCeil(size.width() * ratio), qCeil(size.height() * ratio), QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
+    // A painter never scales down to a ratio below one: it would draw the
+    // cells full size into the smaller image and cut the grid off. There the
+    // canvas scales the drawing itself.
+    image.setDevicePixelRatio(std::max<qreal>(ratio, 1.0));
     image.fill(rgb::White);
     canvas.Begin(&image);
+    if (ratio < 1.0) canvas.Place(QTransform::fromScale(ratio, ratio), size);
   }
 };
 
@@ -111,7 +121,7 @@ void KvenGrid::SetSquareCount(int hSquares, int vSquares) {
   if (cols == d_->cols && rows == d_->rows && !d_->image.isNull()) return;
   d_->cols = cols;
   d_->rows = rows;
-  d_->MakeImage(GridGeometry::ControlSize(cols, rows), devicePixelRatioF() * d_->zoom);
+  d_->MakeImage(*this);
   setFixedSize(sizeHint());
   updateGeometry();
   InvalidateGrid();
@@ -138,7 +148,7 @@ double KvenGrid::Zoom() const { return d_->zoom; }
 void KvenGrid::SetZoom(double zoom) {
   if (zoom == d_->zoom) return;
   d_->zoom = zoom;
-  d_->MakeImage(GridGeometry::ControlSize(d_->cols, d_->rows), devicePixelRatioF() * zoom);
+  d_->MakeImage(*this);
   setFixedSize(sizeHint());
   updateGeometry();
   InvalidateGrid();
@@ -189,7 +199,9 @@ void KvenGrid::ChangeBarWidth(int oldWidth, int newWidth) {
 QImage KvenGrid::Snapshot() {
   if (d_->repaintPending) d_->FullRepaint();
   // A deep copy: the canvas keeps painting into the backing image.
-  return d_->image.copy();
+  QImage shown = d_->image.copy();
+  shown.setDevicePixelRatio(d_->ratio);
+  return shown;
 }
 
 QSize KvenGrid::sizeHint() const {
@@ -211,8 +223,8 @@ void KvenGrid::ShadeSquares(const QList<QPoint>& squares) {
 
 void KvenGrid::paintEvent(QPaintEvent*) {
   // Moved to a screen of another density: drawn again for it.
-  if (d_->image.devicePixelRatio() != devicePixelRatioF() * d_->zoom) {
-    d_->MakeImage(GridGeometry::ControlSize(d_->cols, d_->rows), devicePixelRatioF() * d_->zoom);
+  if (d_->ratio != devicePixelRatioF() * d_->zoom) {
+    d_->MakeImage(*this);
     d_->repaintPending = true;
   }
   if (d_->repaintPending) d_->FullRepaint();
@@ -220,7 +232,7 @@ void KvenGrid::paintEvent(QPaintEvent*) {
   // The backing image has as many pixels as the zoomed control on this
   // screen, so it is shown sharp; marks are drawn at the same scale.
   painter.scale(d_->zoom, d_->zoom);
-  painter.drawImage(QPoint(0, 0), d_->image);
+  painter.drawImage(QRectF(QPointF(0, 0), QSizeF(GridGeometry::ControlSize(d_->cols, d_->rows))), d_->image);
   // Over the drawing, never in it: the cells stay as the core drew them.
   for (const auto& [col, row] : CurrentEntry(d_->puzzle, d_->editor)) {
     const CanvasRect cell = GridGeometry::CellBounds(col, row);

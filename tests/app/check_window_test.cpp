@@ -2,7 +2,6 @@
 
 #include <QSpinBox>
 
-#include "app/beside.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -72,23 +71,6 @@ class CheckWindowTest : public QObject {
     QVERIFY2(texts.contains(QStringLiteral("orphan: square row 1, column 5 is in no entry")),
              qPrintable(texts.join(QLatin1Char('|'))));
     QVERIFY(window_->findingList()->wordWrap());
-  }
-
-  void opensBesideItsOwnerOnTheScreen_data() {
-    QTest::addColumn<QRect>("owner");
-    QTest::addColumn<QRect>("placed");
-    const QSize size(560, 440);
-    QTest::newRow("room on the right") << QRect(100, 100, 580, 476) << QRect(QPoint(688, 100), size);
-    QTest::newRow("room only on the left") << QRect(700, 50, 580, 476) << QRect(QPoint(132, 50), size);
-    QTest::newRow("no room either side") << QRect(200, 700, 850, 938) << QRect(QPoint(720, 584), size);
-  }
-  void opensBesideItsOwnerOnTheScreen() {
-    QFETCH(QRect, owner);
-    QFETCH(QRect, placed);
-    const QRect screen(0, 0, 1280, 1024);
-    const QRect at = kven::BesideRect(owner, QSize(560, 440), screen);
-    QCOMPARE(at, placed);
-    QVERIFY(screen.contains(at));
   }
 
   void anEditOrClosingClearsTheMarks() {

@@ -1,6 +1,7 @@
 // The Clues panel in the window: a clued ipuz document pasted in, its
 // clues edited, each edit one step that Undo takes back with the clue
 // store; choosing clues frames their entries, and the clues go out as ipuz.
+#include <QApplication>
 #include <QClipboard>
 #include <QDockWidget>
 #include <QFile>
@@ -71,6 +72,35 @@ class CluesPanelTest : public QObject {
     QCOMPARE(undo.text(), QStringLiteral("Undo Paste"));
     w.Item("miRedo").trigger();
     QCOMPARE(w.form.clues().clues[1].text, std::string("Total"));
+  }
+
+  void tabKeepsTheTypingInTheClueField_data() {
+    QTest::addColumn<bool>("back");
+    QTest::addColumn<int>("typedInto");  // the index of the clue in the store
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Tab: the next clue") << false << 2 << QStringLiteral("Groups of three, said");
+    QTest::newRow("Shift+Tab: the clue before") << true << 0 << QStringLiteral("Setter's first clue, said");
+  }
+  // Keys go where the focus is, as from a keyboard: the field keeps it.
+  void tabKeepsTheTypingInTheClueField() {
+    QFETCH(bool, back);
+    QFETCH(int, typedInto);
+    QFETCH(QString, text);
+    Window w;
+    w.Paste(ClueDocument());
+    w.Trigger("miLetter");
+    w.Click(2, 3);  // 4 across
+    kven::CluesPanel& panel = Panel(w);
+    panel.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&panel));
+    QTest::mouseClick(panel.textField(), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), panel.textField());
+    QTest::keyClick(QApplication::focusWidget(), back ? Qt::Key_Backtab : Qt::Key_Tab,
+                    back ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE(QApplication::focusWidget(), panel.textField());
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(", said"));
+    QCOMPARE(QString::fromStdString(w.form.clues().clues[static_cast<std::size_t>(typedInto)].text), text);
+    QCOMPARE(w.form.clues().clues[1].text, std::string("Sum of the <i>whole</i> lot"));
   }
 
   void aClueWithoutItsEntryIsShownAndDeletable() {
@@ -149,7 +179,7 @@ class CluesPanelTest : public QObject {
     };
     w.Trigger("miProperties");
     QCOMPARE(w.form.clues().facts.author, std::string("Émile"));
-    QCOMPARE(w.Field("edTitle").text(), QStringLiteral("??????"));
+    QCOMPARE(w.Field("edTitle").text(), QStringLiteral("Κρυπτό"));
     QCOMPARE(kven::UnicodeTitle(w.form.clues(), w.puzzle()), std::string("Κρυπτό"));
     w.Item("miUndo").trigger();
     QVERIFY(w.form.clues() == kven::PuzzleClues{});

@@ -33,8 +33,8 @@ cell_y() { echo $((oy + 2 * (2 + 26 * $1))); }
 letter_drawn() {
   import -window "$window" "$e2e_work/shot.png" 2>/dev/null || return 1
   size=$(convert "$e2e_work/shot.png" -format '%wx%h' info:)
-  [[ $size == 1160x952 ]] || return 1
-  probe_y=$((952 - 60))
+  [[ $size == 1160x976 ]] || return 1
+  probe_y=$((976 - 60))
   left=$(pixels "300x1+0+$probe_y" | awk '$3 == "000000" { print $1; exit }')
   [[ -n $left ]] || return 1
   top=$(pixels "1x$((probe_y + 1))+$left+0" | awk -v end="$probe_y" '{ ink[$2] = $3 == "000000" }
@@ -48,7 +48,7 @@ letter_drawn() {
 size="" left="" letter="" colours=""
 e2e_poll "$e2e_timeout" letter_drawn || true
 if [[ -n $shot ]]; then cp "$e2e_work/shot.png" "$shot"; fi
-[[ $size == 1160x952 ]] || fail "the window is $size device pixels, not twice 580 x 476"
+[[ $size == 1160x976 ]] || fail "the window is $size device pixels, not twice 580 x 488"
 [[ -n $left ]] || fail "no grid found on the window"
 
 # Across row 3 from square 1 to square 12: white squares and the eleven

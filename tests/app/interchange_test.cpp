@@ -99,6 +99,7 @@ class InterchangeTest : public QObject {
                R"( "dimensions": {"width": 40, "height": 40}, "puzzle": []})");
     file.close();
     w.dialogs.openAnswers = {path};
+    w.dialogs.unsavedAnswers = {kven::UnsavedChoice::Discard};
     w.Trigger("miOpen");
     QCOMPARE(w.dialogs.errors,
              QStringList{QStringLiteral("Cannot import this ipuz puzzle: it is 40 x 40 squares; sizes must be 5 to 30.")});

@@ -90,6 +90,7 @@ class KvenFormTest : public QObject {
       w.form.SetCopySaveChoice(kven::CopySaveAs::ClueList);
       w.Trigger("miCopy");
       QVERIFY(!w.form.memo().empty());
+      w.dialogs.unsavedAnswers = {kven::UnsavedChoice::Discard};
       w.Trigger("miNew");
     }
     // A later activation does not set the start-up state again.
@@ -220,6 +221,7 @@ class KvenFormTest : public QObject {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("letter.txt"));
     w.dialogs.openAnswers = {path, path};
+    w.dialogs.unsavedAnswers = {kven::UnsavedChoice::Discard, kven::UnsavedChoice::Discard};
     w.Trigger("miOpen");
     QCOMPARE(QFileInfo(w.dialogs.openProposals.value(0)).fileName(), QStringLiteral("Xword.txt"));
     QCOMPARE(w.dialogs.errors, QStringList{QStringLiteral("Cannot open file ") + QDir::toNativeSeparators(path)});
@@ -363,20 +365,6 @@ class KvenFormTest : public QObject {
     other.Trigger("miPaste");
     QCOMPARE(other.puzzle().Blocks(10, 11), 1);
     QCOMPARE(other.puzzle().Title, std::string("Caf\xe9"));
-  }
-
-  void windowFitsBigGrids() {
-    Window w;
-    w.ResizeTo(21, 13);  // taller than 12 rows and wider than 20 columns
-    const QSize screen = w.form.screen()->availableGeometry().size();
-    const QSize grid = w.Grid().size();
-    if (screen.height() - 10 > grid.height() + 128) QCOMPARE(w.form.height(), grid.height() + 128);
-    if (screen.width() - 10 > grid.width() + 40) QCOMPARE(w.form.width(), grid.width() + 40);
-    w.ResizeTo(30, 30);  // more than a small screen holds: scroll bars, never hidden again
-    w.ResizeTo(12, 12);
-    QCOMPARE(w.form.size(), QSize(580, 476));
-    if (screen.height() - 10 <= 31 * 26 + 4 + 128)
-      QCOMPARE(kven::test::Find<QScrollArea>(w.form, "ScrollBox").verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
   }
 
   // Cancelled: nothing; outside Solution mode: the picture; in Solution mode also the number list.

@@ -6,12 +6,16 @@
 
 #include "app/dialogs.h"
 #include "app/kven_form_texts.h"
+#include "app/qt_text.h"
+#include "formats/file_format.h"
 
 namespace ft = kven::form_text;
 
 namespace {
 
 QString FileNameShown(const QFileDialog& dialog) { return QFileInfo(dialog.selectedFiles().value(0)).fileName(); }
+
+QString FilterOf(kven::FileFormat format) { return kven::FromLatin1(kven::InfoOf(format).filter); }
 
 }  // namespace
 
@@ -23,11 +27,11 @@ class SaveDialogTest : public QObject {
     QTest::addColumn<QString>("proposed");
     QTest::addColumn<QStringList>("filters");
     QTest::addColumn<int>("filterIndex");
-    const QStringList saveFilters{ft::FilterText, ft::FilterBitmap};
+    const QStringList saveFilters{FilterOf(kven::FileFormat::KvenText), ft::FilterBitmap};
     QTest::newRow("KVEN text") << QStringLiteral("Xword.txt") << saveFilters << 1;
     QTest::newRow("grid picture") << QStringLiteral("Xword.bmp") << saveFilters << 2;
     QTest::newRow("clue list") << QStringLiteral("Clues.txt") << saveFilters << 1;
-    QTest::newRow("ipuz export") << QStringLiteral("Xword.ipuz") << QStringList{ft::FilterIpuz} << 1;
+    QTest::newRow("ipuz export") << QStringLiteral("Xword.ipuz") << QStringList{FilterOf(kven::FileFormat::Ipuz)} << 1;
     QTest::newRow("SVG export") << QStringLiteral("Xword.svg") << QStringList{ft::FilterSvg} << 1;
     QTest::newRow("PDF export") << QStringLiteral("Xword.pdf") << QStringList{ft::FilterPdf} << 1;
   }
@@ -51,7 +55,8 @@ class SaveDialogTest : public QObject {
     for (const QString& typed : {QStringLiteral("My Puzzle.Txt"), QStringLiteral("no-suffix"),
                                  QStringLiteral("grid.BMP.txt")}) {
       const auto dialog =
-          kven::MakeSaveDialog(nullptr, dir.filePath(QStringLiteral("Xword.bmp")), {ft::FilterText, ft::FilterBitmap}, 2);
+          kven::MakeSaveDialog(nullptr, dir.filePath(QStringLiteral("Xword.bmp")),
+                               {FilterOf(kven::FileFormat::KvenText), ft::FilterBitmap}, 2);
       dialog->show();
       auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
       QVERIFY(field != nullptr);

@@ -27,6 +27,7 @@ class ScriptedDialogs : public Dialogs {
   // The answers to the question before unsaved work is lost; none left, Cancel.
   std::deque<kven::UnsavedChoice> unsavedAnswers;
   int unsavedQuestions = 0;
+  QStringList questions;  // the questions asked before unsaved work was lost
   // Runs while a program window is shown modally.
   std::function<void(QDialog&)> whileShown;
 
@@ -60,8 +61,9 @@ class ScriptedDialogs : public Dialogs {
     if (whileShown) whileShown(dialog);
     dialog.hide();
   }
-  kven::UnsavedChoice askUnsavedChanges(QWidget*) override {
+  kven::UnsavedChoice askUnsavedChanges(QWidget*, const QString& question) override {
     ++unsavedQuestions;
+    questions << question;
     if (unsavedAnswers.empty()) return kven::UnsavedChoice::Cancel;
     const kven::UnsavedChoice answer = unsavedAnswers.front();
     unsavedAnswers.pop_front();
