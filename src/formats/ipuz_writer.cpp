@@ -22,14 +22,28 @@ const char* NumberingName(const Puzzle& p) {
   return "none";
 }
 
-Json PuzzleCell(const Puzzle& d, int col, int row) {
+std::string HexColour(std::uint32_t rgb) {
+  static constexpr char Digits[] = "0123456789ABCDEF";
+  std::string hex(6, '0');
+  for (int i = 5; i >= 0; --i, rgb >>= 4) hex[static_cast<std::size_t>(i)] = Digits[rgb & 0xF];
+  return hex;
+}
+
+Json PuzzleCell(const Puzzle& d, const SquareStyles& styles, int col, int row) {
   if (d.Blocks(col, row) != 0) return "#";
   const Json number = EntryNumber(d, col, row);
+  Json style = Json::object();
   std::string barred;
   if (d.HBars(col, row) != 0) barred += 'B';
   if (d.VBars(col, row) != 0) barred += 'R';
-  if (barred.empty()) return number;
-  return Json{{"cell", number}, {"style", {{"barred", barred}}}};
+  if (!barred.empty()) style["barred"] = barred;
+  const SquareStyle& square = styles(col, row);
+  if (square.circled) style["shapebg"] = "circle";
+  // A shade of the program's own grey is a highlight: the solver's program shades it its own way.
+  if (square.shaded && square.hasColour) style["color"] = HexColour(square.colour);
+  else if (square.shaded) style["highlight"] = true;
+  if (style.empty()) return number;
+  return Json{{"cell", number}, {"style", std::move(style)}};
 }
 
 Json SolutionCell(const Puzzle& d, int col, int row) {
@@ -40,7 +54,8 @@ Json SolutionCell(const Puzzle& d, int col, int row) {
   return 0;
 }
 
-Json Grid(const Puzzle& d, Json (*cell)(const Puzzle&, int, int)) {
+template <typename CellOf>
+Json Grid(const Puzzle& d, CellOf cell) {
   Json rows = Json::array();
   for (int row = 1; row <= d.VSquares; ++row) {
     Json cells = Json::array();
@@ -63,7 +78,9 @@ Json BlockNumbers(const Puzzle& d) {
 
 std::string WriteIpuz(const Puzzle& p) { return WriteIpuz(p, PuzzleClues{}); }
 
-std::string WriteIpuz(const Puzzle& p, const PuzzleClues& clues) {
+std::string WriteIpuz(const Puzzle& p, const PuzzleClues& clues) { return WriteIpuz(p, clues, SquareStyles{}); }
+
+std::string WriteIpuz(const Puzzle& p, const PuzzleClues& clues, const SquareStyles& styles) {
   const Puzzle d = DrawnDiagram(p);
   Json doc;
   doc["version"] = "http://ipuz.org/v2";
@@ -73,7 +90,7 @@ std::string WriteIpuz(const Puzzle& p, const PuzzleClues& clues) {
   WriteIpuzFacts(doc, clues);
   doc["block"] = "#";
   doc["empty"] = 0;
-  doc["puzzle"] = Grid(d, PuzzleCell);
+  doc["puzzle"] = Grid(d, [&styles](const Puzzle& g, int col, int row) { return PuzzleCell(g, styles, col, row); });
   if (d.HasSolution) doc["solution"] = Grid(d, SolutionCell);
   // The numbers alone tell other programs which entries exist, even where
   // they number them differently, so every numbered entry is listed.

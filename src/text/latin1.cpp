@@ -62,4 +62,18 @@ std::string Utf8ToLatin1(std::string_view utf8, char replacement) {
   return out;
 }
 
+bool IsUtf8(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const std::size_t length = SequenceLength(static_cast<unsigned char>(text[i]));
+    if (length == 0) return false;
+    for (std::size_t k = 1; k < length; ++k)
+      if (!IsContinuation(text, i + k)) return false;
+    i += length;
+  }
+  return true;
+}
+
+bool FitsLatin1(std::string_view utf8) { return Latin1ToUtf8(Utf8ToLatin1(utf8)) == utf8; }
+
 }  // namespace kven

@@ -16,4 +16,10 @@ std::string Latin1ToUtf8(std::string_view latin1);
 // `replacement`. Never fails.
 std::string Utf8ToLatin1(std::string_view utf8, char replacement = '?');
 
+// Whether every byte belongs to a well-formed UTF-8 sequence (by the lead
+// bytes' lengths; overlong forms of three and four bytes are not told apart).
+bool IsUtf8(std::string_view text);
+// Whether Latin-1 holds every character of a UTF-8 text.
+bool FitsLatin1(std::string_view utf8);
+
 }  // namespace kven

@@ -1,0 +1,27 @@
+#include "formats/format_messages.h"
+
+namespace kven::message {
+
+namespace {
+
+// "an Across Lite puzzle", "a Crossword Compiler puzzle".
+std::string WithArticle(std::string_view name) {
+  const bool vowel = !name.empty() && std::string_view("AEIOUaeiou").find(name.front()) != std::string_view::npos;
+  return (vowel ? "an " : "a ") + std::string(name);
+}
+
+}  // namespace
+
+std::string ImportRefusal(FileFormat format, std::string_view reason) {
+  return "Cannot import this " + std::string(InfoOf(format).name) + ": " + std::string(reason) + ".";
+}
+
+std::string WriteRefusal(FileFormat format, std::string_view reason) {
+  return "Cannot write this puzzle as " + WithArticle(InfoOf(format).name) + ": " + std::string(reason) + ".";
+}
+
+std::string LeftOut(FileFormat format, std::string_view what) {
+  return "The " + std::string(InfoOf(format).name) + " has no place for " + std::string(what) + ": left out.";
+}
+
+}  // namespace kven::message
