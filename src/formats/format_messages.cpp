@@ -4,9 +4,10 @@ namespace kven::message {
 
 namespace {
 
-// "an Across Lite puzzle", "a Crossword Compiler puzzle".
+// "an Across Lite puzzle", "a Crossword Compiler puzzle", "an xd crossword".
 std::string WithArticle(std::string_view name) {
-  const bool vowel = !name.empty() && std::string_view("AEIOUaeiou").find(name.front()) != std::string_view::npos;
+  const bool vowel = (!name.empty() && std::string_view("AEIOUaeiou").find(name.front()) != std::string_view::npos) ||
+                     name.starts_with("xd");
   return (vowel ? "an " : "a ") + std::string(name);
 }
 

@@ -1,6 +1,5 @@
 #include "formats/ipuz_reader.h"
 
-#include <cctype>
 #include <cstdint>
 #include <limits>
 #include <nlohmann/json.hpp>
@@ -187,22 +186,6 @@ class CellReader {
   const Json* styles_;
 };
 
-// A colour as ipuz writes one: "RRGGBB" or "#RRGGBB" (or "#RGB"); none for
-// anything else, such as the number of a colour of the solver's own.
-std::optional<std::uint32_t> ParseColour(const Json& value) {
-  if (!value.is_string()) return std::nullopt;
-  std::string_view hex = value.get_ref<const std::string&>();
-  if (hex.starts_with('#')) hex.remove_prefix(1);
-  if ((hex.size() != 6 && hex.size() != 3) || hex.find_first_not_of("0123456789abcdefABCDEF") != std::string_view::npos)
-    return std::nullopt;
-  std::uint32_t colour = 0;
-  for (const char c : hex) {
-    const std::uint32_t digit = static_cast<std::uint32_t>(std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : (c | 0x20) - 'a' + 10);
-    colour = colour * (hex.size() == 3 ? 256 : 16) + digit * (hex.size() == 3 ? 17 : 1);
-  }
-  return colour;
-}
-
 // The circle and shade of a square's style: "shapebg": "circle", a
 // background "color" other than white, or "highlight".
 SquareStyle StyleOfCell(const Json* style) {
@@ -211,7 +194,8 @@ SquareStyle StyleOfCell(const Json* style) {
   if (const Json* shape = Member(*style, "shapebg"); shape != nullptr && *shape == "circle") square.circled = true;
   if (const Json* highlight = Member(*style, "highlight"); highlight != nullptr && *highlight == true) square.shaded = true;
   if (const Json* colour = Member(*style, "color"); colour != nullptr) {
-    const std::optional<std::uint32_t> rgb = ParseColour(*colour);
+    const std::optional<std::uint32_t> rgb =
+        colour->is_string() ? ParseRgbHex(colour->get_ref<const std::string&>()) : std::nullopt;
     if (!rgb) {
       square.shaded = square.shaded || colour->is_number();
     } else if (*rgb != 0xFFFFFF) {

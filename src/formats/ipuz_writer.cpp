@@ -22,13 +22,6 @@ const char* NumberingName(const Puzzle& p) {
   return "none";
 }
 
-std::string HexColour(std::uint32_t rgb) {
-  static constexpr char Digits[] = "0123456789ABCDEF";
-  std::string hex(6, '0');
-  for (int i = 5; i >= 0; --i, rgb >>= 4) hex[static_cast<std::size_t>(i)] = Digits[rgb & 0xF];
-  return hex;
-}
-
 Json PuzzleCell(const Puzzle& d, const SquareStyles& styles, int col, int row) {
   if (d.Blocks(col, row) != 0) return "#";
   const Json number = EntryNumber(d, col, row);
@@ -40,7 +33,7 @@ Json PuzzleCell(const Puzzle& d, const SquareStyles& styles, int col, int row) {
   const SquareStyle& square = styles(col, row);
   if (square.circled) style["shapebg"] = "circle";
   // A shade of the program's own grey is a highlight: the solver's program shades it its own way.
-  if (square.shaded && square.hasColour) style["color"] = HexColour(square.colour);
+  if (square.shaded && square.hasColour) style["color"] = RgbHex(square.colour);
   else if (square.shaded) style["highlight"] = true;
   if (style.empty()) return number;
   return Json{{"cell", number}, {"style", std::move(style)}};

@@ -68,13 +68,6 @@ bool IsTrue(const pugi::xml_attribute& attribute) {
   return value == "true" || value == "1";
 }
 
-// "#RRGGBB" or "RRGGBB".
-std::optional<std::uint32_t> Colour(std::string_view text) {
-  if (text.starts_with('#')) text.remove_prefix(1);
-  if (text.size() != 6 || text.find_first_not_of("0123456789abcdefABCDEF") != std::string_view::npos) return std::nullopt;
-  return static_cast<std::uint32_t>(std::stoul(std::string(text), nullptr, 16));
-}
-
 const char* KindName(std::string_view element) {
   if (element == "acrostic") return "an acrostic";
   if (element == "coded") return "a coded puzzle";
@@ -135,7 +128,7 @@ void ReadCell(const pugi::xml_node& cell, Import& result, GridRead& read) {
   }
   SquareStyle& style = result.styles(col, row);
   style.circled = std::string_view(cell.attribute("background-shape").value()) == "circle";
-  if (const std::optional<std::uint32_t> colour = Colour(cell.attribute("background-color").value());
+  if (const std::optional<std::uint32_t> colour = ParseRgbHex(cell.attribute("background-color").value());
       colour && *colour != 0xFFFFFF) {
     style.shaded = true;
     style.hasColour = true;

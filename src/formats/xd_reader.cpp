@@ -217,11 +217,9 @@ std::map<std::string, DesignStyle> ReadDesignStyles(std::string_view css) {
       if (property == "background" && value == "circle") design.style.circled = true;
       if (property == "background-light" || property == "background-color") {
         design.style.shaded = true;
-        std::string_view hex = value;
-        if (hex.starts_with('#')) hex.remove_prefix(1);
-        if (hex.size() == 6 && hex.find_first_not_of("0123456789abcdef") == std::string_view::npos) {
+        if (const std::optional<std::uint32_t> colour = ParseRgbHex(value)) {
           design.style.hasColour = true;
-          design.style.colour = static_cast<std::uint32_t>(std::stoul(std::string(hex), nullptr, 16));
+          design.style.colour = *colour;
         }
       }
       const bool on = value == "true";

@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "fill_commands.h"
+#include "format_commands.h"
 #include "input.h"
 #include "output.h"
 #include "read_puzzle.h"
@@ -12,7 +13,6 @@
 #include "check/check_json.h"
 #include "check/check_text.h"
 #include "clues/clue_lines.h"
-#include "formats/ipuz_writer.h"
 #include "text/clue_list.h"
 #include "text/encoder.h"
 
@@ -56,7 +56,6 @@ ExitCode Decode(const Options& options) {
 std::string KvenText(const Puzzle& p, const PuzzleClues&) { return JoinLinesCrLf(EncodeText(p)); }
 std::string ClueList(const Puzzle& p, const PuzzleClues&) { return JoinLinesCrLf(BuildClueList(p)); }
 std::string ClueTexts(const Puzzle& p, const PuzzleClues& clues) { return JoinLinesCrLf(ClueTextLines(clues, p)); }
-std::string Ipuz(const Puzzle& p, const PuzzleClues& clues) { return WriteIpuz(p, clues); }
 
 ExitCode WriteEach(const Options& options, const char* extension,
                    std::string (*make)(const Puzzle&, const PuzzleClues&)) {
@@ -114,7 +113,10 @@ ExitCode RunTextCommand(const Options& options) {
     case Command::Clues:
       return WriteEach(options, ".clues.txt", options.clueTexts ? ClueTexts : ClueList);
     case Command::Ipuz:
-      return WriteEach(options, ".ipuz", Ipuz);
+    case Command::Puz:
+    case Command::Jpz:
+    case Command::Xd:
+      return RunFormatCommand(options);
     case Command::Check:
       return Check(options);
     case Command::Fill:

@@ -21,7 +21,7 @@ ExitCode ForEachInput(const Options& options,
 // The exit code that gives.
 ExitCode ReportRead(const Options& options, const std::string& name, const TextRead& read);
 
-// decode, encode, clues, ipuz, check, fill and suggest.
+// decode, encode, clues, ipuz, puz, jpz, xd, check, fill and suggest.
 ExitCode RunTextCommand(const Options& options);
 
 }  // namespace kven::tool

@@ -27,7 +27,12 @@ std::string HelpText() {
          "            --text the clues of an ipuz crossword with their texts, one a\n"
          "            line: \"1 Across. Setter's first clue (4)\"\n"
          "  ipuz      writes the puzzle as an ipuz document, with the clues, author,\n"
-         "            copyright and notes of an ipuz input\n"
+         "            copyright, notes and circled or shaded squares of the input\n"
+         "  puz       writes the puzzle as an Across Lite .puz file (a bar diagram,\n"
+         "            or numbers by hand other than the grid's, are refused)\n"
+         "  jpz       writes the puzzle as a Crossword Compiler .jpz document\n"
+         "  xd        writes the puzzle as an .xd crossword (bars and numbers by\n"
+         "            hand refused as for puz)\n"
          "  picture   writes the grid picture: BMP, or PNG or SVG when OUT ends in\n"
          "            .png or .svg (needs -o)\n"
          "  pdf       writes the finished puzzle as PDF: the title, author and\n"
@@ -42,14 +47,17 @@ std::string HelpText() {
          "            filled puzzle's KVEN text (CR LF after every line)\n"
          "  suggest   prints the words that fit one entry, best first, one a line\n"
          "            with its score\n"
-         "A text that holds no line with KVEN and is an ipuz crossword is imported.\n"
+         "An Across Lite .puz file and a zipped .jpz are imported whatever they hold;\n"
+         "a text that holds no line with KVEN and is an ipuz, .jpz or .xd crossword\n"
+         "is imported.\n"
          "\n"
          "Options:\n"
          "  -o, --output OUT  write to the file OUT instead of standard output; with\n"
          "                    several files, or when OUT is a folder, one file per\n"
          "                    input goes into the folder OUT (made if missing), named\n"
          "                    after the input: NAME.txt (encode), NAME.clues.txt\n"
-         "                    (clues), NAME.ipuz (ipuz), NAME.bmp (picture),\n"
+         "                    (clues), NAME.ipuz (ipuz), NAME.puz, NAME.jpz,\n"
+         "                    NAME.xd, NAME.bmp (picture),\n"
          "                    NAME.pdf (pdf), NAME.txt (fill)\n"
          "  --bar-width N     picture and pdf: bar thickness in pixels, " + barWidths + " (default " +
          std::to_string(DefaultBarWidth) + ")\n"
@@ -81,8 +89,10 @@ std::string HelpText() {
          "Exit status (with several files, the highest of them):\n"
          "  0  done\n"
          "  1  a text was refused (invalid data, a range error: what was read is\n"
-         "     still written; an ipuz document that cannot be imported: nothing is\n"
-         "     written for it), a check found something, or fill found no fill\n"
+         "     still written; a document of another program that cannot be\n"
+         "     imported: nothing is written for it, nor for a puzzle that the\n"
+         "     format asked for cannot hold), a check found something, or fill\n"
+         "     found no fill\n"
          "     (standard error says whether none exists or none was found in time)\n"
          "  2  a usage error, an input that cannot be read, or an output file that\n"
          "     cannot be created\n"
@@ -96,6 +106,7 @@ std::string HelpText() {
          "  kventool pdf examples/block-twofold.txt -o clasp.pdf --paper a4 --solution\n"
          "  kventool encode examples/*.txt -o texts\n"
          "  kventool ipuz examples/bar-fourfold.txt -o bars.ipuz\n"
+         "  kventool puz examples/block-twofold.txt -o clasp.puz\n"
          "  kventool check examples/block-twofold.txt --style us --json\n"
          "  kventool fill examples/block-twofold.txt --seed 7\n"
          "  kventool suggest examples/block-twofold.txt --entry \"1 across\" --limit 10\n";
@@ -115,6 +126,9 @@ std::optional<Command> CommandNamed(const std::string& name) {
   if (name == "encode") return Command::Encode;
   if (name == "clues") return Command::Clues;
   if (name == "ipuz") return Command::Ipuz;
+  if (name == "puz") return Command::Puz;
+  if (name == "jpz") return Command::Jpz;
+  if (name == "xd") return Command::Xd;
   if (name == "check") return Command::Check;
   if (name == "picture") return Command::Picture;
   if (name == "pdf") return Command::Pdf;

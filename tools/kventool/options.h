@@ -10,7 +10,7 @@
 
 namespace kven::tool {
 
-enum class Command { Decode, Encode, Clues, Ipuz, Picture, Pdf, Check, Fill, Suggest, Help, Version };
+enum class Command { Decode, Encode, Clues, Ipuz, Puz, Jpz, Xd, Picture, Pdf, Check, Fill, Suggest, Help, Version };
 
 // The paper of kventool pdf.
 enum class PaperChoice { Locale, A4, Letter };

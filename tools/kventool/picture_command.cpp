@@ -39,8 +39,8 @@ ExitCode RunPictureCommand(const Options& options) {
     if (!read.Shown()) return reported;
     std::string reason;
     const std::string bytes =
-        format == "svg" ? PuzzleSvg(p, options.barWidth)
-                        : EncodePicture(MakePuzzleBitmap(p, options.barWidth), format == "png" ? "PNG" : "BMP", &reason);
+        format == "svg" ? PuzzleSvg(p, options.barWidth, &read.styles)
+                        : EncodePicture(MakePuzzleBitmap(p, options.barWidth, &read.styles), format == "png" ? "PNG" : "BMP", &reason);
     if (bytes.empty()) {
       Complain(message::Format(message::CannotCreateFile, out.PathFor(name)), reason);
       return UsageError;
