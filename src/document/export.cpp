@@ -16,7 +16,7 @@ std::string Write(const DocumentContent& c, FileFormat format, std::vector<std::
     case FileFormat::KvenText: return JoinLinesCrLf(EncodeText(c.puzzle));
     case FileFormat::Ipuz: return WriteIpuz(c.puzzle, c.clues, c.styles);
     case FileFormat::Puz: return WritePuz(c.puzzle, c.clues, c.styles, notes);
-    case FileFormat::Jpz: return WriteJpz(c.puzzle, c.clues, c.styles);
+    case FileFormat::Jpz: return WriteJpz(c.puzzle, c.clues, c.styles, notes);
     case FileFormat::Xd: return WriteXd(c.puzzle, c.clues, c.styles, notes);
   }
   return {};

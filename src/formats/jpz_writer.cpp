@@ -4,6 +4,7 @@
 #include <sstream>
 #include <vector>
 
+#include "formats/format_messages.h"
 #include "formats/jpz_markup.h"
 #include "model/entries.h"
 
@@ -47,7 +48,8 @@ void AddCell(pugi::xml_node grid, const Puzzle& d, const SquareStyles& styles, i
 
 }  // namespace
 
-std::string WriteJpz(const Puzzle& p, const PuzzleClues& clues, const SquareStyles& styles) {
+std::string WriteJpz(const Puzzle& p, const PuzzleClues& clues, const SquareStyles& styles,
+                     std::vector<std::string>& notes) {
   const Puzzle d = DrawnDiagram(p);
   pugi::xml_document document;
   pugi::xml_node declaration = document.append_child(pugi::node_declaration);
@@ -100,6 +102,8 @@ std::string WriteJpz(const Puzzle& p, const PuzzleClues& clues, const SquareStyl
       AppendMarkup(clue, kept.text);
     }
   }
+  if (!CluesWithoutEntry(clues, d).empty() || !clues.otherLists.empty())
+    notes.push_back(message::LeftOut(FileFormat::Jpz, "clues that stand on no entry of the diagram"));
   std::ostringstream out;
   document.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
   return out.str();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "clues/puzzle_clues.h"
 #include "model/puzzle.h"
@@ -17,7 +18,9 @@ namespace kven {
 // the entries under "Across" and "Down" with their markup and enumerations
 // ("format"); the title, author, copyright, notes (description) and intro
 // (instructions). Only the marks of the puzzle's own diagram kind are
-// written, as the KVEN writer does. Never fails.
-std::string WriteJpz(const Puzzle& p, const PuzzleClues& clues, const SquareStyles& styles);
+// written, as the KVEN writer does. Clues on no entry of the diagram have
+// no place; `notes` says so. Never fails.
+std::string WriteJpz(const Puzzle& p, const PuzzleClues& clues, const SquareStyles& styles,
+                     std::vector<std::string>& notes);
 
 }  // namespace kven

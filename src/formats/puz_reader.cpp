@@ -192,7 +192,7 @@ Import ReadPuzFile(std::string_view file) {
   clues.facts.notes = text(raw.notes);
   const std::vector<DiagramEntry> entries = puz::ClueOrder(p);
   for (std::size_t i = 0; i < entries.size() && i < raw.clues.size(); ++i) {
-    if (raw.clues[i].empty()) continue;
+    if (raw.clues[i].find_first_not_of(' ') == std::string::npos) continue;
     const SplitClue split = SplitEnumeration(text(raw.clues[i]), entries[i].length);
     Clue clue;
     clue.direction = entries[i].direction;

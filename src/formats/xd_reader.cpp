@@ -288,9 +288,17 @@ void ReadGrid(const std::vector<std::string_view>& section, const Metadata& meta
   if (width < MinSide || width > MaxSide || rows.size() < MinSide || rows.size() > MaxSide)
     Refuse("it is " + std::to_string(width) + " x " + std::to_string(rows.size()) + " squares; sizes must be 5 to 30");
 
+  // Some writers mark blocks with "." where the spec has "#": a grid with
+  // letters and no "#" is one of theirs.
   bool hashBlocks = false;
-  for (const auto& row : rows)
-    for (const std::string& c : row) hashBlocks = hashBlocks || c == "#";
+  bool letters = false;
+  for (const auto& row : rows) {
+    for (const std::string& c : row) {
+      hashBlocks = hashBlocks || c == "#";
+      letters = letters || (c.size() == 1 && std::isalpha(static_cast<unsigned char>(c[0])));
+    }
+  }
+  const bool dotBlocks = !hashBlocks && letters;
   const std::string special = Lower(metadata.Get("special"));
   const bool circles = special.starts_with("circle");
   const bool shades = special.starts_with("shade");
@@ -305,7 +313,7 @@ void ReadGrid(const std::vector<std::string_view>& section, const Metadata& meta
     for (int col = 1; col <= p.HSquares; ++col) {
       std::string c = rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col - 1)];
       if (c == "_") Refuse("the square at row " + std::to_string(row) + ", column " + std::to_string(col) + " is omitted");
-      if (c == "#" || (c == "." && !hashBlocks)) {
+      if (c == "#" || (c == "." && dotBlocks)) {
         p.Blocks(col, row) = 1;
         continue;
       }

@@ -73,10 +73,9 @@ std::string WriteXd(const Puzzle& p, const PuzzleClues& clues, const SquareStyle
   }
   if (unmarked) notes.push_back(message::LeftOut(FileFormat::Xd, "circles or shades of squares without a letter"));
 
-  bool first = true;
+  std::string clueLines;
   for (const EntryDirection direction : {EntryDirection::Across, EntryDirection::Down}) {
-    out += first ? "\n\n" : "\n";
-    first = false;
+    std::string list;
     for (const DiagramEntry& e : DiagramEntries(d)) {
       if (e.direction != direction) continue;
       const std::optional<std::size_t> found = FindClue(clues, KeyOf(e));
@@ -90,10 +89,13 @@ std::string WriteXd(const Puzzle& p, const PuzzleClues& clues, const SquareStyle
         const char letter = d.Letters(s.col, s.row);
         answer += letter >= 'A' && letter <= 'Z' ? letter : '.';
       }
-      out += std::string(direction == EntryDirection::Across ? "A" : "D") + std::to_string(EntryNumber(d, e)) + ". " +
-             text + " ~ " + answer + "\n";
+      list += std::string(direction == EntryDirection::Across ? "A" : "D") + std::to_string(EntryNumber(d, e)) + ". " +
+              text + " ~ " + answer + "\n";
     }
+    // A blank line parts the lists.
+    if (!list.empty()) clueLines += (clueLines.empty() ? "" : "\n") + list;
   }
+  if (!clueLines.empty()) out += "\n\n" + clueLines;
   if (const std::string section = NotesSection(clues.facts.notes); !section.empty()) out += "\n\n" + section + "\n";
   if (!clues.facts.intro.empty()) notes.push_back(message::LeftOut(FileFormat::Xd, "the intro"));
   if (!CluesWithoutEntry(clues, d).empty() || !clues.otherLists.empty())
