@@ -64,7 +64,9 @@ SplitClue SplitEnumeration(std::string_view text, int length) {
 
 std::string JoinEnumeration(std::string_view text, std::string_view enumeration) {
   if (enumeration.empty()) return std::string(text);
-  return std::string(text) + (text.empty() ? "(" : " (") + std::string(enumeration) + ")";
+  const bool bracketed = enumeration.starts_with('(') && enumeration.ends_with(')');
+  const std::string inBrackets = bracketed ? std::string(enumeration) : "(" + std::string(enumeration) + ")";
+  return std::string(text) + (text.empty() ? "" : " ") + inBrackets;
 }
 
 }  // namespace kven

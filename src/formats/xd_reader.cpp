@@ -126,11 +126,12 @@ bool LooksLikeGrid(const std::vector<std::string_view>& lines) {
   return rows >= MinSide && width >= MinSide;
 }
 
-// "A1. Clue text ~ ANSWER": its direction letter, number, text.
+// "A1. Clue text ~ ANSWER": its direction letter, number, text and answer.
 struct ClueLine {
   char group = 0;
   std::string number;
   std::string text;
+  std::string answer;
 };
 
 std::optional<ClueLine> ParseClueLine(std::string_view line) {
@@ -145,7 +146,7 @@ std::optional<ClueLine> ParseClueLine(std::string_view line) {
   const auto end = tilde != std::string_view::npos ? tilde : bare;
   if (end == std::string_view::npos) return std::nullopt;
   return ClueLine{static_cast<char>(std::toupper(static_cast<unsigned char>(line[0]))), std::string(line.substr(1, i - 1)),
-                  std::string(Trim(rest.substr(0, end)))};
+                  std::string(Trim(rest.substr(0, end))), std::string(Trim(rest.substr(end + 2)))};
 }
 
 struct Metadata {
@@ -275,7 +276,40 @@ void ReadDesign(const std::vector<std::string_view>& lines, Import& result) {
   }
 }
 
-void ReadGrid(const std::vector<std::string_view>& section, const Metadata& metadata, Import& result) {
+std::vector<ClueLine> ClueLines(const std::vector<std::string_view>& lines) {
+  std::vector<ClueLine> clues;
+  for (const std::string_view line : lines)
+    if (const std::optional<ClueLine> clue = ParseClueLine(line); clue && (clue->group == 'A' || clue->group == 'D'))
+      clues.push_back(*clue);
+  return clues;
+}
+
+// How many of the clues' answers are as long as their entries when the
+// grid's rows are read with "." as a block, or as a square without a letter.
+int AnswersThatFit(const std::vector<std::vector<std::string>>& rows, bool dotBlocks, const std::vector<ClueLine>& clues) {
+  Puzzle p;
+  p.HSquares = static_cast<int>(rows[0].size());
+  p.VSquares = static_cast<int>(rows.size());
+  NullView view;
+  ResetPuzzle(p, view);
+  for (int row = 1; row <= p.VSquares; ++row)
+    for (int col = 1; col <= p.HSquares; ++col) {
+      const std::string& c = rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col - 1)];
+      if (c == "#" || (dotBlocks && c == ".")) p.Blocks(col, row) = 1;
+    }
+  SetDiagramKind(p, DiagramKind::Blocks);
+  NumberByGrid(p);
+  int fit = 0;
+  for (const DiagramEntry& e : DiagramEntries(p))
+    for (const ClueLine& clue : clues)
+      if ((clue.group == 'A') == (e.direction == EntryDirection::Across) && LabelNumber(clue.number) == EntryNumber(p, e) &&
+          Characters(clue.answer).size() == static_cast<std::size_t>(e.length))
+        ++fit;
+  return fit;
+}
+
+void ReadGrid(const std::vector<std::string_view>& section, const Metadata& metadata,
+              const std::vector<ClueLine>& clues, Import& result) {
   std::vector<std::vector<std::string>> rows;
   for (const std::string_view line : section)
     if (!Trim(line).empty()) rows.push_back(Characters(Trim(line)));
@@ -288,17 +322,12 @@ void ReadGrid(const std::vector<std::string_view>& section, const Metadata& meta
   if (width < MinSide || width > MaxSide || rows.size() < MinSide || rows.size() > MaxSide)
     Refuse("it is " + std::to_string(width) + " x " + std::to_string(rows.size()) + " squares; sizes must be 5 to 30");
 
-  // Some writers mark blocks with "." where the spec has "#": a grid with
-  // letters and no "#" is one of theirs.
+  // Some writers mark blocks with "." where the spec has "#": in a grid
+  // without "#", a "." is a block when more answers fit their entries so.
   bool hashBlocks = false;
-  bool letters = false;
-  for (const auto& row : rows) {
-    for (const std::string& c : row) {
-      hashBlocks = hashBlocks || c == "#";
-      letters = letters || (c.size() == 1 && std::isalpha(static_cast<unsigned char>(c[0])));
-    }
-  }
-  const bool dotBlocks = !hashBlocks && letters;
+  for (const auto& row : rows)
+    for (const std::string& c : row) hashBlocks = hashBlocks || c == "#";
+  const bool dotBlocks = !hashBlocks && AnswersThatFit(rows, true, clues) > AnswersThatFit(rows, false, clues);
   const std::string special = Lower(metadata.Get("special"));
   const bool circles = special.starts_with("circle");
   const bool shades = special.starts_with("shade");
@@ -333,12 +362,11 @@ void ReadGrid(const std::vector<std::string_view>& section, const Metadata& meta
   }
 }
 
-void ReadClues(const std::vector<std::string_view>& lines, Import& result) {
+void ReadClues(const std::vector<ClueLine>& lines, Import& result) {
   const Puzzle& p = result.puzzle;
   CluePlaces places(p);
-  for (const std::string_view line : lines) {
-    const std::optional<ClueLine> parsed = ParseClueLine(line);
-    if (!parsed || (parsed->group != 'A' && parsed->group != 'D')) continue;
+  for (const ClueLine& line : lines) {
+    const ClueLine* parsed = &line;
     Clue clue;
     clue.direction = parsed->group == 'A' ? EntryDirection::Across : EntryDirection::Down;
     places.Place(clue, parsed->number);
@@ -362,17 +390,12 @@ std::string JoinLines(const std::vector<std::string_view>& lines) {
   return text;
 }
 
-bool HasClueLine(const std::vector<std::string_view>& lines) {
-  for (const std::string_view line : lines)
-    if (const auto clue = ParseClueLine(line); clue && (clue->group == 'A' || clue->group == 'D')) return true;
-  return false;
-}
-
 Import ReadDocument(const Sections& sections) {
   Import result;
   result.format = FileFormat::Xd;
   const Metadata metadata = ReadMetadata(sections.metadata);
-  ReadGrid(sections.grid, metadata, result);
+  const std::vector<ClueLine> clues = ClueLines(sections.clues);
+  ReadGrid(sections.grid, metadata, clues, result);
   Puzzle& p = result.puzzle;
   ReadDesign(sections.design, result);
   if (!SetKindByMarks(p)) Refuse("it has both blocks and bars");
@@ -382,7 +405,7 @@ Import ReadDocument(const Sections& sections) {
   result.clues.facts.author = metadata.Get("author");
   result.clues.facts.copyright = metadata.Get("copyright");
   result.clues.facts.notes = sections.notes.empty() ? metadata.Get("notes") : JoinLines(sections.notes);
-  ReadClues(sections.clues, result);
+  ReadClues(clues, result);
   result.outcome = ImportOutcome::Imported;
   return result;
 }
@@ -403,7 +426,7 @@ Import ReadXd(std::string_view text) {
   }
   const Sections sections = SplitSections(lines);
   // Without headings, clue lines or a grid below the headers tell an .xd file from any other text.
-  const bool recognised = (sections.headed && !sections.grid.empty()) || HasClueLine(sections.clues) ||
+  const bool recognised = (sections.headed && !sections.grid.empty()) || !ClueLines(sections.clues).empty() ||
                           (!sections.metadata.empty() && LooksLikeGrid(sections.grid));
   if (!recognised) return Import{};
   try {

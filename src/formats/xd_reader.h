@@ -13,8 +13,9 @@ namespace kven {
 // its heading, or a clue line "A1. Clue ~ ANSWER"; any other text is left
 // alone. An imported puzzle is a block diagram numbered by the grid, with
 // the strongest symmetry of its blocks:
-//   - "#" a block ("." too where the grid has letters and no "#", as some
-//     writers mark blocks; else "." is a square without a letter), A..Z a letter,
+//   - "#" a block; "." a square without a letter, or a block in a grid
+//     without "#" where more clue answers fit their entries so (as some
+//     writers mark blocks); A..Z a letter,
 //     a..z a letter that the Special header ("circle" or "shaded") marks,
 //     a character the Rebus header ("1=HEART 2=DIAMOND") names: the letter
 //     of a one-letter rebus, else no letter (counted, as is any other

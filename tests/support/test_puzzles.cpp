@@ -203,4 +203,12 @@ std::string ReadExample(const std::string& name) {
   return ss.str();
 }
 
+std::string ReadTestData(const std::string& path) {
+  std::ifstream in(std::string(KVEN_TEST_DATA_DIR) + "/" + path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read test data " + path);
+  std::ostringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
 }  // namespace kven::test
