@@ -103,6 +103,7 @@ void ReadCell(const pugi::xml_node& cell, Import& result, GridRead& read) {
   const int col = static_cast<int>(*x);
   const int row = static_cast<int>(*y);
   const std::string at = " at row " + std::to_string(row) + ", column " + std::to_string(col);
+  if (read.seen(col, row) != 0) Refuse("two cells lie" + at);
   read.seen(col, row) = 1;
   const std::string_view type = cell.attribute("type").value();
   if (type == "void") Refuse("the square" + at + " is omitted (a void cell)");

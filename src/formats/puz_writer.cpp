@@ -1,5 +1,7 @@
 #include "formats/puz_writer.h"
 
+#include <algorithm>
+
 #include "clues/plain_text.h"
 #include "formats/format_messages.h"
 #include "formats/imported_diagram.h"
@@ -70,7 +72,17 @@ std::string WritePuz(const Puzzle& p, const PuzzleClues& clues, const SquareStyl
   if (latin1) {
     for (std::string* text : {&texts.title, &texts.author, &texts.copyright, &texts.notes}) *text = Utf8ToLatin1(*text);
     for (std::string& clue : texts.clues) clue = Utf8ToLatin1(clue);
-  } else {
+    // Latin-1 that happens to be UTF-8 as well is read as UTF-8 (so are older
+    // files that hold it): such texts go out as what they would read as.
+    std::string all = texts.title + texts.author + texts.copyright + texts.notes;
+    for (const std::string& clue : texts.clues) all += clue;
+    if (IsUtf8(all) && std::any_of(all.begin(), all.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
+      latin1 = false;
+      for (std::string* text : {&texts.title, &texts.author, &texts.copyright, &texts.notes}) *text = Latin1ToUtf8(*text);
+      for (std::string& clue : texts.clues) clue = Latin1ToUtf8(clue);
+    }
+  }
+  if (!latin1) {
     notes.emplace_back(message::PuzWrittenAsUnicode);
   }
 

@@ -89,17 +89,18 @@ void SplitByBlankLines(std::span<const std::string_view> lines, Sections& sectio
 Sections SplitSections(const std::vector<std::string_view>& lines) {
   Sections sections;
   std::size_t first = 0;
-  while (first < lines.size() && !Trim(lines[first]).starts_with("## ")) ++first;
+  // A heading starts its line; a line led by blanks is text.
+  const auto heading = [](std::string_view line) { return line.starts_with("## "); };
+  while (first < lines.size() && !heading(lines[first])) ++first;
   SplitByBlankLines(std::span(lines).first(first), sections);
   std::vector<std::string_view>* current = nullptr;
   for (std::size_t i = first; i < lines.size(); ++i) {
-    const std::string_view trimmed = Trim(lines[i]);
-    if (!trimmed.starts_with("## ")) {
+    if (!heading(lines[i])) {
       if (current != nullptr) current->push_back(lines[i]);
       continue;
     }
     sections.headed = true;
-    const std::string name = Lower(Trim(trimmed.substr(3)));
+    const std::string name = Lower(Trim(lines[i].substr(3)));
     current = name == "metadata" ? &sections.metadata
               : name == "grid"   ? &sections.grid
               : name == "clues"  ? &sections.clues

@@ -25,10 +25,14 @@ void AddHeader(std::string& out, const char* key, std::string_view value) {
 std::string NotesSection(std::string_view notes) {
   std::string out;
   int breaks = 0;
-  for (const char c : notes) {
+  for (std::size_t i = 0; i < notes.size(); ++i) {
+    const char c = notes[i];
     if (c == '\r') continue;
     if (c == '\n' && ++breaks > 2) continue;
     if (c != '\n') breaks = 0;
+    // A line of the notes that starts as a heading does would start a
+    // section; a blank before it keeps it a line of the notes.
+    if ((i == 0 || notes[i - 1] == '\n') && notes.substr(i).starts_with("##")) out += ' ';
     out += c;
   }
   while (out.ends_with('\n')) out.pop_back();
@@ -96,7 +100,9 @@ std::string WriteXd(const Puzzle& p, const PuzzleClues& clues, const SquareStyle
     if (!list.empty()) clueLines += (clueLines.empty() ? "" : "\n") + list;
   }
   if (!clueLines.empty()) out += "\n\n" + clueLines;
-  if (const std::string section = NotesSection(clues.facts.notes); !section.empty()) out += "\n\n" + section + "\n";
+  // Without clue lines, notes parted by blank lines alone would read as the clues.
+  if (const std::string section = NotesSection(clues.facts.notes); !section.empty())
+    out += (clueLines.empty() ? "\n\n## Notes\n\n" : "\n\n") + section + "\n";
   if (!clues.facts.intro.empty()) notes.push_back(message::LeftOut(FileFormat::Xd, "the intro"));
   if (!CluesWithoutEntry(clues, d).empty() || !clues.otherLists.empty())
     notes.push_back(message::LeftOut(FileFormat::Xd, "clues that stand on no entry of the diagram"));

@@ -72,6 +72,7 @@ TEST(ReadJpz, RefusesWhatIsNoCrosswordOfKven) {
       {with("<cell x=\"3\" y=\"3\" type=\"void\"/>"), "the square at row 3, column 3 is omitted (a void cell)"},
       {with("<cell x=\"3\" y=\"3\" type=\"clue\"/>"), "the square at row 3, column 3 holds a clue"},
       {with(""), "its grid has no cell at row 3, column 3"},
+      {with("<cell x=\"3\" y=\"3\"/><cell x=\"3\" y=\"3\" type=\"block\"/>"), "two cells lie at row 3, column 3"},
       {with("<cell x=\"3\" y=\"3\" type=\"block\"/><cell x=\"1\" y=\"1\" right-bar=\"true\"/>"),
        "it has both blocks and bars"},
       {head + "<cell", "it is not well-formed XML (Error parsing start element tag at byte 103)"},
