@@ -67,14 +67,15 @@ TEST(ReadJpz, RefusesWhatIsNoCrosswordOfKven) {
   const auto with = [&](const std::string& square) {
     return head + cells + square + "</grid></crossword></rectangular-puzzle></crossword-compiler>";
   };
+  std::string barred = with("<cell x=\"3\" y=\"3\" type=\"block\"/>");
+  barred.replace(barred.find("<cell x=\"1\" y=\"1\"/>"), 20, "<cell x=\"1\" y=\"1\" right-bar=\"true\"/>");
   const std::pair<std::string, std::string> cases[] = {
       {test::ReadTestData("jpz/acrostic.jpz"), "it is an acrostic, not a crossword"},
       {with("<cell x=\"3\" y=\"3\" type=\"void\"/>"), "the square at row 3, column 3 is omitted (a void cell)"},
       {with("<cell x=\"3\" y=\"3\" type=\"clue\"/>"), "the square at row 3, column 3 holds a clue"},
       {with(""), "its grid has no cell at row 3, column 3"},
       {with("<cell x=\"3\" y=\"3\"/><cell x=\"3\" y=\"3\" type=\"block\"/>"), "two cells lie at row 3, column 3"},
-      {with("<cell x=\"3\" y=\"3\" type=\"block\"/><cell x=\"1\" y=\"1\" right-bar=\"true\"/>"),
-       "it has both blocks and bars"},
+      {barred, "it has both blocks and bars"},
       {head + "<cell", "it is not well-formed XML (Error parsing start element tag at byte 103)"},
   };
   for (const auto& [text, reason] : cases) {
