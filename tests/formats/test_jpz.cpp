@@ -68,7 +68,8 @@ TEST(ReadJpz, RefusesWhatIsNoCrosswordOfKven) {
     return head + cells + square + "</grid></crossword></rectangular-puzzle></crossword-compiler>";
   };
   std::string barred = with("<cell x=\"3\" y=\"3\" type=\"block\"/>");
-  barred.replace(barred.find("<cell x=\"1\" y=\"1\"/>"), 20, "<cell x=\"1\" y=\"1\" right-bar=\"true\"/>");
+  const std::string corner = "<cell x=\"1\" y=\"1\"/>";
+  barred.replace(barred.find(corner), corner.size(), "<cell x=\"1\" y=\"1\" right-bar=\"true\"/>");
   const std::pair<std::string, std::string> cases[] = {
       {test::ReadTestData("jpz/acrostic.jpz"), "it is an acrostic, not a crossword"},
       {with("<cell x=\"3\" y=\"3\" type=\"void\"/>"), "the square at row 3, column 3 is omitted (a void cell)"},
