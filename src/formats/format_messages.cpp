@@ -1,5 +1,7 @@
 #include "formats/format_messages.h"
 
+#include "formats/import.h"
+
 namespace kven::message {
 
 namespace {
@@ -26,3 +28,18 @@ std::string LeftOut(FileFormat format, std::string_view what) {
 }
 
 }  // namespace kven::message
+
+namespace kven {
+
+ImportRefused::ImportRefused(FileFormat format, const std::string& reason)
+    : std::runtime_error(message::ImportRefusal(format, reason)) {}
+
+Import RefusedImport(FileFormat format, std::string message) {
+  Import refused;
+  refused.format = format;
+  refused.outcome = ImportOutcome::Refused;
+  refused.message = std::move(message);
+  return refused;
+}
+
+}  // namespace kven

@@ -20,9 +20,8 @@ namespace {
 // A real .jpz is some tens of kilobytes.
 constexpr std::size_t MaxJpzBytes = 16 * 1024 * 1024;
 
-class Refusal : public std::runtime_error {
- public:
-  explicit Refusal(const std::string& reason) : std::runtime_error(message::ImportRefusal(FileFormat::Jpz, reason)) {}
+struct Refusal : ImportRefused {
+  explicit Refusal(const std::string& reason) : ImportRefused(FileFormat::Jpz, reason) {}
 };
 
 [[noreturn]] void Refuse(const std::string& reason) { throw Refusal(reason); }
@@ -273,14 +272,6 @@ bool LooksLikeJpz(std::string_view text) {
          head.find("rectangular-puzzle") != std::string_view::npos;
 }
 
-Import Refused(std::string message) {
-  Import refused;
-  refused.format = FileFormat::Jpz;
-  refused.outcome = ImportOutcome::Refused;
-  refused.message = std::move(message);
-  return refused;
-}
-
 }  // namespace
 
 Import ReadJpz(std::string_view text) {
@@ -296,9 +287,9 @@ Import ReadJpz(std::string_view text) {
     if (!IsJpzRoot(LocalName(root))) return Import{};
     return ReadDocument(root);
   } catch (const Refusal& refusal) {
-    return Refused(refusal.what());
+    return RefusedImport(FileFormat::Jpz, refusal.what());
   } catch (const std::exception&) {
-    return Refused(message::ImportRefusal(FileFormat::Jpz, "it could not be read"));
+    return RefusedImport(FileFormat::Jpz, message::ImportRefusal(FileFormat::Jpz, "it could not be read"));
   }
 }
 

@@ -16,10 +16,8 @@ namespace kven {
 
 namespace {
 
-class Refusal : public std::runtime_error {
- public:
-  explicit Refusal(const std::string& reason)
-      : std::runtime_error(message::ImportRefusal(FileFormat::Puz, reason)) {}
+struct Refusal : ImportRefused {
+  explicit Refusal(const std::string& reason) : ImportRefused(FileFormat::Puz, reason) {}
 };
 
 // The NUL-ended strings after the grids, and where they end.
@@ -219,24 +217,16 @@ Import ReadPuzFile(std::string_view file) {
   return result;
 }
 
-Import Refused(std::string message) {
-  Import refused;
-  refused.format = FileFormat::Puz;
-  refused.outcome = ImportOutcome::Refused;
-  refused.message = std::move(message);
-  return refused;
-}
-
 }  // namespace
 
 Import ReadPuz(std::string_view bytes) {
   try {
     return ReadPuzFile(bytes);
   } catch (const Refusal& refusal) {
-    return Refused(refusal.what());
+    return RefusedImport(FileFormat::Puz, refusal.what());
   } catch (const std::exception&) {
     // Every length is checked before it is read; this is the last line of defence.
-    return Refused(message::ImportRefusal(FileFormat::Puz, "it could not be read"));
+    return RefusedImport(FileFormat::Puz, message::ImportRefusal(FileFormat::Puz, "it could not be read"));
   }
 }
 

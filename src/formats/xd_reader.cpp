@@ -21,9 +21,8 @@ namespace {
 // A real .xd file is a few kilobytes.
 constexpr std::size_t MaxXdBytes = 4 * 1024 * 1024;
 
-class Refusal : public std::runtime_error {
- public:
-  explicit Refusal(const std::string& reason) : std::runtime_error(message::ImportRefusal(FileFormat::Xd, reason)) {}
+struct Refusal : ImportRefused {
+  explicit Refusal(const std::string& reason) : ImportRefused(FileFormat::Xd, reason) {}
 };
 
 [[noreturn]] void Refuse(const std::string& reason) { throw Refusal(reason); }
@@ -433,17 +432,9 @@ Import ReadXd(std::string_view text) {
   try {
     return ReadDocument(sections);
   } catch (const Refusal& refusal) {
-    Import refused;
-    refused.format = FileFormat::Xd;
-    refused.outcome = ImportOutcome::Refused;
-    refused.message = refusal.what();
-    return refused;
+    return RefusedImport(FileFormat::Xd, refusal.what());
   } catch (const std::exception&) {
-    Import refused;
-    refused.format = FileFormat::Xd;
-    refused.outcome = ImportOutcome::Refused;
-    refused.message = message::ImportRefusal(FileFormat::Xd, "it could not be read");
-    return refused;
+    return RefusedImport(FileFormat::Xd, message::ImportRefusal(FileFormat::Xd, "it could not be read"));
   }
 }
 

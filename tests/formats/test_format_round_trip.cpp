@@ -57,13 +57,17 @@ void ExpectSameDocument(const DocumentContent& back, const DocumentContent& sent
   for (int r = 1; r <= b.VSquares; ++r) {
     for (int c = 1; c <= b.HSquares; ++c) {
       EXPECT_EQ(a.Letters(c, r), KeptLetter(b.Letters(c, r), format)) << where << " at " << c << "," << r;
-      if (IsNumbered(b)) EXPECT_EQ(a.Numbers(c, r), b.Numbers(c, r)) << where << " at " << c << "," << r;
+      if (IsNumbered(b)) {
+        EXPECT_EQ(a.Numbers(c, r), b.Numbers(c, r)) << where << " at " << c << "," << r;
+      }
       const SquareStyle& got = back.styles(c, r);
       const SquareStyle& want = sent.styles(c, r);
       EXPECT_EQ(got.circled, want.circled) << where;
       const bool shadeKept = format == FileFormat::Ipuz || format == FileFormat::Jpz ||
                              (format == FileFormat::Xd && !AnyCircled(sent.styles, b.HSquares, b.VSquares));
-      if (shadeKept) EXPECT_EQ(got.shaded, want.shaded) << where;
+      if (shadeKept) {
+        EXPECT_EQ(got.shaded, want.shaded) << where;
+      }
     }
   }
   EXPECT_EQ(back.clues.facts.author, sent.clues.facts.author) << where;
@@ -82,9 +86,10 @@ void ExpectSameDocument(const DocumentContent& back, const DocumentContent& sent
     // .puz has no markup.
     // Entities may come back as their characters; .puz has no markup.
     EXPECT_EQ(PlainText(clue.text), PlainText(want.text)) << where;
-    if (format != FileFormat::Puz)
+    if (format != FileFormat::Puz) {
       EXPECT_EQ(std::count(clue.text.begin(), clue.text.end(), '<'), std::count(want.text.begin(), want.text.end(), '<'))
           << where;
+    }
     EXPECT_EQ(Unbracketed(clue.enumeration), Unbracketed(want.enumeration)) << where;
   }
 }

@@ -7,16 +7,13 @@
 #include "formats/format_messages.h"
 #include "formats/jpz_reader.h"
 #include "formats/jpz_writer.h"
+#include "clue_at.h"
 #include "support/test_puzzles.h"
 
 namespace kven {
 namespace {
 
-const Clue* ClueAt(const PuzzleClues& clues, EntryDirection direction, int col, int row) {
-  for (const Clue& clue : clues.clues)
-    if (clue.direction == direction && clue.col == col && clue.row == row) return &clue;
-  return nullptr;
-}
+using test::ClueAt;
 
 TEST(ReadJpz, BarsCirclesShadesAndCluesOfAPrefixedDocument) {
   const Import read = ReadJpz(test::ReadTestData("jpz/barred-prefixed.jpz"));

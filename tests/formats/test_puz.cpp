@@ -10,10 +10,13 @@
 #include "formats/puz_layout.h"
 #include "formats/puz_reader.h"
 #include "formats/puz_writer.h"
+#include "clue_at.h"
 #include "support/test_puzzles.h"
 
 namespace kven {
 namespace {
+
+using test::ClueAt;
 
 std::string Section(std::string_view name, std::string_view data) {
   std::string section(name);
@@ -32,16 +35,16 @@ std::string WithRebus(std::string file, const std::string& answer) {
   return file + Section("GRBS", board) + Section("RTBL", " 1:" + answer + ";");
 }
 
+// The file with the byte at `at` changed by `change`.
+std::string Changed(std::string file, std::size_t at, int change) {
+  file.replace(at, 1, 1, static_cast<char>(static_cast<unsigned char>(file.at(at)) + change));
+  return file;
+}
+
 bool HasNote(const Import& read, std::string_view note) {
   for (const std::string& n : read.notes)
     if (n.find(note) != std::string::npos) return true;
   return false;
-}
-
-const Clue* ClueAt(const Import& read, EntryDirection direction, int col, int row) {
-  for (const Clue& clue : read.clues.clues)
-    if (clue.direction == direction && clue.col == col && clue.row == row) return &clue;
-  return nullptr;
 }
 
 struct EdgeCase {
@@ -56,12 +59,12 @@ TEST(ReadPuz, RealWorldVariationsAreReadWithTheirNotes) {
   const std::string clued = test::ReadTestData("puz/clued.puz");
   const EdgeCase cases[] = {
       {"as written", [](std::string f) { return f; }, {}, true, 0},
-      {"a wrong checksum", [](std::string f) { f[0] ^= 0x5A; return f; }, {message::ChecksumsDisagree}, true, 0},
-      {"scrambled", [](std::string f) { f[puz::ScrambledAt] = 4; return f; },
+      {"a wrong checksum", [](std::string f) { return Changed(f, 0, 0x5A); }, {message::ChecksumsDisagree}, true, 0},
+      {"scrambled", [](std::string f) { return Changed(f, puz::ScrambledAt, 4); },
        {message::ChecksumsDisagree, message::SolutionLocked}, false, 0},
       {"a file name before the header", [](std::string f) { return "clued.puz\r\n" + f; }, {}, true, 0},
       {"bytes after the last string", [](std::string f) { return f + "\r\n\x01junk"; }, {}, true, 0},
-      {"a clue count larger than the strings", [](std::string f) { f[puz::ClueCountAt] += 5; return f; },
+      {"a clue count larger than the strings", [](std::string f) { return Changed(f, puz::ClueCountAt, 5); },
        {message::ChecksumsDisagree, message::FileEndsEarly}, true, 0},
       {"a rebus of a word", [](std::string f) { return WithRebus(f, "STEM"); }, {}, true, 1},
       {"a rebus of one letter", [](std::string f) { return WithRebus(f, "S"); }, {}, true, 0},
@@ -78,7 +81,7 @@ TEST(ReadPuz, RealWorldVariationsAreReadWithTheirNotes) {
     EXPECT_EQ(p.Letters(3, 3), c.letters ? 'T' : '.') << c.name;  // TOTAL
     EXPECT_EQ(p.Letters(1, 1), c.letters && c.leftEmpty == 0 ? 'S' : '.') << c.name;
     EXPECT_EQ(read.clues.facts.author, "A. Setter") << c.name;
-    const Clue* first = ClueAt(read, EntryDirection::Across, 1, 1);
+    const Clue* first = ClueAt(read.clues, EntryDirection::Across, 1, 1);
     ASSERT_NE(first, nullptr) << c.name;
     EXPECT_EQ(first->text, "Setter's first clue") << c.name;
   }
@@ -108,8 +111,8 @@ TEST(ReadPuz, VersionTwoTextsAreUtf8AndOlderOnesLatin1) {
   const Import greek = ReadPuz(test::ReadTestData("puz/greek.puz"));
   ASSERT_EQ(greek.outcome, ImportOutcome::Imported);
   EXPECT_EQ(greek.clues.facts.title, "Ελληνικά");
-  ASSERT_NE(ClueAt(greek, EntryDirection::Across, 1, 1), nullptr);
-  EXPECT_EQ(ClueAt(greek, EntryDirection::Across, 1, 1)->text, "Hold fast: αβγ");
+  ASSERT_NE(ClueAt(greek.clues, EntryDirection::Across, 1, 1), nullptr);
+  EXPECT_EQ(ClueAt(greek.clues, EntryDirection::Across, 1, 1)->text, "Hold fast: αβγ");
 
   std::string latin1 = test::ReadTestData("puz/clued.puz");
   const std::size_t author = latin1.find("A. Setter");

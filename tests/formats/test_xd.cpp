@@ -6,16 +6,13 @@
 #include "formats/format_messages.h"
 #include "formats/xd_markup.h"
 #include "formats/xd_reader.h"
+#include "clue_at.h"
 #include "support/test_puzzles.h"
 
 namespace kven {
 namespace {
 
-const Clue* ClueAt(const PuzzleClues& clues, EntryDirection direction, int col, int row) {
-  for (const Clue& clue : clues.clues)
-    if (clue.direction == direction && clue.col == col && clue.row == row) return &clue;
-  return nullptr;
-}
+using test::ClueAt;
 
 TEST(ReadXd, HeadedLayoutWithRebusAndDesign) {
   const Import read = ReadXd(test::ReadTestData("xd/headed-design.xd"));
