@@ -1,5 +1,6 @@
 #include "formats/xd_reader.h"
 
+#include <algorithm>
 #include <cctype>
 #include <map>
 #include <optional>
@@ -284,32 +285,28 @@ std::vector<ClueLine> ClueLines(const std::vector<std::string_view>& lines) {
   return clues;
 }
 
-// How many of the clues' answers are as long as their entries when the
-// grid's rows are read with "." as a block, or as a square without a letter.
-int AnswersThatFit(const std::vector<std::vector<std::string>>& rows, bool dotBlocks, const std::vector<ClueLine>& clues) {
-  Puzzle p;
-  p.HSquares = static_cast<int>(rows[0].size());
-  p.VSquares = static_cast<int>(rows.size());
-  NullView view;
-  ResetPuzzle(p, view);
-  for (int row = 1; row <= p.VSquares; ++row)
-    for (int col = 1; col <= p.HSquares; ++col) {
-      const std::string& c = rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col - 1)];
-      if (c == "#" || (dotBlocks && c == ".")) p.Blocks(col, row) = 1;
-    }
-  SetDiagramKind(p, DiagramKind::Blocks);
-  NumberByGrid(p);
+// How many of the clues' answers are as long as their entries, the entries
+// numbered as the grid numbers them.
+int AnswersThatFit(const Puzzle& p, const std::vector<ClueLine>& clues) {
+  const std::vector<DiagramEntry> entries = DiagramEntries(p);
+  std::vector<std::pair<int, int>> starts;  // [row, col] in reading order
+  for (const DiagramEntry& e : entries) starts.emplace_back(e.row, e.col);
+  std::sort(starts.begin(), starts.end());
+  starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
   int fit = 0;
-  for (const DiagramEntry& e : DiagramEntries(p))
+  for (const DiagramEntry& e : entries) {
+    const auto number = std::lower_bound(starts.begin(), starts.end(), std::pair{e.row, e.col}) - starts.begin() + 1;
     for (const ClueLine& clue : clues)
-      if ((clue.group == 'A') == (e.direction == EntryDirection::Across) && LabelNumber(clue.number) == EntryNumber(p, e) &&
+      if ((clue.group == 'A') == (e.direction == EntryDirection::Across) && LabelNumber(clue.number) == number &&
           Characters(clue.answer).size() == static_cast<std::size_t>(e.length))
         ++fit;
+  }
   return fit;
 }
 
-void ReadGrid(const std::vector<std::string_view>& section, const Metadata& metadata,
-              const std::vector<ClueLine>& clues, Import& result) {
+// The grid's squares, "." a block when dotBlocks, else a square without a letter.
+void ReadGrid(const std::vector<std::string_view>& section, const Metadata& metadata, bool dotBlocks,
+              Import& result) {
   std::vector<std::vector<std::string>> rows;
   for (const std::string_view line : section)
     if (!Trim(line).empty()) rows.push_back(Characters(Trim(line)));
@@ -322,12 +319,6 @@ void ReadGrid(const std::vector<std::string_view>& section, const Metadata& meta
   if (width < MinSide || width > MaxSide || rows.size() < MinSide || rows.size() > MaxSide)
     Refuse("it is " + std::to_string(width) + " x " + std::to_string(rows.size()) + " squares; sizes must be 5 to 30");
 
-  // Some writers mark blocks with "." where the spec has "#": in a grid
-  // without "#", a "." is a block when more answers fit their entries so.
-  bool hashBlocks = false;
-  for (const auto& row : rows)
-    for (const std::string& c : row) hashBlocks = hashBlocks || c == "#";
-  const bool dotBlocks = !hashBlocks && AnswersThatFit(rows, true, clues) > AnswersThatFit(rows, false, clues);
   const std::string special = Lower(metadata.Get("special"));
   const bool circles = special.starts_with("circle");
   const bool shades = special.starts_with("shade");
@@ -395,9 +386,23 @@ Import ReadDocument(const Sections& sections) {
   result.format = FileFormat::Xd;
   const Metadata metadata = ReadMetadata(sections.metadata);
   const std::vector<ClueLine> clues = ClueLines(sections.clues);
-  ReadGrid(sections.grid, metadata, clues, result);
+  const auto read = [&](bool dotBlocks) {
+    Import squares;
+    squares.format = FileFormat::Xd;
+    ReadGrid(sections.grid, metadata, dotBlocks, squares);
+    ReadDesign(sections.design, squares);
+    return squares;
+  };
+  // Some writers mark blocks with "." where the spec has "#": in a grid
+  // without "#", a "." is a block when more answers fit their entries so.
+  result = read(false);
+  bool hashBlocks = false;
+  for (const std::string_view line : sections.grid) hashBlocks = hashBlocks || line.find('#') != std::string_view::npos;
+  if (!hashBlocks) {
+    Import dotted = read(true);
+    if (AnswersThatFit(dotted.puzzle, clues) > AnswersThatFit(result.puzzle, clues)) result = std::move(dotted);
+  }
   Puzzle& p = result.puzzle;
-  ReadDesign(sections.design, result);
   if (!SetKindByMarks(p)) Refuse("it has both blocks and bars");
   NumberByGrid(p);
   p.Symmetry = StrongestSymmetry(p);
