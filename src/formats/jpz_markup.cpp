@@ -42,6 +42,22 @@ void AppendContent(std::string& out, const pugi::xml_node& node, int depth) {
   }
 }
 
+// The text with every entity PlainText knows as its character and all else
+// as it is: markup that is no XML, kept as the text it reads as.
+std::string EntitiesDecoded(std::string_view markup) {
+  std::string text;
+  for (std::size_t i = 0; i < markup.size(); ++i) {
+    const std::size_t end = markup[i] == '&' ? EntityEnd(markup, i) : std::string_view::npos;
+    if (end == std::string_view::npos) {
+      text += markup[i];
+      continue;
+    }
+    text += PlainText(markup.substr(i, end - i + 1));
+    i = end;
+  }
+  return text;
+}
+
 }  // namespace
 
 std::string MarkupOf(const pugi::xml_node& element) {
@@ -72,7 +88,7 @@ void AppendMarkup(pugi::xml_node& element, std::string_view markup) {
       return;
     }
   }
-  element.append_child(pugi::node_pcdata).set_value(std::string(markup).c_str());
+  element.append_child(pugi::node_pcdata).set_value(EntitiesDecoded(markup).c_str());
 }
 
 }  // namespace kven
