@@ -97,4 +97,12 @@ std::string PlainText(std::string_view markup) {
   return Collapsed(out);
 }
 
+std::string PlainTextRun(std::string_view markup) {
+  std::string plain = PlainText(markup);
+  if (markup.empty()) return plain;
+  if (IsBlank(markup.front()) && !plain.starts_with(' ')) plain.insert(plain.begin(), ' ');
+  if (IsBlank(markup.back()) && plain != " ") plain += ' ';
+  return plain;
+}
+
 }  // namespace kven

@@ -14,5 +14,9 @@ namespace kven {
 // looks like markup (a "<" that closes nothing, an unknown entity) stays.
 // UTF-8 in and out.
 std::string PlainText(std::string_view markup);
+// The same for a run of text between two elements of a document's markup
+// ("Sum of the " before "<i>whole</i>"): white space at either end stays one
+// blank, since it parts the run's words from the element beside it.
+std::string PlainTextRun(std::string_view markup);
 
 }  // namespace kven

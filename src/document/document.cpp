@@ -1,6 +1,7 @@
 #include "document/document.h"
 
 #include "editing/numbering.h"
+#include "formats/imported_diagram.h"
 #include "text/latin1.h"
 
 namespace kven {
@@ -39,13 +40,13 @@ std::string FormatLosses::Phrase() const {
   return phrase;
 }
 
-FormatLosses Document::LossesIn(FileFormat format) const {
+FormatLosses LossesOf(const DocumentContent& content, FileFormat format) {
   const FormatKeeps& keeps = InfoOf(format).keeps;
-  const Puzzle& p = content_.puzzle;
+  const Puzzle& p = content.puzzle;
   FormatLosses lost;
-  lost.clues = !keeps.clues && HasClues(content_.clues);
-  lost.facts = !keeps.facts && HasFacts(content_.clues.facts);
-  lost.unicodeTitle = !keeps.unicodeTitle && TitleBeyondSingleBytes(content_);
+  lost.clues = !keeps.clues && HasClues(content.clues);
+  lost.facts = !keeps.facts && HasFacts(content.clues.facts);
+  lost.unicodeTitle = !keeps.unicodeTitle && TitleBeyondSingleBytes(content);
   const Puzzle drawn = DrawnDiagram(p);
   bool bars = false;
   for (int row = 1; row <= p.VSquares; ++row)
@@ -54,9 +55,9 @@ FormatLosses Document::LossesIn(FileFormat format) const {
   // blocks, and never as bars.
   lost.bars = (!keeps.bars && (bars || HasBarKind(DiagramKindOf(p)))) ||
               (!keeps.bothKinds && bars && DiagramKindOf(p) == DiagramKind::Both);
-  lost.handNumbers = !keeps.handNumbers && NumberingKindOf(p) == NumberingKind::Manual;
-  lost.circles = !keeps.circles && AnyCircled(content_.styles, p.HSquares, p.VSquares);
-  lost.shading = !keeps.shading && AnyShaded(content_.styles, p.HSquares, p.VSquares);
+  lost.handNumbers = !keeps.handNumbers && !NumberedAsGridGives(p);
+  lost.circles = !keeps.circles && AnyCircled(content.styles, p.HSquares, p.VSquares);
+  lost.shading = !keeps.shading && AnyShaded(content.styles, p.HSquares, p.VSquares);
   return lost;
 }
 

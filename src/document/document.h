@@ -40,6 +40,10 @@ struct FormatLosses {
   std::string Phrase() const;
 };
 
+// What writing the content in `format` would leave out. Hand numbers are
+// lost only where they differ from the numbers the grid gives.
+FormatLosses LossesOf(const DocumentContent& content, FileFormat format);
+
 // The one document the window edits, with no Qt in it: the content, the
 // editor state that goes with it (cursor, entry mode, bar width), and what
 // was last kept (saved, copied as a document or read), so that the window
@@ -73,7 +77,7 @@ class Document {
   FileFormat KeptFormat() const { return keptFormat_; }
 
   // What writing the content in `format` would leave out.
-  FormatLosses LossesIn(FileFormat format) const;
+  FormatLosses LossesIn(FileFormat format) const { return LossesOf(content_, format); }
   // The format Save writes when work would otherwise be lost: the format
   // last kept in when it holds everything, else a KVEN text when that
   // holds everything, else an ipuz document, which holds all.

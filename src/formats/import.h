@@ -1,5 +1,6 @@
 #pragma once
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -34,5 +35,15 @@ struct Import {
   // ("The file's checksums do not agree.").
   std::vector<std::string> notes;
 };
+
+// A refusal raised while a reader of `format` reads; `what()` is the whole
+// message ("Cannot import this Across Lite puzzle: REASON.").
+class ImportRefused : public std::runtime_error {
+ public:
+  ImportRefused(FileFormat format, const std::string& reason);
+};
+
+// What a reader returns for a document of its format it cannot import.
+Import RefusedImport(FileFormat format, std::string message);
 
 }  // namespace kven

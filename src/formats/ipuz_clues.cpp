@@ -3,6 +3,8 @@
 #include <map>
 #include <set>
 
+#include "formats/placed_clues.h"
+
 namespace kven {
 
 namespace {
@@ -38,27 +40,9 @@ std::string Label(const Json& number) {
   return {};
 }
 
-// The number in a label of digits alone; none for any other label.
-std::optional<std::int32_t> LabelNumber(const std::string& label) {
-  if (label.empty() || label.size() > 6 || label.find_first_not_of("0123456789") != std::string::npos)
-    return std::nullopt;
-  return static_cast<std::int32_t>(std::stol(label));
-}
-
 class ClueReader {
  public:
-  // A number that two entries of a direction carry places no clue: which
-  // entry it meant cannot be told, and the writer keeps such clues apart.
-  explicit ClueReader(const Puzzle& p) {
-    if (!IsNumbered(p)) return;
-    std::map<std::pair<EntryDirection, std::int32_t>, int> uses;
-    const std::vector<DiagramEntry> entries = DiagramEntries(p);
-    for (const DiagramEntry& e : entries) ++uses[{e.direction, p.Numbers(e.col, e.row)}];
-    for (const DiagramEntry& e : entries) {
-      const std::int32_t n = p.Numbers(e.col, e.row);
-      if (n != 0 && uses[{e.direction, n}] == 1) numbered_.emplace(std::pair{e.direction, n}, KeyOf(e));
-    }
-  }
+  explicit ClueReader(const Puzzle& p) : places_(p) {}
 
   void ReadList(const Json& list, EntryDirection direction, PuzzleClues& out) {
     for (const Json& item : list) {
@@ -75,20 +59,9 @@ class ClueReader {
   }
 
  private:
-  void Place(Clue& clue, const std::string& label) {
-    if (const auto n = LabelNumber(label)) {
-      const auto it = numbered_.find({clue.direction, *n});
-      if (it != numbered_.end() && taken_.insert(it->second).second) {
-        clue.col = it->second.col;
-        clue.row = it->second.row;
-        return;
-      }
-    }
-    clue.label = label;
-  }
+  void Place(Clue& clue, const std::string& label) { places_.Place(clue, label); }
 
-  std::map<std::pair<EntryDirection, std::int32_t>, EntryKey> numbered_;
-  std::set<EntryKey> taken_;
+  CluePlaces places_;
 };
 
 }  // namespace

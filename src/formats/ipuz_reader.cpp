@@ -7,6 +7,7 @@
 
 #include "editing/numbering.h"
 #include "formats/ipuz_clues.h"
+#include "formats/imported_diagram.h"
 #include "formats/ipuz_document.h"
 #include "formats/ipuz_writer.h"
 #include "text/latin1.h"
@@ -33,9 +34,6 @@ const Json* Member(const Json& object, const std::string& key) {
   return it == object.end() || it->is_null() ? nullptr : &*it;
 }
 
-// The largest hand number: a KVEN text carries any run of digits, and its
-// reader holds what fits in 32 bits.
-constexpr std::int64_t MaxHandNumber = std::numeric_limits<std::int32_t>::max();
 // Large enough to be refused as a hand number, small enough to compare
 // without overflow.
 constexpr std::int64_t HugeNumber = MaxHandNumber + 1;
@@ -144,6 +142,17 @@ class CellReader {
     return cell;
   }
 
+  // The style of a cell object, given in place or by the name of one in
+  // "styles"; nullptr for none.
+  const Json* StyleOf(const Json& value) const {
+    const Json* style = Member(value, "style");
+    if (style != nullptr && style->is_string()) {
+      style = styles_ != nullptr ? Member(*styles_, style->get_ref<const std::string&>()) : nullptr;
+      if (style != nullptr && !style->is_object()) style = nullptr;
+    }
+    return style;
+  }
+
  private:
   Cell ReadLabel(const Json& value, int col, int row) const {
     if (value.is_null()) Refuse("the square at " + At(col, row) + " is omitted (a null cell)");
@@ -168,11 +177,7 @@ class CellReader {
   // its numbers still read, and a style that was never defined shows nothing
   // in the writer's own program either.
   std::string Barred(const Json& value, int col, int row) const {
-    const Json* style = Member(value, "style");
-    if (style != nullptr && style->is_string()) {
-      style = styles_ != nullptr ? Member(*styles_, style->get_ref<const std::string&>()) : nullptr;
-      if (style != nullptr && !style->is_object()) style = nullptr;
-    }
+    const Json* style = StyleOf(value);
     if (style == nullptr) return {};
     if (!style->is_object()) Refuse("the style of the cell at " + At(col, row) + " is neither a style nor a name");
     const Json* barred = Member(*style, "barred");
@@ -185,6 +190,38 @@ class CellReader {
   Json empty_;
   const Json* styles_;
 };
+
+// The circle and shade of a square's style: "shapebg": "circle", a
+// background "color" other than white, or "highlight".
+SquareStyle StyleOfCell(const Json* style) {
+  SquareStyle square;
+  if (style == nullptr || !style->is_object()) return square;
+  if (const Json* shape = Member(*style, "shapebg"); shape != nullptr && *shape == "circle") square.circled = true;
+  if (const Json* highlight = Member(*style, "highlight"); highlight != nullptr && *highlight == true) square.shaded = true;
+  if (const Json* colour = Member(*style, "color"); colour != nullptr) {
+    const std::optional<std::uint32_t> rgb =
+        colour->is_string() ? ParseRgbHex(colour->get_ref<const std::string&>()) : std::nullopt;
+    if (!rgb) {
+      square.shaded = square.shaded || colour->is_number();
+    } else if (*rgb != 0xFFFFFF) {
+      square.shaded = true;
+      square.hasColour = true;
+      square.colour = *rgb;
+    }
+  }
+  return square;
+}
+
+// The circles and shades of the open squares.
+void ReadStyles(const Json& root, const CellReader& reader, const Puzzle& p, SquareStyles& styles) {
+  const Json& rows = *Member(root, "puzzle");
+  for (int row = 1; row <= p.VSquares; ++row) {
+    for (int col = 1; col <= p.HSquares; ++col) {
+      const Json& value = rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col - 1)];
+      if (p.Blocks(col, row) == 0 && value.is_object()) styles(col, row) = StyleOfCell(reader.StyleOf(value));
+    }
+  }
+}
 
 // Sets the bar on each side that `letters` names. A bar on the outer border
 // means nothing to other programs and is dropped; a KVEN text may list one
@@ -215,11 +252,7 @@ void ReadDiagram(const Json& root, const CellReader& reader, Puzzle& p, SquareAr
       AddBars(p, col, row, cell.barred, border);
     }
   }
-  // Blocks and bars together make a diagram of both kinds, whose entries end
-  // at either.
-  const bool bars = AnyMarkSet(p, Mark::HBar) || AnyMarkSet(p, Mark::VBar);
-  const bool blocks = AnyMarkSet(p, Mark::Block);
-  SetDiagramKind(p, bars ? (blocks ? DiagramKind::Both : DiagramKind::Bars) : DiagramKind::Blocks);
+  SetKindByMarks(p);
 }
 
 // The numbers our own export keeps for blocks, which an ipuz block cannot
@@ -241,43 +274,8 @@ void ReadBlockNumbers(const Json& root, const Puzzle& p, SquareArray<std::int64_
 }
 
 void ReadNumbering(Puzzle& p, const SquareArray<std::int64_t>& numbers) {
-  bool any = false;
-  for (int row = 1; row <= p.VSquares; ++row)
-    for (int col = 1; col <= p.HSquares; ++col) any = any || numbers(col, row) != 0;
-  if (!any) return;
-
-  Puzzle automatic = p;
-  NullGridView view;
-  bool fits = true;
-  try {
-    AutoNumber(automatic, view);
-  } catch (const RangeError&) {
-    fits = false;  // the numbers are complete; the entry lists are not
-  }
-  bool same = true;
-  for (int row = 1; row <= p.VSquares; ++row)
-    for (int col = 1; col <= p.HSquares; ++col) same = same && automatic.Numbers(col, row) == numbers(col, row);
-  if (same && fits) {
-    p = automatic;
-    return;
-  }
-  for (int row = 1; row <= p.VSquares; ++row) {
-    for (int col = 1; col <= p.HSquares; ++col) {
-      const std::int64_t n = numbers(col, row);
-      if (n < 0 || n > MaxHandNumber)
-        Refuse("the clue number at " + At(col, row) + " is outside 0 to " + std::to_string(MaxHandNumber));
-      p.Numbers(col, row) = static_cast<std::int32_t>(n);
-    }
-  }
-  p.ManualNumbered = true;
-}
-
-std::int32_t DiagramSymmetry(const Puzzle& p) {
-  // Fourfold bars on an oblong grid would be only twofold: the KVEN writer
-  // could not list them.
-  if ((!p.BarDiagram || p.HSquares == p.VSquares) && HasAllPartners(p, Fourfold)) return Fourfold;
-  if (HasAllPartners(p, Twofold)) return Twofold;
-  return NoSymmetry;
+  if (const std::optional<Square> wrong = TakeGivenNumbers(p, numbers))
+    Refuse("the clue number at " + At(wrong->col, wrong->row) + " is outside 0 to " + std::to_string(MaxHandNumber));
 }
 
 // The kind, symmetry and numbering our own export records, taken as
@@ -376,11 +374,12 @@ Import ReadCrossword(const Json& root) {
   ReadDiagram(root, reader, p, numbers);
   ReadBlockNumbers(root, p, numbers);
   ReadNumbering(p, numbers);
-  p.Symmetry = DiagramSymmetry(p);
+  p.Symmetry = StrongestSymmetry(p);
   ReadKvenExtension(root, p);
   ReadTitle(root, p);
   result.solutionCellsLeftEmpty = ReadSolution(root, reader, p);
   result.clues = ReadIpuzClues(root, p);
+  ReadStyles(root, reader, p, result.styles);
   result.outcome = ImportOutcome::Imported;
   return result;
 }

@@ -26,6 +26,9 @@ namespace kven {
 //   - letters 'A'..'Z' (from either case), ' ' for an empty or blank string,
 //     '.' for 0, null or the "empty" value; HasSolution when the "solution"
 //     gives some square a letter or the blank mark.
+//   - circled and shaded open squares in `styles`: a style's "shapebg"
+//     "circle", its "highlight", or a background "color" other than white
+//     (kept as "RRGGBB"; a colour given by number shades in the program's grey).
 // The "kind" is a list of kinds, or one kind as a string. Refuses omitted
 // squares, sizes outside 5..30,
 // hand numbers outside 0..2147483647, cells that are not clue numbers, and wrong

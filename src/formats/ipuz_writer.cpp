@@ -33,13 +33,21 @@ const char* NumberingName(const Puzzle& p) {
 }
 
 // A block of a diagram of both kinds may carry a bar on its edge too.
-Json PuzzleCell(const Puzzle& d, int col, int row) {
-  const Json number = d.Blocks(col, row) != 0 ? Json("#") : Json(EntryNumber(d, col, row));
+Json PuzzleCell(const Puzzle& d, const SquareStyles& styles, int col, int row) {
+  const bool block = d.Blocks(col, row) != 0;
+  const Json number = block ? Json("#") : Json(EntryNumber(d, col, row));
+  Json style = Json::object();
   std::string barred;
   if (d.HBars(col, row) != 0) barred += 'B';
   if (d.VBars(col, row) != 0) barred += 'R';
-  if (barred.empty()) return number;
-  return Json{{"cell", number}, {"style", {{"barred", barred}}}};
+  if (!barred.empty()) style["barred"] = barred;
+  const SquareStyle& square = block ? SquareStyle{} : styles(col, row);
+  if (square.circled) style["shapebg"] = "circle";
+  // A shade of the program's own grey is a highlight: the solver's program shades it its own way.
+  if (square.shaded && square.hasColour) style["color"] = RgbHex(square.colour);
+  else if (square.shaded) style["highlight"] = true;
+  if (style.empty()) return number;
+  return Json{{"cell", number}, {"style", std::move(style)}};
 }
 
 Json SolutionCell(const Puzzle& d, int col, int row) {
@@ -50,7 +58,8 @@ Json SolutionCell(const Puzzle& d, int col, int row) {
   return 0;
 }
 
-Json Grid(const Puzzle& d, Json (*cell)(const Puzzle&, int, int)) {
+template <typename CellOf>
+Json Grid(const Puzzle& d, CellOf cell) {
   Json rows = Json::array();
   for (int row = 1; row <= d.VSquares; ++row) {
     Json cells = Json::array();
@@ -73,7 +82,9 @@ Json BlockNumbers(const Puzzle& d) {
 
 std::string WriteIpuz(const Puzzle& p) { return WriteIpuz(p, PuzzleClues{}); }
 
-std::string WriteIpuz(const Puzzle& p, const PuzzleClues& clues) {
+std::string WriteIpuz(const Puzzle& p, const PuzzleClues& clues) { return WriteIpuz(p, clues, SquareStyles{}); }
+
+std::string WriteIpuz(const Puzzle& p, const PuzzleClues& clues, const SquareStyles& styles) {
   const Puzzle d = DrawnDiagram(p);
   Json doc;
   doc["version"] = "http://ipuz.org/v2";
@@ -83,7 +94,7 @@ std::string WriteIpuz(const Puzzle& p, const PuzzleClues& clues) {
   WriteIpuzFacts(doc, clues);
   doc["block"] = "#";
   doc["empty"] = 0;
-  doc["puzzle"] = Grid(d, PuzzleCell);
+  doc["puzzle"] = Grid(d, [&styles](const Puzzle& g, int col, int row) { return PuzzleCell(g, styles, col, row); });
   if (d.HasSolution) doc["solution"] = Grid(d, SolutionCell);
   // The numbers alone tell other programs which entries exist, even where
   // they number them differently, so every numbered entry is listed.

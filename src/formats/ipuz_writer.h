@@ -5,6 +5,7 @@
 
 #include "clues/puzzle_clues.h"
 #include "model/puzzle.h"
+#include "model/square_styles.h"
 
 namespace kven {
 
@@ -29,5 +30,9 @@ std::string WriteIpuz(const Puzzle& p);
 // number (see IpuzClueLists), and the clues no number places in the
 // program's own member (KvenIpuzClues).
 std::string WriteIpuz(const Puzzle& p, const PuzzleClues& clues);
+// The same with the circles and shades of the open squares as cell styles:
+// "shapebg": "circle", "color": "RRGGBB" for a shade of a colour of its
+// own, "highlight": true for one in the program's grey.
+std::string WriteIpuz(const Puzzle& p, const PuzzleClues& clues, const SquareStyles& styles);
 
 }  // namespace kven

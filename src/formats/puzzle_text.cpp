@@ -1,7 +1,12 @@
 #include "formats/puzzle_text.h"
 
+#include <span>
+
 #include "editing/numbering.h"
 #include "formats/ipuz_reader.h"
+#include "formats/jpz_reader.h"
+#include "formats/puz_reader.h"
+#include "formats/xd_reader.h"
 #include "text/decoder.h"
 
 namespace kven {
@@ -52,18 +57,31 @@ namespace {
 
 // The readers of other programs' formats, asked in turn; each recognises
 // its own documents by their content and leaves any other text alone.
+// Binary files are told by their bytes before any line is looked at: a
+// clue of an Across Lite puzzle may well mention KVEN.
 using Reader = Import (*)(std::string_view);
-constexpr Reader Readers[] = {ReadIpuz};
+constexpr Reader BinaryReaders[] = {ReadPuz, ReadZippedJpz};
+constexpr Reader TextReaders[] = {ReadIpuz, ReadJpz, ReadXd};
+
+bool Ask(std::span<const Reader> readers, std::string_view document, Import& import) {
+  for (const Reader read : readers) {
+    import = read(document);
+    if (import.outcome != ImportOutcome::NotRecognised) return true;
+  }
+  return false;
+}
 
 }  // namespace
 
 RecognisedText RecogniseText(const TextLines& text, std::optional<std::string_view> document) {
   RecognisedText recognised;
-  if (text.FindLine(0, "KVEN")) return recognised;
-  for (const Reader read : Readers) {
-    recognised.import = read(document.value_or(text.Text()));
-    if (recognised.import.outcome != ImportOutcome::NotRecognised) break;
+  const std::string_view whole = document.value_or(text.Text());
+  if (Ask(BinaryReaders, whole, recognised.import)) return recognised;
+  if (text.FindLine(0, "KVEN")) {
+    recognised.import = Import{};
+    return recognised;
   }
+  Ask(TextReaders, whole, recognised.import);
   return recognised;
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "model/square_array.h"
 
@@ -39,5 +42,10 @@ bool AnyShaded(const SquareStyles& styles, int hSquares, int vSquares);
 
 // The shade's colour of a square: its own, else DefaultShade.
 inline std::uint32_t ShadeColour(const SquareStyle& s) { return s.hasColour ? s.colour : DefaultShade; }
+
+// A colour as documents write one: "RRGGBB", and back from "RRGGBB",
+// "#RRGGBB", "RGB" or "#RGB" in either case; none for any other text.
+std::string RgbHex(std::uint32_t colour);
+std::optional<std::uint32_t> ParseRgbHex(std::string_view text);
 
 }  // namespace kven

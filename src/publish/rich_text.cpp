@@ -55,12 +55,7 @@ class TreeBuilder {
 
   void Text(std::string_view markup) {
     if (markup.empty()) return;
-    // The decoder trims a whole text; between elements the blank at either
-    // end of a run is what parts its words from the next element's.
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    std::string plain = PlainText(markup);
-    if (blank(markup.front()) && !plain.starts_with(' ')) plain.insert(plain.begin(), ' ');
-    if (blank(markup.back()) && plain != " ") plain += ' ';
+    std::string plain = PlainTextRun(markup);
     if (!plain.empty()) open_.back().nodes.push_back(std::move(plain));
   }
   void Element(const Tag& tag) {

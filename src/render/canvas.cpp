@@ -239,4 +239,15 @@ void Canvas::Rectangle(const CanvasRect& r) {
   painter_.fillRect(QRect(r.right - w, r.top, w, r.Height()), colour);
 }
 
+void Canvas::Circle(const CanvasRect& r) {
+  if (!painter_.isActive() || r.IsEmpty()) return;
+  painter_.save();
+  // The pen's line lies inside the rectangle, as a rectangle's outline does.
+  const qreal half = penWidth_ / 2.0;
+  painter_.setPen(QPen(QColor(pen_), penWidth_));
+  painter_.setBrush(Qt::NoBrush);
+  painter_.drawEllipse(QRectF(r.left + half, r.top + half, r.Width() - penWidth_, r.Height() - penWidth_));
+  painter_.restore();
+}
+
 }  // namespace kven

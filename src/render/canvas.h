@@ -133,6 +133,9 @@ class Canvas {
   // The outline in the pen colour on the rectangle's outermost pixels (as
   // thick as the pen), the inside filled with the brush colour.
   void Rectangle(const CanvasRect& r);
+  // The outline of the ellipse inscribed in r, in the pen colour and as
+  // thick as the pen, inside r; nothing is filled.
+  void Circle(const CanvasRect& r);
 
   // The installed family that a family name of the program stands for.
   static QString ResolveFamily(const QString& name);

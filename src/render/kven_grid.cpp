@@ -50,6 +50,29 @@ Qt::KeyboardModifiers ModifierOfKey(int key) {
   }
 }
 
+// The circles and shades of the open squares, over the drawing. A shade
+// multiplies what lies under it: white takes the shade, black stays black.
+void PaintStyles(QPainter& painter, const Puzzle& puzzle, const SquareStyles& styles, int cols, int rows) {
+  for (int row = 1; row < rows; ++row) {
+    for (int col = 1; col < cols; ++col) {
+      const SquareStyle& style = styles(col, row);
+      if (style.Plain() || !IsOpenSquare(puzzle, col, row)) continue;
+      const CanvasRect cell = GridGeometry::CellBounds(col, row);
+      const QRect area(cell.left, cell.top, cell.Width(), cell.Height());
+      if (style.shaded) {
+        painter.setCompositionMode(QPainter::CompositionMode_Multiply);
+        painter.fillRect(area, QColor(0xFF000000u | ShadeColour(style)));
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+      }
+      if (style.circled) {
+        painter.setPen(QPen(QColor(rgb::Grey), 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(QRectF(area).adjusted(1.5, 1.5, -1.5, -1.5));
+      }
+    }
+  }
+}
+
 }  // namespace
 
 struct KvenGrid::Impl {
@@ -77,6 +100,7 @@ struct KvenGrid::Impl {
   std::map<int, ChordModifiers> keysDown;
   QList<QPoint> marked;
   QList<QPoint> shaded;
+  const SquareStyles* styles = nullptr;
 
   void FullRepaint() {
     painter.PaintAll(cols, rows);
@@ -221,6 +245,11 @@ void KvenGrid::ShadeSquares(const QList<QPoint>& squares) {
   update();
 }
 
+void KvenGrid::ShowStyles(const SquareStyles* styles) {
+  d_->styles = styles;
+  update();
+}
+
 void KvenGrid::paintEvent(QPaintEvent*) {
   // Moved to a screen of another density: drawn again for it.
   if (d_->ratio != devicePixelRatioF() * d_->zoom) {
@@ -234,6 +263,7 @@ void KvenGrid::paintEvent(QPaintEvent*) {
   painter.scale(d_->zoom, d_->zoom);
   painter.drawImage(QRectF(QPointF(0, 0), QSizeF(GridGeometry::ControlSize(d_->cols, d_->rows))), d_->image);
   // Over the drawing, never in it: the cells stay as the core drew them.
+  if (d_->styles != nullptr) PaintStyles(painter, d_->puzzle, *d_->styles, d_->cols, d_->rows);
   for (const auto& [col, row] : CurrentEntry(d_->puzzle, d_->editor)) {
     const CanvasRect cell = GridGeometry::CellBounds(col, row);
     painter.fillRect(QRect(cell.left, cell.top, cell.Width(), cell.Height()), EntryShade);

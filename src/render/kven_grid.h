@@ -10,6 +10,7 @@
 #include "editing/solution_entry.h"
 #include "model/puzzle.h"
 #include "model/puzzle_view.h"
+#include "model/square_styles.h"
 
 namespace kven {
 
@@ -66,6 +67,13 @@ class KvenGrid : public QWidget, public GridView {
   // Shades the squares [col, row] in a warm tint, beneath the marks, until
   // other squares (or none) are shaded.
   void ShadeSquares(const QList<QPoint>& squares);
+
+  // Shows the circles and shades of the open squares over the drawing
+  // (a shade darkens what is drawn as a tinted glass would, so letters,
+  // numbers and bars read through it), from styles that must outlive the
+  // grid or be taken back with nullptr; none at first. Call again, or
+  // update(), after the styles change. Like marks, not part of Snapshot.
+  void ShowStyles(const SquareStyles* styles);
 
   // Input, delivered to whoever owns the puzzle: a mouse press on a square
   // (header cells and points beside the cells are not reported), and key

@@ -53,6 +53,27 @@ void DrawRuledLines(Canvas& canvas, int left, int top, int columns, int rows, in
   }
 }
 
+// The style of a square; every square is plain without styles.
+const SquareStyle& StyleAt(const SquareStyles* styles, int col, int row) {
+  static const SquareStyle Plain;
+  return styles != nullptr ? (*styles)(col, row) : Plain;
+}
+
+QRgb ShadeRgb(const SquareStyle& style) { return 0xFF000000u | ShadeColour(style); }
+
+// A number or letter on its square's background: on its box, or, in a
+// circled square, only behind its own glyphs, so that the circle shows.
+void DrawLabel(Canvas& canvas, const SquareStyle& style, const CanvasRect& box, const QString& text) {
+  if (style.Plain()) {
+    canvas.TextRect(box, box.left, box.top, text);
+    return;
+  }
+  canvas.SetBrushColor(style.shaded ? ShadeRgb(style) : rgb::White);
+  if (style.circled) canvas.TextOut(box.left, box.top, text);
+  else canvas.TextRect(box, box.left, box.top, text);
+  canvas.SetBrushColor(rgb::White);
+}
+
 QString TitleText(const Puzzle& puzzle) {
   return QString::fromLatin1(puzzle.Title.data(), static_cast<qsizetype>(puzzle.Title.size()));
 }
@@ -82,7 +103,8 @@ std::string WithPixelSize(std::string svg, QSize size) {
 
 }  // namespace
 
-void DrawPuzzlePicture(Canvas& canvas, const Puzzle& puzzle, int barWidth, PictureTarget target, int pageWidth) {
+void DrawPuzzlePicture(Canvas& canvas, const Puzzle& puzzle, int barWidth, PictureTarget target, int pageWidth,
+                       const SquareStyles* styles) {
   const PictureScale scale = ScaleFor(target, barWidth, pageWidth);
   const int square = scale.square;
   const int columns = Columns(puzzle);
@@ -112,6 +134,17 @@ void DrawPuzzlePicture(Canvas& canvas, const Puzzle& puzzle, int barWidth, Pictu
     }
   }
 
+  // Shades lie under everything else of their squares.
+  for (int col = 1; col <= columns; ++col) {
+    for (int row = 1; row <= rows; ++row) {
+      const SquareStyle& style = StyleAt(styles, col, row);
+      if (!style.shaded || puzzle.Blocks(col, row) != 0) continue;
+      const int x = left + (col - 1) * square;
+      const int y = top + (row - 1) * square;
+      canvas.FillRectWithColor({x + 1, y + 1, x + square, y + square}, ShadeRgb(style));
+    }
+  }
+
   canvas.SetBrushColor(scale.fill);
   const int thickness = scale.barThickness;
   for (int col = 1; col <= columns; ++col) {
@@ -127,6 +160,19 @@ void DrawPuzzlePicture(Canvas& canvas, const Puzzle& puzzle, int barWidth, Pictu
   const int weight = printer ? PrintedLineWeight(canvas) : 1;
   if (printer) DrawRuledLines(canvas, left, top, columns, rows, square, weight);
   canvas.SetBrushColor(rgb::White);
+  if (styles != nullptr && AnyCircled(*styles, columns, rows)) {
+    const int penWidth = canvas.PenWidth();
+    canvas.SetPenWidth(weight);
+    for (int col = 1; col <= columns; ++col) {
+      for (int row = 1; row <= rows; ++row) {
+        if (!StyleAt(styles, col, row).circled || puzzle.Blocks(col, row) != 0) continue;
+        const int x = left + (col - 1) * square;
+        const int y = top + (row - 1) * square;
+        canvas.Circle({x + weight, y + weight, x + square, y + square});
+      }
+    }
+    canvas.SetPenWidth(penWidth);
+  }
 
   if (IsNumbered(puzzle)) {
     // Numbers sit inside the grid lines, clear of them (one pixel on the
@@ -142,7 +188,7 @@ void DrawPuzzlePicture(Canvas& canvas, const Puzzle& puzzle, int barWidth, Pictu
         if (number <= 0) continue;
         const CanvasRect box{left + (col - 1) * square, top + (row - 1) * square, left + col * square - square / 2,
                              top + row * square - square / 2};
-        canvas.TextRect(box, box.left, box.top, QString::number(number));
+        DrawLabel(canvas, StyleAt(styles, col, row), box, QString::number(number));
       }
     }
   }
@@ -156,7 +202,7 @@ void DrawPuzzlePicture(Canvas& canvas, const Puzzle& puzzle, int barWidth, Pictu
       if (puzzle.Blocks(col, row) != 0 || !IsLetterOrBlank(ch)) continue;
       const CanvasRect box{left + 3 + (col - 1) * square, top + (row - 1) * square,
                            left + 3 + col * square - square / 2, top + row * square - square / 2};
-      canvas.TextRect(box, box.left, box.top, QString(QChar::fromLatin1(ch)));
+      DrawLabel(canvas, StyleAt(styles, col, row), box, QString(QChar::fromLatin1(ch)));
     }
   }
 }
@@ -165,15 +211,15 @@ QSize PuzzleBitmapSize(const Puzzle& puzzle) {
   return QSize(BitmapSquare * Columns(puzzle) + BitmapMargin, BitmapSquare * (Rows(puzzle) + 1) + BitmapMargin);
 }
 
-QImage MakePuzzleBitmap(const Puzzle& puzzle, int barWidth) {
+QImage MakePuzzleBitmap(const Puzzle& puzzle, int barWidth, const SquareStyles* styles) {
   QImage image(PuzzleBitmapSize(puzzle), QImage::Format_RGB32);
   Canvas canvas;
-  if (canvas.Begin(&image)) DrawPuzzlePicture(canvas, puzzle, barWidth, PictureTarget::Bitmap);
+  if (canvas.Begin(&image)) DrawPuzzlePicture(canvas, puzzle, barWidth, PictureTarget::Bitmap, 0, styles);
   canvas.End();
   return image;
 }
 
-std::string PuzzleSvg(const Puzzle& puzzle, int barWidth) {
+std::string PuzzleSvg(const Puzzle& puzzle, int barWidth, const SquareStyles* styles) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   const QSize size = PuzzleBitmapSize(puzzle);
@@ -184,7 +230,7 @@ std::string PuzzleSvg(const Puzzle& puzzle, int barWidth) {
   generator.setResolution(Canvas::ScreenPixelsPerInch);
   generator.setTitle(TitleText(puzzle));
   Canvas canvas;
-  if (canvas.Begin(&generator)) DrawPuzzlePicture(canvas, puzzle, barWidth, PictureTarget::Bitmap);
+  if (canvas.Begin(&generator)) DrawPuzzlePicture(canvas, puzzle, barWidth, PictureTarget::Bitmap, 0, styles);
   canvas.End();
   // A reader without the metric-compatible family still draws a sans-serif.
   bytes.replace("font-family=\"Liberation Sans\"", "font-family=\"Liberation Sans, Arial, sans-serif\"");

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/puzzle.h"
+#include "model/square_styles.h"
 #include "render/canvas.h"
 
 namespace kven {
@@ -23,19 +24,25 @@ enum class PictureTarget { Bitmap, Printer };
 // the device's resolution) drawn over blocks and bars, numbers and letters
 // one line weight further in; pageWidth is the printable width.
 // The canvas keeps the brush, pen colour and font the picture leaves.
-void DrawPuzzlePicture(Canvas& canvas, const Puzzle& puzzle, int barWidth, PictureTarget target, int pageWidth = 0);
+// With styles, a shaded open square is filled with its shade inside its
+// grid lines, under its bars, number and letter (whose boxes take the
+// shade); a circled one gets a circle inside its lines, its number and
+// letter on their own glyphs' background only. Squares without a style
+// are drawn as without styles, pixel for pixel.
+void DrawPuzzlePicture(Canvas& canvas, const Puzzle& puzzle, int barWidth, PictureTarget target, int pageWidth = 0,
+                       const SquareStyles* styles = nullptr);
 
 // The bitmap's size: 32 x HSquares + 8 by 32 x (VSquares + 1) + 8.
 QSize PuzzleBitmapSize(const Puzzle& puzzle);
 
 // A new bitmap of that size with the picture drawn on it, as Copy and Save
 // make it when "Grid" is chosen.
-QImage MakePuzzleBitmap(const Puzzle& puzzle, int barWidth);
+QImage MakePuzzleBitmap(const Puzzle& puzzle, int barWidth, const SquareStyles* styles = nullptr);
 
 // The same picture as an SVG document of the bitmap's size: lines, blocks
 // and bars as shapes, the title, numbers and letters as text in a sans-serif
 // family, no bitmap anywhere. barWidth as for the bitmap.
-std::string PuzzleSvg(const Puzzle& puzzle, int barWidth);
+std::string PuzzleSvg(const Puzzle& puzzle, int barWidth, const SquareStyles* styles = nullptr);
 
 // The picture as the bytes of a file in the given format ("BMP", "PNG"),
 // for whoever saves or sends it. Empty when the image cannot be written,

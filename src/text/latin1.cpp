@@ -27,4 +27,6 @@ std::string Utf8ToLatin1(std::string_view utf8, char replacement) {
   return out;
 }
 
+bool FitsLatin1(std::string_view utf8) { return Latin1ToUtf8(Utf8ToLatin1(utf8)) == utf8; }
+
 }  // namespace kven

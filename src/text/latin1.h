@@ -16,4 +16,7 @@ std::string Latin1ToUtf8(std::string_view latin1);
 // `replacement`. Never fails.
 std::string Utf8ToLatin1(std::string_view utf8, char replacement = '?');
 
+// Whether Latin-1 holds every character of a UTF-8 text.
+bool FitsLatin1(std::string_view utf8);
+
 }  // namespace kven

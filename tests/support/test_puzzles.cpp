@@ -195,12 +195,20 @@ std::string LetterRow(const Puzzle& p, int row) {
   return s;
 }
 
-std::string ReadExample(const std::string& name) {
-  std::ifstream in(std::string(KVEN_EXAMPLES_DIR) + "/" + name, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read example " + name);
+namespace {
+
+std::string ReadWhole(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + path);
   std::ostringstream ss;
   ss << in.rdbuf();
   return ss.str();
 }
+
+}  // namespace
+
+std::string ReadExample(const std::string& name) { return ReadWhole(std::string(KVEN_EXAMPLES_DIR) + "/" + name); }
+
+std::string ReadTestData(const std::string& path) { return ReadWhole(std::string(KVEN_TEST_DATA_DIR) + "/" + path); }
 
 }  // namespace kven::test

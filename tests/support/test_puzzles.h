@@ -65,5 +65,7 @@ std::string LetterRow(const Puzzle& p, int row);
 
 // Reads a file of the examples/ folder into a string.
 std::string ReadExample(const std::string& name);
+// A file under tests/data ("puz/clued.puz"), its bytes as they are.
+std::string ReadTestData(const std::string& path);
 
 }  // namespace kven::test

@@ -457,7 +457,8 @@ struct CommandCase {
 // in a build of the core alone).
 std::vector<CommandCase> EveryCommand() {
   std::vector<CommandCase> commands = {
-      {"decode", ""}, {"check", ""}, {"encode", ".txt"}, {"clues", ".clues.txt"}, {"ipuz", ".ipuz"}};
+      {"decode", ""}, {"check", ""}, {"encode", ".txt"}, {"clues", ".clues.txt"}, {"ipuz", ".ipuz"},
+      {"puz", ".puz"},  {"jpz", ".jpz"},   {"xd", ".xd"}};
   const std::string tool = KVENTOOL_PATH;
   if (::access((tool.substr(0, tool.rfind('/')) + "/kventool-picture").c_str(), X_OK) == 0)
     commands.push_back({"picture", ".bmp"});
@@ -500,6 +501,41 @@ TEST(Kventool, RefusedIpuzWritesNothing) {
       EXPECT_EQ(alone.out, "") << c.command;
     }
   }
+}
+
+// The formats other programs read: each written file reads back to the
+// diagram it came from; a diagram the format cannot hold is refused with
+// the reason and writes nothing; what a format leaves out is said.
+TEST(Kventool, PuzJpzAndXdWriteWhatReadsBack) {
+  const ScratchFolder scratch;
+  const auto blocks = [](const std::string& json) { return nlohmann::json::parse(json)["blocks"]; };
+  const std::string original = Kventool("decode " + Example("block-twofold.txt")).out;
+  for (const std::string format : {"puz", "jpz", "xd"}) {
+    const std::string file = scratch / ("clasp." + format);
+    const ToolRun written = Kventool(format + " " + Example("block-twofold.txt") + " -o " + file);
+    ASSERT_EQ(written.status, 0) << format << ": " << written.err;
+    const ToolRun back = Kventool("decode " + file);
+    EXPECT_EQ(back.status, 0) << format << ": " << back.err;
+    EXPECT_EQ(blocks(back.out), blocks(original)) << format;
+  }
+  for (const std::string format : {"puz", "xd"}) {
+    const std::string file = scratch / ("bars." + format);
+    const ToolRun bars = Kventool(format + " " + Example("bar-fourfold.txt") + " -o " + file);
+    EXPECT_EQ(bars.status, 1) << format;
+    EXPECT_NE(bars.err.find("it is a bar diagram, and the format has no bars."), std::string::npos) << bars.err;
+    EXPECT_FALSE(std::filesystem::exists(file)) << format;
+  }
+  const ToolRun several =
+      Kventool("puz " + Example("block-twofold.txt") + " " + Example("clued.ipuz") + " -o " + (scratch / "all"));
+  EXPECT_EQ(several.status, 0) << several.err;
+  EXPECT_TRUE(std::filesystem::exists(scratch / "all/block-twofold.puz"));
+  EXPECT_TRUE(std::filesystem::exists(scratch / "all/clued.puz"));
+  EXPECT_NE(several.err.find("clued.ipuz: Markup in the clues (italics, bold) was left out."), std::string::npos)
+      << several.err;
+  const ToolRun styled = Kventool("puz " + std::string(KVEN_TEST_DATA_DIR) + "/ipuz/styled.ipuz");
+  EXPECT_EQ(styled.status, 0);
+  EXPECT_EQ(styled.out.substr(2, 12), std::string("ACROSS&DOWN\0", 12));
+  EXPECT_EQ(styled.err, "kventool: The Across Lite puzzle has no place for shaded squares: left out.\n");
 }
 
 // What an import left out is said by every command, and decode's JSON

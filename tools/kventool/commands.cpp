@@ -5,6 +5,7 @@
 
 #include "fill_commands.h"
 #include "html_command.h"
+#include "format_commands.h"
 #include "input.h"
 #include "output.h"
 #include "read_puzzle.h"
@@ -14,7 +15,6 @@
 #include "check/check_text.h"
 #include "clues/clue_lines.h"
 #include "formats/clue_sections.h"
-#include "formats/ipuz_writer.h"
 #include "text/clue_list.h"
 #include "text/encoder.h"
 #include "text/latin1.h"
@@ -83,7 +83,6 @@ std::string ClueList(const Puzzle& p, const PuzzleClues&) { return JoinLinesCrLf
 std::string ClueTexts(const Puzzle& p, const PuzzleClues& clues) {
   return JoinLinesCrLf(ClueTextLines(ClueSections(clues, p)));
 }
-std::string Ipuz(const Puzzle& p, const PuzzleClues& clues) { return WriteIpuz(p, clues); }
 
 ExitCode WriteEach(const Options& options, const char* extension,
                    std::string (*make)(const Puzzle&, const PuzzleClues&)) {
@@ -131,7 +130,10 @@ ExitCode RunTextCommand(const Options& options) {
     case Command::Clues:
       return WriteEach(options, ".clues.txt", options.clueTexts ? ClueTexts : ClueList);
     case Command::Ipuz:
-      return WriteEach(options, ".ipuz", Ipuz);
+    case Command::Puz:
+    case Command::Jpz:
+    case Command::Xd:
+      return RunFormatCommand(options);
     case Command::Html:
       return RunHtml(options);
     case Command::Check:

@@ -32,7 +32,7 @@ enum class ReadNeed {
 ExitCode ForEachPuzzle(const Options& options, ReadNeed need,
                        const std::function<ExitCode(const std::string& name, Puzzle& p, const TextRead& read)>& each);
 
-// decode, encode, clues, ipuz, check, fill, suggest and words.
+// decode, encode, clues, ipuz, puz, jpz, xd, check, fill, suggest and words.
 ExitCode RunTextCommand(const Options& options);
 
 }  // namespace kven::tool

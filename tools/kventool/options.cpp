@@ -40,7 +40,12 @@ std::string HelpText() {
          "            --text the clues of an ipuz crossword with their texts, one a\n"
          "            line: \"1 Across. Setter's first clue (4)\"\n"
          "  ipuz      writes the puzzle as an ipuz document, with the clues, author,\n"
-         "            copyright and notes of an ipuz input\n"
+         "            copyright, notes and circled or shaded squares of the input\n"
+         "  puz       writes the puzzle as an Across Lite .puz file (a bar diagram,\n"
+         "            or numbers by hand other than the grid's, are refused)\n"
+         "  jpz       writes the puzzle as a Crossword Compiler .jpz document\n"
+         "  xd        writes the puzzle as an .xd crossword (bars and numbers by\n"
+         "            hand refused as for puz)\n"
          "  html      writes the puzzle as one web page a solver plays in any\n"
          "            browser, offline: the grid with its clues, Check and Reveal,\n"
          "            the time taken, progress kept in the browser\n"
@@ -63,15 +68,18 @@ std::string HelpText() {
          "            letter, * any run of letters, letters as themselves), or with\n"
          "            --anagram the words of exactly those letters: best first, one\n"
          "            WORD SCORE a line (kventool words PATTERN [options])\n"
-         "A text that holds no line with KVEN and is an ipuz crossword is imported.\n"
+         "An Across Lite .puz file and a zipped .jpz are imported whatever they hold;\n"
+         "a text that holds no line with KVEN and is an ipuz, .jpz or .xd crossword\n"
+         "is imported.\n"
          "\n"
          "Options:\n"
          "  -o, --output OUT  write to the file OUT instead of standard output; with\n"
          "                    several files, or when OUT is a folder, one file per\n"
          "                    input goes into the folder OUT (made if missing), named\n"
          "                    after the input: NAME.txt (encode), NAME.clues.txt\n"
-         "                    (clues), NAME.ipuz (ipuz), NAME.html (html),\n"
-         "                    NAME.bmp (picture), NAME.pdf (pdf), NAME.txt (fill)\n"
+         "                    (clues), NAME.ipuz (ipuz), NAME.puz, NAME.jpz,\n"
+         "                    NAME.xd, NAME.html (html), NAME.bmp (picture),\n"
+         "                    NAME.pdf (pdf), NAME.txt (fill)\n"
          "  --bar-width N     picture and pdf: bar thickness in pixels, " + barWidths + " (default " +
          std::to_string(DefaultBarWidth) + ")\n"
          "  --format F        picture into a folder: bmp, png or svg (default bmp)\n"
@@ -118,10 +126,12 @@ std::string HelpText() {
          "Exit status (with several files, the highest of them):\n"
          "  0  done\n"
          "  1  a text was refused (invalid data, a range error: what was read is\n"
-         "     still written; an ipuz document that cannot be imported: nothing is\n"
-         "     written for it), a check found something, fill found no fill\n"
-         "     (standard error says whether none exists or none was found in time),\n"
-         "     or pdf --submission was given a puzzle without its whole solution\n"
+         "     still written; a document of another program that cannot be\n"
+         "     imported: nothing is written for it, nor for a puzzle that the\n"
+         "     format asked for cannot hold), a check found something, fill found\n"
+         "     no fill (standard error says whether none exists or none was found\n"
+         "     in time), or pdf --submission was given a puzzle without its whole\n"
+         "     solution\n"
          "  2  a usage error, an input that cannot be read, or an output file that\n"
          "     cannot be created\n"
          "  3  standard output could not be written\n"
@@ -136,6 +146,7 @@ std::string HelpText() {
          "  kventool encode examples/*.txt -o texts\n"
          "  kventool ipuz examples/bar-fourfold.txt -o bars.ipuz\n"
          "  kventool html examples/clued.ipuz -o stems.html --no-solution\n"
+         "  kventool puz examples/block-twofold.txt -o clasp.puz\n"
          "  kventool check examples/block-twofold.txt --style us --json\n"
          "  kventool fill examples/block-twofold.txt --seed 7\n"
          "  kventool suggest examples/block-twofold.txt --entry \"1 across\" --limit 10\n"
@@ -159,6 +170,9 @@ std::optional<Command> CommandNamed(const std::string& name) {
   if (name == "clues") return Command::Clues;
   if (name == "ipuz") return Command::Ipuz;
   if (name == "html") return Command::Html;
+  if (name == "puz") return Command::Puz;
+  if (name == "jpz") return Command::Jpz;
+  if (name == "xd") return Command::Xd;
   if (name == "check") return Command::Check;
   if (name == "picture") return Command::Picture;
   if (name == "pdf") return Command::Pdf;

@@ -11,7 +11,7 @@
 
 namespace kven::tool {
 
-enum class Command { Decode, Encode, Clues, Ipuz, Html, Picture, Pdf, Check, Fill, Suggest, Words, Help, Version };
+enum class Command { Decode, Encode, Clues, Ipuz, Puz, Jpz, Xd, Html, Picture, Pdf, Check, Fill, Suggest, Words, Help, Version };
 
 // The paper of kventool pdf.
 enum class PaperChoice { Locale, A4, Letter };

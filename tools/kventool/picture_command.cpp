@@ -31,11 +31,12 @@ ExitCode RunPictureCommand(const Options& options) {
   const std::string format = FormatFor(options);
   Output out(options.output, options.inputs, "." + format);
   if (!out.Prepare()) return UsageError;
-  return ForEachPuzzle(options, ReadNeed::Shown, [&](const std::string& name, Puzzle& p, const TextRead&) {
+  return ForEachPuzzle(options, ReadNeed::Shown, [&](const std::string& name, Puzzle& p, const TextRead& read) {
     std::string reason;
     const std::string bytes =
-        format == "svg" ? PuzzleSvg(p, options.barWidth)
-                        : EncodePicture(MakePuzzleBitmap(p, options.barWidth), format == "png" ? "PNG" : "BMP", &reason);
+        format == "svg" ? PuzzleSvg(p, options.barWidth, &read.styles)
+                        : EncodePicture(MakePuzzleBitmap(p, options.barWidth, &read.styles),
+                                        format == "png" ? "PNG" : "BMP", &reason);
     if (bytes.empty()) {
       Complain(message::Format(message::CannotCreateFile, out.PathFor(name)), reason);
       return UsageError;
