@@ -66,7 +66,8 @@ FillPanel::FillPanel(FillHost host, Dialogs& dialogs, QWidget* parent)
   connect(stop_, &QPushButton::clicked, this, [this] {
     if (job_ != nullptr) job_->Stop();
   });
-  connect(timeLimit_, &QSpinBox::valueChanged, this, [](int s) { ProgramSettings().setValue(fill_text::TimeLimitKey, s); });
+  connect(timeLimit_, &QSpinBox::valueChanged, this,
+          [](int s) { ProgramSettings().setValue(fill_text::TimeLimitKey, s); });
   connect(minScore_, &QSpinBox::valueChanged, this, [this](int s) {
     ProgramSettings().setValue(fill_text::MinScoreKey, s);
     Show(true);

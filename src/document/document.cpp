@@ -23,7 +23,24 @@ bool TitleBeyondSingleBytes(const DocumentContent& c) {
   return UnicodeTitle(c.clues, c.puzzle) != Latin1ToUtf8(c.puzzle.Title);
 }
 
+// Every part a format may lose, for the operations over all of them.
+constexpr bool FormatLosses::*LossParts[] = {&FormatLosses::clues, &FormatLosses::facts, &FormatLosses::unicodeTitle,
+                                             &FormatLosses::bars,  &FormatLosses::handNumbers,
+                                             &FormatLosses::circles, &FormatLosses::shading};
+
 }  // namespace
+
+FormatLosses FormatLosses::Beyond(const FormatLosses& other) const {
+  FormatLosses beyond;
+  for (bool FormatLosses::*part : LossParts) beyond.*part = this->*part && !(other.*part);
+  return beyond;
+}
+
+FormatLosses FormatLosses::With(const FormatLosses& other) const {
+  FormatLosses with;
+  for (bool FormatLosses::*part : LossParts) with.*part = this->*part || other.*part;
+  return with;
+}
 
 std::string FormatLosses::Phrase() const {
   std::string phrase;
@@ -91,6 +108,12 @@ bool Document::AfterEdit(const Puzzle& before, GridView& view) {
   if (!p.AutoNumbered || p.ManualNumbered) return false;
   if (p.Blocks == before.Blocks && p.HBars == before.HBars && p.VBars == before.VBars) return false;
   AutoNumber(p, view);
+  return true;
+}
+
+bool Document::ToggleStyle(StyleMark mark, int col, int row) {
+  if (!IsOpenSquare(content_.puzzle, col, row)) return false;
+  ToggleStyleMark(content_.styles, mark, col, row);
   return true;
 }
 

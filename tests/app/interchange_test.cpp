@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QListWidget>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -61,7 +62,11 @@ class InterchangeTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { QGuiApplication::setQuitOnLastWindowClosed(false); }
+  void initTestCase() {
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    // The choices asked before an export are remembered here.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+  }
   void init() { QGuiApplication::clipboard()->clear(); }
 
   // Pasted like a KVEN text: the reset's steps, the title field, Grid chosen;
@@ -140,6 +145,7 @@ class InterchangeTest : public QObject {
   void pdfExportAndPrintout() {
     Window w;
     w.Paste(Barred());
+    w.AnswerChoices(false);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("bars.pdf"));
     w.dialogs.saveAnswers = {pdf};
@@ -222,6 +228,9 @@ class InterchangeTest : public QObject {
     w.Trigger("miRedo");
     QCOMPARE(w.form.size(), fittedAgain);
   }
+
+ private:
+  QTemporaryDir settings_;
 };
 
 QTEST_MAIN(InterchangeTest)
