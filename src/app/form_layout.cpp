@@ -217,6 +217,7 @@ FormMenus BuildFormMenus(QMainWindow& window) {
   m.miCircle = item(mnEntry, form_text::MenuCircle, "miCircle");
   m.miShade = item(mnEntry, form_text::MenuShade, "miShade");
   exclusive({m.miHbar, m.miVbar, m.miBlock, m.miLetter, m.miCircle, m.miShade});
+  mnEntry->addSeparator();
   m.miToggleCircle = item(mnEntry, form_text::MenuToggleCircle, "miToggleCircle", form_text::ShortcutToggleCircle);
   m.miToggleShade = item(mnEntry, form_text::MenuToggleShade, "miToggleShade", form_text::ShortcutToggleShade);
   mnEntry->addSeparator();

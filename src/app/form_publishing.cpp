@@ -54,7 +54,7 @@ void FormPublishing::ExportSvg() {
 }
 
 void FormPublishing::ExportPdf() {
-  const std::optional<PrintedPages> pages = AskPages(form_text::PublishCaption);
+  const std::optional<PrintedPages> pages = AskPages(form_text::PdfCaption);
   if (!pages) return;
   const QString name = transfer_.AskSaveName(form_text::ProposedPdf, {form_text::FilterPdf}, 1);
   if (name.isEmpty()) return;

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
@@ -23,9 +22,7 @@
 #include "app/text_page.h"
 #include "app/window_fit.h"
 #include "app/zoom.h"
-#include "editing/numbering.h"
 #include "editing/solution_entry.h"
-#include "editing/symmetry.h"
 #include "render/kven_grid.h"
 
 namespace kven {

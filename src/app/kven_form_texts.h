@@ -115,7 +115,7 @@ inline constexpr QLatin1String PuzMimeType{"application/x-crossword"};
 inline constexpr QLatin1String KvenTextLeavesOut{"KVEN text leaves out %1: copy or save as ipuz to keep them"};
 
 // The questions before a finished puzzle goes out, each remembered.
-inline constexpr QLatin1String PublishCaption{"Export"};
+inline constexpr QLatin1String PdfCaption{"Export as PDF"};
 inline constexpr QLatin1String PrintCaption{"Print"};
 inline constexpr QLatin1String WithSolutionPage{"Add a page with the solution"};
 inline constexpr QLatin1String WebPageCaption{"Web Page"};
