@@ -104,6 +104,10 @@ void Document::New(PuzzleView& view) {
 bool Document::AfterEdit(const Puzzle& before, GridView& view) {
   Puzzle& p = content_.puzzle;
   if (p.HSquares != before.HSquares || p.VSquares != before.VSquares) content_.styles = SquareStyles{};
+  // A block takes no mark, so a square that became one loses its own.
+  for (int row = 1; row <= p.VSquares; ++row)
+    for (int col = 1; col <= p.HSquares; ++col)
+      if (!IsOpenSquare(p, col, row)) content_.styles(col, row) = SquareStyle{};
   // Numbers worked out by the program follow the diagram; hand numbers are the setter's.
   if (!p.AutoNumbered || p.ManualNumbered) return false;
   if (p.Blocks == before.Blocks && p.HBars == before.HBars && p.VBars == before.VBars) return false;

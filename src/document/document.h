@@ -100,7 +100,8 @@ class Document {
   void New(PuzzleView& view);
   // An edit led the diagram from `before`: numbers the program worked out
   // follow the diagram (numbered again, drawn on `view`); the squares of a
-  // grid of another size lose their styles, as the reset cleared the rest.
+  // grid of another size lose their styles, as the reset cleared the rest,
+  // and so does a square that became a block.
   // True when the diagram was numbered again.
   bool AfterEdit(const Puzzle& before, GridView& view);
   // Entry > Circle or Shade on square [col, row]: the mark goes on or off an

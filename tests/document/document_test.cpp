@@ -106,16 +106,18 @@ TEST(Document, AKvenTextOfAnotherDiagramStartsWithoutClues) {
   }
 }
 
-TEST(Document, RenumbersAfterAnEditAndDropsStylesOfAnotherSize) {
+TEST(Document, RenumbersAfterAnEditAndDropsStylesOfAnotherSizeAndOfNewBlocks) {
   Document d = BlockedDocument();
   NullGridView view;
   AutoNumber(d.puzzle(), view);
   d.styles()(2, 3).circled = true;
+  d.styles()(3, 1).shaded = true;
   Puzzle before = d.puzzle();
   d.puzzle().Blocks(3, 1) = 1;
   EXPECT_TRUE(d.AfterEdit(before, view));
   EXPECT_EQ(d.puzzle().Numbers(3, 2), 2);  // [3,2] now starts the down entry below the new block
   EXPECT_TRUE(d.styles()(2, 3).circled);
+  EXPECT_TRUE(d.styles()(3, 1).Plain());  // the new block's shade went with it
   before = d.puzzle();
   EXPECT_FALSE(d.AfterEdit(before, view));  // nothing changed
   NullView reset;
@@ -123,41 +125,6 @@ TEST(Document, RenumbersAfterAnEditAndDropsStylesOfAnotherSize) {
   ResetPuzzle(d.puzzle(), reset);
   d.AfterEdit(before, view);
   EXPECT_FALSE(d.styles()(2, 3).circled);
-}
-
-TEST(Document, TogglesTheMarksOfOpenSquaresOnly) {
-  struct Case {
-    const char* what;
-    StyleMark mark;
-    int col, row;
-    SquareStyle start;
-    bool changed;
-    SquareStyle after;
-  };
-  const SquareStyle coloured{.shaded = true, .hasColour = true, .colour = 0xFFCC00};
-  const Case cases[] = {
-      {"a circle put on", StyleMark::Circle, 1, 1, {}, true, {.circled = true}},
-      {"a circle taken off, the shade kept", StyleMark::Circle, 3, 1, {.circled = true, .shaded = true}, true,
-       {.shaded = true}},
-      {"a shade put on, in the program's grey", StyleMark::Shade, 1, 1, {.circled = true}, true,
-       {.circled = true, .shaded = true}},
-      {"a coloured shade taken off with its colour", StyleMark::Shade, 3, 1, coloured, true, {}},
-      {"a block", StyleMark::Circle, 2, 2, {}, false, {}},
-      {"beyond the last column", StyleMark::Shade, 6, 1, {}, false, {}},
-      {"the header row", StyleMark::Circle, 1, 0, {}, false, {}},
-  };
-  for (const Case& c : cases) {
-    Document d = BlockedDocument();
-    if (InGrid(d.puzzle(), c.col, c.row)) d.styles()(c.col, c.row) = c.start;
-    const SquareStyles before = d.styles();
-    EXPECT_EQ(d.ToggleStyle(c.mark, c.col, c.row), c.changed) << c.what;
-    if (!c.changed) {
-      EXPECT_EQ(d.styles(), before) << c.what;
-      continue;
-    }
-    EXPECT_EQ(d.styles()(c.col, c.row), c.after) << c.what;
-    EXPECT_EQ(d.styles()(6 - c.col, 6 - c.row), SquareStyle{}) << c.what << ": no symmetric partner";
-  }
 }
 
 }  // namespace
