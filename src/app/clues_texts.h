@@ -22,8 +22,4 @@ inline constexpr QLatin1String AuthorLabel{"Author:"};
 inline constexpr QLatin1String CopyrightLabel{"Copyright:"};
 inline constexpr QLatin1String NotesLabel{"Notes:"};
 
-// Said once, in the status bar, when a clued puzzle goes out as KVEN text.
-inline constexpr QLatin1String KvenTextHasNoClues{
-    "KVEN text holds no clues: copy or save as ipuz to keep them"};
-
 }  // namespace kven::clues_text

@@ -10,20 +10,21 @@
 namespace kven {
 
 FillJob::FillJob(std::shared_ptr<const fill::WordIndex> index, const Puzzle& puzzle, fill::FillOptions options,
-                 QObject* parent)
+                 FillSearch search, QObject* parent)
     : QObject(parent), stop_(std::make_shared<std::atomic<bool>>(false)), start_(std::chrono::steady_clock::now()) {
   connect(&watcher_, &QFutureWatcher<fill::FillResult>::finished, this, &FillJob::finished);
   connect(&watcher_, &QFutureWatcher<fill::FillResult>::progressValueChanged, this,
           [this](int squares) { emit progressed(squares, watcher_.progressText().toInt()); });
   // The search owns what it reads: the window may go before it ends.
   watcher_.setFuture(QtConcurrent::run(
-      [index = std::move(index), puzzle, options = std::move(options), stop = stop_](QPromise<fill::FillResult>& promise) mutable {
+      [index = std::move(index), puzzle, options = std::move(options), search = std::move(search),
+       stop = stop_](QPromise<fill::FillResult>& promise) mutable {
         promise.setProgressRange(0, puzzle.HSquares * puzzle.VSquares);
         options.stop = stop.get();
         options.progress = [&promise](const fill::FillProgress& p) {
           promise.setProgressValueAndText(p.squaresFilled, QString::number(p.restarts));
         };
-        promise.addResult(fill::FillGrid(puzzle, *index, options));
+        promise.addResult(search(puzzle, *index, options));
       }));
 }
 

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,6 +15,10 @@
 
 namespace kven {
 
+// What a fill job runs on its thread: the fill search, unless a test gives
+// one of its own.
+using FillSearch = std::function<fill::FillResult(const Puzzle&, const fill::WordIndex&, const fill::FillOptions&)>;
+
 // One fill of a copy of the puzzle on Qt's thread pool. The window hears of
 // it only through signals on its own thread; when the job is destroyed the
 // search is told to stop and left to end by itself, unwaited for.
@@ -22,7 +27,7 @@ class FillJob : public QObject {
 
  public:
   FillJob(std::shared_ptr<const fill::WordIndex> index, const Puzzle& puzzle, fill::FillOptions options,
-          QObject* parent = nullptr);
+          FillSearch search = fill::FillGrid, QObject* parent = nullptr);
   ~FillJob() override;
 
   void Stop();

@@ -18,6 +18,7 @@
 #include "app/dialogs.h"
 #include "app/fill_job.h"
 #include "app/fill_panel_texts.h"
+#include "app/program_settings.h"
 #include "app/word_list_source.h"
 #include "fill/fill_quality.h"
 #include "fill/suggest.h"
@@ -38,8 +39,6 @@ QString Names(const Puzzle& p, const std::vector<DiagramEntry>& entries) {
 
 QString Seconds(double s) { return QString::number(s, 'f', 1); }
 
-QSettings Settings() { return QSettings(fill_text::SettingsOrganisation, fill_text::SettingsApplication); }
-
 QList<QPoint> Squares(const std::vector<DiagramEntry>& entries) {
   QList<QPoint> squares;
   for (const DiagramEntry& e : entries)
@@ -55,8 +54,8 @@ FillPanel::FillPanel(FillHost host, Dialogs& dialogs, QWidget* parent)
   seed_ = std::random_device{}();
   Build();
   const fill::FillOptions defaults;
-  timeLimit_->setValue(Settings().value(fill_text::TimeLimitKey, defaults.timeLimitSeconds).toInt());
-  minScore_->setValue(Settings().value(fill_text::MinScoreKey, defaults.minScore).toInt());
+  timeLimit_->setValue(ProgramSettings().value(fill_text::TimeLimitKey, defaults.timeLimitSeconds).toInt());
+  minScore_->setValue(ProgramSettings().value(fill_text::MinScoreKey, defaults.minScore).toInt());
   source_ = new WordListSource({}, this);
 
   connect(suggestions_, &QListWidget::itemActivated, this, &FillPanel::PutSuggestion);
@@ -67,9 +66,10 @@ FillPanel::FillPanel(FillHost host, Dialogs& dialogs, QWidget* parent)
   connect(stop_, &QPushButton::clicked, this, [this] {
     if (job_ != nullptr) job_->Stop();
   });
-  connect(timeLimit_, &QSpinBox::valueChanged, this, [](int s) { Settings().setValue(fill_text::TimeLimitKey, s); });
+  connect(timeLimit_, &QSpinBox::valueChanged, this,
+          [](int s) { ProgramSettings().setValue(fill_text::TimeLimitKey, s); });
   connect(minScore_, &QSpinBox::valueChanged, this, [this](int s) {
-    Settings().setValue(fill_text::MinScoreKey, s);
+    ProgramSettings().setValue(fill_text::MinScoreKey, s);
     Show(true);
   });
   connect(wordList_, &QPushButton::clicked, this, [this] { ChooseList(false); });
@@ -290,7 +290,7 @@ void FillPanel::StartFill(bool selectionOnly) {
   Tell(QString());
   Shade({});
   progress_->clear();
-  job_ = new FillJob(source_->Index(), p, std::move(options), this);
+  job_ = new FillJob(source_->Index(), p, std::move(options), search_, this);
   connect(job_, &FillJob::progressed, this, [this](int squares, int restarts) {
     progress_->setText(QString(fill_text::Progress).arg(squares).arg(restarts).arg(Seconds(job_->Seconds())));
   });

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/fill_job.h"
 #include "fill/default_list.h"
 #include "fill/fill_search.h"
 #include "model/editor_state.h"
@@ -26,7 +27,6 @@ class QSpinBox;
 namespace kven {
 
 class Dialogs;
-class FillJob;
 class WordListSource;
 
 // What the panel sees of the main window: the puzzle and cursor it reads,
@@ -58,6 +58,8 @@ class FillPanel : public QDockWidget {
   bool Running() const;
   // Where the default list is read from (tests give a folder of their own).
   void SetDefaultListPlace(fill::DefaultListPlace place);
+  // What Fill Grid and Fill Selection run: the fill search at first.
+  void SetSearch(FillSearch search) { search_ = std::move(search); }
 
   // Controls, for tests and for driving the panel.
   QLabel* patternLabel() const { return pattern_; }
@@ -110,6 +112,7 @@ class FillPanel : public QDockWidget {
   Dialogs& dialogs_;
   WordListSource* source_ = nullptr;
   FillJob* job_ = nullptr;
+  FillSearch search_ = fill::FillGrid;
   std::optional<Puzzle> fillStart_;  // the puzzle as the running fill found it
   std::uint64_t seed_ = 0;
 

@@ -52,8 +52,6 @@ inline constexpr const char* ChangeFillEntry = "Fill Entry";
 inline constexpr const char* ChangeFill = "Fill";
 
 // Where the panel's settings are remembered.
-inline constexpr QLatin1String SettingsOrganisation{"KVEN3"};
-inline constexpr QLatin1String SettingsApplication{"kven3"};
 inline constexpr QLatin1String TimeLimitKey{"fill/timeLimit"};
 inline constexpr QLatin1String MinScoreKey{"fill/minScore"};
 

@@ -1,21 +1,17 @@
 #include "app/form_files.h"
 
 #include <QMainWindow>
-#include <QPrinter>
 #include <QStatusBar>
 
-#include "app/clues_texts.h"
 #include "app/dialogs.h"
 #include "app/form_host.h"
 #include "app/form_view.h"
 #include "app/kven_form_texts.h"
-#include "app/published_puzzle.h"
-#include "app/puzzle_printer.h"
 #include "app/qt_text.h"
-#include "document/document.h"
-#include "formats/ipuz_writer.h"
+#include "formats/format_messages.h"
 #include "formats/puzzle_text.h"
 #include "render/kven_grid.h"
+#include "render/printed_puzzle.h"
 #include "render/puzzle_picture.h"
 #include "text/clue_list.h"
 #include "text/encoder.h"
@@ -24,12 +20,6 @@ namespace kven {
 
 namespace {
 
-// "a KVEN text", "an ipuz document": a format's name as the question says it.
-QString WithArticle(std::string_view name) {
-  const bool vowel = !name.empty() && QStringLiteral("aeiouAEIOU").contains(QLatin1Char(name.front()));
-  return (vowel ? QStringLiteral("an ") : QStringLiteral("a ")) + FromLatin1(name);
-}
-
 // Save as KVEN text offers the picture's filter beside its own, as ever.
 QStringList SaveFilters(FileFormat format) {
   QStringList filters{FromLatin1(InfoOf(format).filter)};
@@ -37,17 +27,27 @@ QStringList SaveFilters(FileFormat format) {
   return filters;
 }
 
+// The status bar shows a note this long, in milliseconds.
+constexpr int NoteShown = 10000;
+
 }  // namespace
 
 FormFiles::FormFiles(FormHost& host, Dialogs& dialogs)
-    : host_(host), dialogs_(dialogs), transfer_(host.window(), dialogs) {}
+    : host_(host), dialogs_(dialogs), transfer_(host.window(), dialogs) {
+  // The status bar is there for the notes alone.
+  QStatusBar* bar = host_.window().statusBar();
+  QObject::connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
+    if (message.isEmpty()) bar->hide();
+  });
+}
 
 FormFiles::~FormFiles() = default;
 
 bool FormFiles::MayDiscardWork() {
   if (!host_.document().IsModified()) return true;
-  const FileFormat format = SavingFormat();
-  const QString question = QString(form_text::UnsavedQuestion).arg(WithArticle(InfoOf(format).name));
+  const FileFormat format = host_.document().SavingFormat();
+  const QString question =
+      QString(form_text::UnsavedQuestion).arg(QString::fromStdString(message::WithArticle(InfoOf(format).name)));
   switch (dialogs_.askUnsavedChanges(&host_.window(), question)) {
     case UnsavedChoice::Save:
       return SaveIn(format);
@@ -57,12 +57,6 @@ bool FormFiles::MayDiscardWork() {
       break;
   }
   return false;
-}
-
-FileFormat FormFiles::SavingFormat() const {
-  const FileFormat format = host_.document().SavingFormat();
-  // ipuz holds everything any format does.
-  return format == FileFormat::KvenText ? format : FileFormat::Ipuz;
 }
 
 // --- File ---
@@ -111,73 +105,58 @@ bool FormFiles::ReadText(std::string text, bool startWithNew, std::optional<std:
 }
 
 void FormFiles::Save() {
-  switch (host_.view().CopySaveChoice()) {
-    case CopySaveAs::KvenText:
-      SaveIn(FileFormat::KvenText);
-      break;
-    case CopySaveAs::Grid:
-      BuildPicture();
-      if (const QString name = transfer_.AskSaveName(form_text::ProposedBitmap, SaveFilters(FileFormat::KvenText), 2);
-          !name.isEmpty())
-        transfer_.WritePicture(name, image_);
-      break;
-    case CopySaveAs::ClueList:
-      if (const QString name = transfer_.AskSaveName(form_text::ProposedClues, SaveFilters(FileFormat::KvenText), 1);
-          !name.isEmpty())
-        transfer_.WriteText(name, BuildClueList(host_.document().puzzle()));
-      break;
-    case CopySaveAs::Ipuz:
-      SaveIn(FileFormat::Ipuz);
-      break;
+  const CopySaveAs choice = host_.view().CopySaveChoice();
+  if (const std::optional<FileFormat> format = DocumentFormatOf(choice)) {
+    SaveIn(*format);
+    return;
   }
+  if (choice == CopySaveAs::Grid) {
+    BuildPicture();
+    if (const QString name = transfer_.AskSaveName(form_text::ProposedBitmap, SaveFilters(FileFormat::KvenText), 2);
+        !name.isEmpty())
+      transfer_.WritePicture(name, image_);
+    return;
+  }
+  if (const QString name = transfer_.AskSaveName(form_text::ProposedClues, SaveFilters(FileFormat::KvenText), 1);
+      !name.isEmpty())
+    transfer_.WriteText(name, BuildClueList(host_.document().puzzle()));
+}
+
+std::optional<Exported> FormFiles::Writable(FileFormat format) {
+  const Document& doc = host_.document();
+  if (format == FileFormat::KvenText) {
+    // The encoder writes every diagram, also one a KVEN text cannot carry
+    // whole; what it leaves out is told once.
+    Exported text;
+    text.bytes = JoinLinesCrLf(EncodeText(doc.puzzle()));
+    return text;
+  }
+  Exported exported = ExportDocument(doc.content(), format);
+  if (!exported.refused) return exported;
+  dialogs_.showError(&host_.window(), QString::fromStdString(exported.message));
+  return std::nullopt;
 }
 
 bool FormFiles::SaveIn(FileFormat format) {
-  Document& doc = host_.document();
-  const FormatInfo& info = InfoOf(format);
-  const QString name = transfer_.AskSaveName(FromLatin1(info.proposed), SaveFilters(format), 1);
-  if (name.isEmpty()) return false;
-  const bool written = format == FileFormat::KvenText
-                           ? transfer_.WriteText(name, EncodeText(doc.puzzle()))
-                           : transfer_.WriteBytes(name, WriteIpuz(doc.puzzle(), doc.clues()));
-  if (!written) return false;
-  doc.MarkKept(format);
-  if (format == FileFormat::KvenText) TellKvenTextHoldsNoClues();
+  const std::optional<Exported> exported = Writable(format);
+  if (!exported) return false;
+  const QString name = transfer_.AskSaveName(FromLatin1(InfoOf(format).proposed), SaveFilters(format), 1);
+  if (name.isEmpty() || !transfer_.WriteBytes(name, exported->bytes)) return false;
+  Kept(format, exported->notes);
   return true;
 }
 
-void FormFiles::ExportIpuz() { SaveIn(FileFormat::Ipuz); }
+void FormFiles::ExportIn(FileFormat format) { SaveIn(format); }
 
-void FormFiles::ExportSvg() {
-  const QString name = transfer_.AskSaveName(form_text::ProposedSvg, {form_text::FilterSvg}, 1);
-  const Document& doc = host_.document();
-  if (!name.isEmpty()) transfer_.WriteBytes(name, PuzzleSvg(doc.puzzle(), doc.editor().BarWidth));
-}
-
-void FormFiles::ExportPdf() {
-  const QString name = transfer_.AskSaveName(form_text::ProposedPdf, {form_text::FilterPdf}, 1);
-  if (name.isEmpty()) return;
-  const Document& doc = host_.document();
-  const std::string pdf = PuzzlePdf(PublishedPuzzle(doc.puzzle(), doc.clues()), PaperForLocale(),
-                                    PublishingOptions(doc.puzzle(), doc.editor()));
-  if (pdf.empty()) dialogs_.showError(&host_.window(), FileMessage(message::CannotCreateFile, name));
-  else transfer_.WriteBytes(name, pdf);
-}
-
-void FormFiles::Print() {
-  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  if (!dialogs_.runPrintDialog(&host_.window(), *printer_)) return;
-  const Document& doc = host_.document();
-  host_.view().SetPrintJob(printer_.get());
-  // The finished puzzle's pages once it has clue texts to print; the
-  // picture (and in Solution mode the number list) as ever before that.
-  const PrintedPuzzle printed = PublishedPuzzle(doc.puzzle(), doc.clues());
-  const QString error =
-      HasClueTexts(printed)
-          ? PrintPuzzlePages(*printer_, printed, PublishingOptions(doc.puzzle(), doc.editor()))
-          : PrintPuzzle(*printer_, doc.puzzle(), doc.editor().BarWidth, doc.editor().EntryMode == EntryMode::Solution);
-  host_.view().SetPrintJob(nullptr);
-  if (!error.isEmpty()) dialogs_.showError(&host_.window(), error);
+void FormFiles::Kept(FileFormat format, const std::vector<std::string>& notes) {
+  host_.document().MarkKept(format);
+  if (format == FileFormat::KvenText) {
+    TellKvenTextLosses();
+    return;
+  }
+  QStringList lines;
+  for (const std::string& note : notes) lines << QString::fromStdString(note);
+  if (!lines.isEmpty()) dialogs_.showInformation(&host_.window(), lines.join(QLatin1Char('\n')));
 }
 
 // --- Edit ---
@@ -188,54 +167,67 @@ void FormFiles::Copy() {
     memo_ = TextLines::FromLines(lines);
     transfer_.CopyText(lines);
   };
-  switch (host_.view().CopySaveChoice()) {
+  const CopySaveAs choice = host_.view().CopySaveChoice();
+  switch (choice) {
     case CopySaveAs::KvenText:
       copyText(EncodeText(doc.puzzle()));
-      doc.MarkKept(FileFormat::KvenText);
-      TellKvenTextHoldsNoClues();
-      break;
+      Kept(FileFormat::KvenText, {});
+      return;
     case CopySaveAs::Grid:
       BuildPicture();
       transfer_.CopyPicture(image_);
-      break;
+      return;
     case CopySaveAs::ClueList:
       copyText(BuildClueList(doc.puzzle()));
+      return;
+    case CopySaveAs::Ipuz:
+    case CopySaveAs::Puz:
+    case CopySaveAs::Jpz:
+    case CopySaveAs::Xd:
       break;
-    case CopySaveAs::Ipuz: {
-      const std::string ipuz = WriteIpuz(doc.puzzle(), doc.clues());
-      memo_ = TextLines(ipuz);
-      transfer_.CopyDocument(ipuz);
-      doc.MarkKept(FileFormat::Ipuz);
-      break;
-    }
   }
+  const FileFormat format = DocumentFormatOf(choice).value_or(FileFormat::Ipuz);
+  const std::optional<Exported> exported = Writable(format);
+  if (!exported) return;
+  if (format == FileFormat::Puz) {
+    transfer_.CopyBinary(form_text::PuzMimeType, exported->bytes);
+  } else {
+    memo_ = TextLines(exported->bytes);
+    transfer_.CopyDocument(exported->bytes);
+  }
+  Kept(format, exported->notes);
 }
 
 void FormFiles::BuildPicture() {
-  image_ = MakePuzzleBitmap(host_.document().puzzle(), host_.document().editor().BarWidth);
+  const Document& doc = host_.document();
+  image_ = MakePuzzleBitmap(doc.puzzle(), doc.editor().BarWidth, &doc.styles());
 }
 
 void FormFiles::Paste() {
-  const std::optional<QString> text = transfer_.PastedText();
-  if (!text) return;
-  // A KVEN text is read as Latin-1, as ever; an ipuz document is UTF-8.
-  host_.Change(form_text::change::Paste, [&] {
-    if (ReadText(ToLatin1(*text), false, text->toStdString())) host_.view().SetCopySaveChoice(CopySaveAs::Grid);
-  });
+  if (const std::optional<QString> text = transfer_.PastedText()) {
+    // A KVEN text is read as Latin-1, as ever; a document in another format is UTF-8.
+    host_.Change(form_text::change::Paste, [&] {
+      if (ReadText(ToLatin1(*text), false, text->toStdString())) host_.view().SetCopySaveChoice(CopySaveAs::Grid);
+    });
+    return;
+  }
+  if (std::optional<std::string> puz = transfer_.PastedBinary(form_text::PuzMimeType)) {
+    host_.Change(form_text::change::Paste, [&] {
+      if (ReadText(std::move(*puz), false)) host_.view().SetCopySaveChoice(CopySaveAs::Grid);
+    });
+  }
 }
 
-void FormFiles::TellKvenTextHoldsNoClues() {
-  if (toldNoClues_ || !HasClueTexts(host_.document().clues())) return;
-  toldNoClues_ = true;
+void FormFiles::TellKvenTextLosses() {
+  const FormatLosses lost = host_.document().LossesIn(FileFormat::KvenText);
+  if (!lost.Beyond(toldKvenLosses_).Any()) return;
+  toldKvenLosses_ = toldKvenLosses_.With(lost);
   QStatusBar* bar = host_.window().statusBar();
   bar->show();
-  bar->showMessage(clues_text::KvenTextHasNoClues, 10000);
+  bar->showMessage(QString(form_text::KvenTextLeavesOut).arg(FromLatin1(lost.Phrase())), NoteShown);
   // The bar takes room below the grid, which must stay whole.
   const Puzzle& p = host_.document().puzzle();
   host_.view().FitWindowToGrid(p.HSquares, p.VSquares);
-  QObject::connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
-    if (message.isEmpty()) bar->hide();
-  });
 }
 
 }  // namespace kven

@@ -40,6 +40,19 @@ T* Named(T* object, const char* name) {
 
 }  // namespace
 
+std::optional<FileFormat> DocumentFormatOf(CopySaveAs choice) {
+  switch (choice) {
+    case CopySaveAs::KvenText: return FileFormat::KvenText;
+    case CopySaveAs::Ipuz: return FileFormat::Ipuz;
+    case CopySaveAs::Puz: return FileFormat::Puz;
+    case CopySaveAs::Jpz: return FileFormat::Jpz;
+    case CopySaveAs::Xd: return FileFormat::Xd;
+    case CopySaveAs::Grid:
+    case CopySaveAs::ClueList: break;
+  }
+  return std::nullopt;
+}
+
 FormControls BuildFormControls(QMainWindow& window, const Puzzle& puzzle, const EditorState& editor) {
   FormControls c;
   c.scroll = Named(new QScrollArea(&window), "ScrollBox");
@@ -102,18 +115,27 @@ FormControls BuildFormControls(QMainWindow& window, const Puzzle& puzzle, const 
   titleGrid->setColumnStretch(2, 1);
 
   auto* group = Named(new QGroupBox(form_text::CopySaveAs, content), "RadGrpCS");
-  auto* groupLayout = new QVBoxLayout(group);
+  // The program's own choices in the first column, other programs' formats
+  // beside them, so the group grows no taller than the four first ones.
+  auto* groupLayout = new QGridLayout(group);
   groupLayout->setContentsMargins(6, 2, 6, 2);
-  groupLayout->setSpacing(0);
+  groupLayout->setHorizontalSpacing(12);
+  groupLayout->setVerticalSpacing(0);
   c.copySaveAs = new QButtonGroup(&window);
+  constexpr int ChoicesInColumn = 4;
+  int index = 0;
   for (const auto& [caption, choice] : {std::pair{form_text::KvenText, CopySaveAs::KvenText},
                                         std::pair{form_text::Grid, CopySaveAs::Grid},
                                         std::pair{form_text::ClueList, CopySaveAs::ClueList},
-                                        std::pair{form_text::IpuzChoice, CopySaveAs::Ipuz}}) {
+                                        std::pair{form_text::IpuzChoice, CopySaveAs::Ipuz},
+                                        std::pair{form_text::PuzChoice, CopySaveAs::Puz},
+                                        std::pair{form_text::JpzChoice, CopySaveAs::Jpz},
+                                        std::pair{form_text::XdChoice, CopySaveAs::Xd}}) {
     auto* radio = new QRadioButton(caption, group);
     radio->setFocusPolicy(Qt::NoFocus);
     c.copySaveAs->addButton(radio, static_cast<int>(choice));
-    groupLayout->addWidget(radio);
+    groupLayout->addWidget(radio, index % ChoicesInColumn, index / ChoicesInColumn);
+    ++index;
   }
   c.copySaveAs->button(static_cast<int>(CopySaveAs::KvenText))->setChecked(true);
 
@@ -161,8 +183,13 @@ FormMenus BuildFormMenus(QMainWindow& window) {
   m.miOpen = item(mnFile, form_text::MenuOpen, "miOpen", form_text::ShortcutOpen);
   m.miSave = item(mnFile, form_text::MenuSave, "miSave", form_text::ShortcutSave);
   m.miExportIpuz = item(mnFile, form_text::MenuExportIpuz, "miExportIpuz");
+  m.miExportPuz = item(mnFile, form_text::MenuExportPuz, "miExportPuz");
+  m.miExportJpz = item(mnFile, form_text::MenuExportJpz, "miExportJpz");
+  m.miExportXd = item(mnFile, form_text::MenuExportXd, "miExportXd");
   m.miExportSvg = item(mnFile, form_text::MenuExportSvg, "miExportSvg");
   m.miExportPdf = item(mnFile, form_text::MenuExportPdf, "miExportPdf");
+  m.miExportSubmission = item(mnFile, form_text::MenuExportSubmission, "miExportSubmission");
+  m.miExportWebPage = item(mnFile, form_text::MenuExportWebPage, "miExportWebPage");
   m.miProperties = item(mnFile, form_text::MenuProperties, "miProperties");
   mnFile->addSeparator();
   m.miPrint = item(mnFile, form_text::MenuPrint, "miPrint", form_text::ShortcutPrint);
@@ -187,7 +214,12 @@ FormMenus BuildFormMenus(QMainWindow& window) {
   m.miAuto = item(mnNumber, form_text::MenuAuto, "miAuto");
   m.miManual = item(mnNumber, form_text::MenuManual, "miManual");
   m.miLetter = item(mnEntry, form_text::MenuSolution, "miLetter");
-  exclusive({m.miHbar, m.miVbar, m.miBlock, m.miLetter});
+  m.miCircle = item(mnEntry, form_text::MenuCircle, "miCircle");
+  m.miShade = item(mnEntry, form_text::MenuShade, "miShade");
+  exclusive({m.miHbar, m.miVbar, m.miBlock, m.miLetter, m.miCircle, m.miShade});
+  mnEntry->addSeparator();
+  m.miToggleCircle = item(mnEntry, form_text::MenuToggleCircle, "miToggleCircle", form_text::ShortcutToggleCircle);
+  m.miToggleShade = item(mnEntry, form_text::MenuToggleShade, "miToggleShade", form_text::ShortcutToggleShade);
   mnEntry->addSeparator();
   m.miCheck = item(mnEntry, form_text::MenuCheck, "miCheck");
   m.mnEntry = mnEntry;

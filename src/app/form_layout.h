@@ -2,6 +2,9 @@
 
 #include <QFont>
 
+#include <optional>
+
+#include "formats/file_format.h"
 #include "model/puzzle.h"
 
 class QAction;
@@ -18,7 +21,11 @@ class KvenGrid;
 class SpinButton;
 
 // What "Copy/Save as" has selected.
-enum class CopySaveAs { KvenText = 0, Grid = 1, ClueList = 2, Ipuz = 3 };
+enum class CopySaveAs { KvenText = 0, Grid = 1, ClueList = 2, Ipuz = 3, Puz = 4, Jpz = 5, Xd = 6 };
+
+// The document format a choice copies and saves; none for the picture and
+// the clue list.
+std::optional<FileFormat> DocumentFormatOf(CopySaveAs choice);
 
 // The main window's controls. Each carries its program name as object name
 // ("edTitle", "KvenGrid", ...), so tests and tools can find it.
@@ -37,9 +44,11 @@ struct FormControls {
 
 // The menu items, each with its program name as object name ("miNew", ...).
 struct FormMenus {
-  QAction *miNew, *miOpen, *miSave, *miExportIpuz, *miExportSvg, *miExportPdf, *miProperties, *miPrint, *miExit;
+  QAction *miNew, *miOpen, *miSave, *miExportIpuz, *miExportPuz, *miExportJpz, *miExportXd, *miExportSvg,
+      *miExportPdf, *miExportSubmission, *miExportWebPage, *miProperties, *miPrint, *miExit;
   QAction *miUndo, *miRedo, *miCopy, *miPaste, *miClear;
   QAction *miHbar, *miVbar, *miBlock, *miNumber, *miAuto, *miManual, *miLetter, *miCheck;
+  QAction *miCircle, *miShade, *miToggleCircle, *miToggleShade;  // the squares' styles
   QMenu* mnEntry;  // where the Clues panel's item goes
   QAction *miNone, *miTwo, *miFour;
   QAction *miZoomIn, *miZoomOut, *miActualSize;

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
@@ -13,6 +12,7 @@
 #include "app/dialogs.h"
 #include "app/form_files.h"
 #include "app/form_history.h"
+#include "app/form_publishing.h"
 #include "app/form_view.h"
 #include "app/instr_form.h"
 #include "app/kven_form_texts.h"
@@ -22,9 +22,7 @@
 #include "app/text_page.h"
 #include "app/window_fit.h"
 #include "app/zoom.h"
-#include "editing/numbering.h"
 #include "editing/solution_entry.h"
-#include "editing/symmetry.h"
 #include "render/kven_grid.h"
 
 namespace kven {
@@ -41,10 +39,12 @@ KvenForm::KvenForm(Dialogs& dialogs, QWidget* parent)
   setPalette(pal);
 
   controls_ = BuildFormControls(*this, document_.puzzle(), document_.editor());
+  controls_.grid->ShowStyles(&document_.styles());
   menus_ = BuildFormMenus(*this);
   view_ = std::make_unique<FormView>(*this, controls_, menus_, dialogs_, document_);
   FormHost& host = *this;
   files_ = std::make_unique<FormFiles>(host, dialogs_);
+  publishing_ = std::make_unique<FormPublishing>(host, dialogs_, files_->transfer());
   history_ = std::make_unique<FormHistory>(*this, document_, controls_, menus_, *view_);
   sides_ = new SideWindows(host, dialogs_);
   menus_.mnEntry->addAction(sides_->cluesItem());
@@ -67,10 +67,15 @@ void KvenForm::ConnectCommands() {
   on(m.miNew, [&files] { files.New(); });
   on(m.miOpen, [&files] { files.Open(); });
   on(m.miSave, [&files] { files.Save(); });
-  on(m.miExportIpuz, [&files] { files.ExportIpuz(); });
-  on(m.miExportSvg, [&files] { files.ExportSvg(); });
-  on(m.miExportPdf, [&files] { files.ExportPdf(); });
-  on(m.miPrint, [&files] { files.Print(); });
+  for (auto [item, format] : {std::pair{m.miExportIpuz, FileFormat::Ipuz}, {m.miExportPuz, FileFormat::Puz},
+                              {m.miExportJpz, FileFormat::Jpz}, {m.miExportXd, FileFormat::Xd}})
+    on(item, [&files, format] { files.ExportIn(format); });
+  FormPublishing& publishing = *publishing_;
+  on(m.miExportSvg, [&publishing] { publishing.ExportSvg(); });
+  on(m.miExportPdf, [&publishing] { publishing.ExportPdf(); });
+  on(m.miExportSubmission, [&publishing] { publishing.ExportSubmission(); });
+  on(m.miExportWebPage, [&publishing] { publishing.ExportWebPage(); });
+  on(m.miPrint, [&publishing] { publishing.Print(); });
   on(m.miExit, &QWidget::close);
   on(m.miProperties, &KvenForm::miPropertiesClick);
   on(m.miUndo, [this] {
@@ -92,6 +97,10 @@ void KvenForm::ConnectCommands() {
   on(m.miAuto, &KvenForm::miAutoClick);
   on(m.miManual, &KvenForm::miManualClick);
   on(m.miLetter, &KvenForm::miLetterClick);
+  on(m.miCircle, [this] { EnterStyleMode(EntryMode::Circle, menus_.miCircle); });
+  on(m.miShade, [this] { EnterStyleMode(EntryMode::Shade, menus_.miShade); });
+  on(m.miToggleCircle, [this] { ToggleStyleAtCursor(StyleMark::Circle); });
+  on(m.miToggleShade, [this] { ToggleStyleAtCursor(StyleMark::Shade); });
   on(m.miCheck, [this] { sides_->ShowCheck(); });
   on(m.miFill, [this] { sides_->ShowFill(); });
   on(m.miNone, [this] { ChooseSymmetry(NoSymmetry, menus_.miNone); });
@@ -231,83 +240,6 @@ void KvenForm::miPropertiesClick() {
       view_->SetTitleField(document_.puzzle().Title);
     }
   });
-}
-
-// --- Entry ---
-
-void KvenForm::ClearCursorLetterArea() {
-  // The grid leaves a cursor that ran off the grid or stands on a block alone.
-  controls_.grid->ClearLetterArea(document_.editor().CursorCol, document_.editor().CursorRow);
-}
-
-void KvenForm::miBlockClick() {
-  ClearCursorLetterArea();
-  document_.editor().EntryMode = EntryMode::Block;
-  menus_.miBlock->setChecked(true);
-  menus_.miFour->setEnabled(true);
-  view_->HideNumberFields();
-}
-
-void KvenForm::EnterBarMode(EntryMode mode, QAction* item) {
-  ClearCursorLetterArea();
-  document_.editor().EntryMode = mode;
-  item->setChecked(true);
-  // Quarter turns of bars need even sides; Symmetry itself keeps its value,
-  // and so does the mark that shows it.
-  if (OddFlags(document_.puzzle()) > 0) menus_.miFour->setEnabled(false);
-  view_->HideNumberFields();
-}
-
-void KvenForm::miAutoClick() {
-  if (document_.editor().EntryMode == EntryMode::ManualNumber) return;
-  Change(form_text::change::AutoNumbering, [&] {
-    ClearCursorLetterArea();
-    AutoNumber(document_.puzzle(), grid());
-    menus_.miNumber->setChecked(true);
-  });
-}
-
-void KvenForm::miManualClick() {
-  Change(form_text::change::ManualNumbering, [&] {
-    // Manual carries a mark only once a text with manual numbers was read;
-    // its own command never changes the mark.
-    menus_.miManual->setChecked(view_->ManualMarked());
-    ClearCursorLetterArea();
-    document_.editor().EntryMode = EntryMode::ManualNumber;
-    SetNumberingKind(document_.puzzle(), NumberingKind::Manual);
-    menus_.miNumber->setChecked(true);
-    controls_.lblNum->show();
-    controls_.edNum->show();
-    controls_.edNum->setText(form_text::FirstManualNumber);
-  });
-}
-
-void KvenForm::miLetterClick() {
-  document_.editor().EntryMode = EntryMode::Solution;
-  menus_.miLetter->setChecked(true);
-  menus_.miNumber->setChecked(false);
-  controls_.grid->setFocus();
-  StartSolutionEntry(document_.puzzle(), document_.editor(), grid());
-  view_->HideNumberFields();
-}
-
-void KvenForm::SquarePressed(int col, int row) {
-  const EntryMode mode = document_.editor().EntryMode;
-  const char* name = form_text::change::Number;
-  if (mode == EntryMode::Block) name = form_text::change::Block;
-  if (mode == EntryMode::Hbar || mode == EntryMode::Vbar) name = form_text::change::Bar;
-  Change(name, [&] {
-    const Puzzle before = document_.puzzle();
-    KvenGridMouseDown(document_.puzzle(), document_.editor(), *view_, col, row);
-    // Numbering leaves a block's old number box standing; the repaint fills it.
-    if (document_.AfterEdit(before, grid())) controls_.grid->InvalidateGrid();
-  });
-  sides_->SquarePressed(col, row);
-}
-
-void KvenForm::KeyReleased(const KeyEvent& key) {
-  Change(key.key == Key::Backspace ? form_text::change::Backspace : form_text::change::Letter,
-         [&] { KvenGridKeyUp(document_.puzzle(), document_.editor(), grid(), key); });
 }
 
 // --- Symmetry, size, zoom and title ---

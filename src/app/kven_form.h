@@ -16,6 +16,7 @@ namespace kven {
 class Dialogs;
 class FormFiles;
 class FormHistory;
+class FormPublishing;
 class FormView;
 class Instrform;
 class SideWindows;
@@ -86,6 +87,10 @@ class KvenForm : public QMainWindow, private FormHost {
   void miAutoClick();
   void miManualClick();
   void miLetterClick();
+  // Entry > Circle or Shade: a click toggles the square's mark.
+  void EnterStyleMode(EntryMode mode, QAction* item);
+  // Entry > Toggle Circle or Toggle Shade: on the solution cursor's square.
+  void ToggleStyleAtCursor(StyleMark mark);
   void ChooseSymmetry(std::int32_t order, QAction* item);
   // Entry > Hbar or Vbar: the mode, its check mark, and Fourfold withdrawn on odd sides.
   void EnterBarMode(EntryMode mode, QAction* item);
@@ -111,6 +116,7 @@ class KvenForm : public QMainWindow, private FormHost {
   FormMenus menus_;
   std::unique_ptr<FormView> view_;
   std::unique_ptr<FormFiles> files_;
+  std::unique_ptr<FormPublishing> publishing_;
   std::unique_ptr<FormHistory> history_;
   SideWindows* sides_ = nullptr;  // a child of the window
 };

@@ -16,6 +16,9 @@ inline constexpr QLatin1String KvenText{"KVEN Text"};
 inline constexpr QLatin1String Grid{"Grid"};
 inline constexpr QLatin1String ClueList{"Clue List"};
 inline constexpr QLatin1String IpuzChoice{"ipuz"};
+inline constexpr QLatin1String PuzChoice{".puz"};
+inline constexpr QLatin1String JpzChoice{".jpz"};
+inline constexpr QLatin1String XdChoice{".xd"};
 inline constexpr QLatin1String NumberEntry{"Number Entry"};
 inline constexpr QLatin1String FirstManualNumber{"1"};
 
@@ -24,8 +27,13 @@ inline constexpr QLatin1String MenuNew{"&New"};
 inline constexpr QLatin1String MenuOpen{"&Open..."};
 inline constexpr QLatin1String MenuSave{"&Save..."};
 inline constexpr QLatin1String MenuExportIpuz{"Export as &ipuz..."};
+inline constexpr QLatin1String MenuExportPuz{"Export as Across &Lite (.puz)..."};
+inline constexpr QLatin1String MenuExportJpz{"Export as Crossword &Compiler (.jpz)..."};
+inline constexpr QLatin1String MenuExportXd{"Export as .xd Cross&word..."};
 inline constexpr QLatin1String MenuExportSvg{"Export picture as S&VG..."};
 inline constexpr QLatin1String MenuExportPdf{"Export as P&DF..."};
+inline constexpr QLatin1String MenuExportSubmission{"Export Su&bmission PDF..."};
+inline constexpr QLatin1String MenuExportWebPage{"Export as Web Pa&ge..."};
 inline constexpr QLatin1String MenuProperties{"Puzzle P&roperties..."};
 inline constexpr QLatin1String MenuPrint{"&Print..."};
 inline constexpr QLatin1String MenuExit{"E&xit"};
@@ -43,6 +51,10 @@ inline constexpr QLatin1String MenuNumber{"&Number"};
 inline constexpr QLatin1String MenuAuto{"Auto"};
 inline constexpr QLatin1String MenuManual{"Manual"};
 inline constexpr QLatin1String MenuSolution{"&Solution"};
+inline constexpr QLatin1String MenuCircle{"Ci&rcle"};
+inline constexpr QLatin1String MenuShade{"Sh&ade"};
+inline constexpr QLatin1String MenuToggleCircle{"&Toggle Circle"};
+inline constexpr QLatin1String MenuToggleShade{"Toggle Sha&de"};
 inline constexpr QLatin1String MenuCheck{"&Check Diagram..."};
 inline constexpr QLatin1String MenuClues{"C&lues"};
 inline constexpr QLatin1String MenuSymmetry{"S&ymmetry"};
@@ -75,18 +87,41 @@ inline constexpr QLatin1String ShortcutRedo{"Ctrl+Shift+Z"};
 inline constexpr QLatin1String ShortcutCopy{"Ctrl+C"};
 inline constexpr QLatin1String ShortcutPaste{"Ctrl+V"};
 inline constexpr QLatin1String ShortcutClear{"Ctrl+Y"};
+inline constexpr QLatin1String ShortcutToggleCircle{"Ctrl+Shift+O"};
+inline constexpr QLatin1String ShortcutToggleShade{"Ctrl+Shift+H"};
 
 // File dialogs: proposed names and filters (a format's own are declared with it).
 inline constexpr QLatin1String ProposedBitmap{"Xword.bmp"};
 inline constexpr QLatin1String ProposedClues{"Clues.txt"};
 inline constexpr QLatin1String ProposedSvg{"Xword.svg"};
 inline constexpr QLatin1String ProposedPdf{"Xword.pdf"};
-// Open offers these first, then any file; one string, as the dialog takes it.
-inline constexpr QLatin1String FilterOpen{
-    "KVEN Texts (*.txt *.TXT *.kven);;ipuz Files (*.ipuz);;Any Ascii File (*)"};
+inline constexpr QLatin1String ProposedSubmission{"Xword-submission.pdf"};
+inline constexpr QLatin1String ProposedWebPage{"Xword.html"};
+// Open offers every crossword first, then each format (KVEN text as these,
+// the others by their own filters), then any file.
+inline constexpr QLatin1String FilterOpenAll{"Crosswords (*.txt *.TXT *.kven *.ipuz *.puz *.jpz *.xd)"};
+inline constexpr QLatin1String FilterOpenKven{"KVEN Texts (*.txt *.TXT *.kven)"};
+inline constexpr QLatin1String FilterAnyFile{"Any Ascii File (*)"};
 inline constexpr QLatin1String FilterBitmap{"Bitmap Files (*.BMP *.bmp)"};
 inline constexpr QLatin1String FilterSvg{"SVG Pictures (*.svg)"};
 inline constexpr QLatin1String FilterPdf{"PDF Documents (*.pdf)"};
+inline constexpr QLatin1String FilterWebPage{"Web Pages (*.html *.htm)"};
+
+// The clipboard's type for an Across Lite puzzle, which is no text.
+inline constexpr QLatin1String PuzMimeType{"application/x-crossword"};
+
+// Said once a run in the status bar, for each part a KVEN text copied or
+// saved leaves out. %1 names the parts: "clues, circled squares".
+inline constexpr QLatin1String KvenTextLeavesOut{"KVEN text leaves out %1: copy or save as ipuz to keep them"};
+
+// The questions before a finished puzzle goes out, each remembered.
+inline constexpr QLatin1String PdfCaption{"Export as PDF"};
+inline constexpr QLatin1String PrintCaption{"Print"};
+inline constexpr QLatin1String WithSolutionPage{"Add a page with the solution"};
+inline constexpr QLatin1String WebPageCaption{"Web Page"};
+inline constexpr QLatin1String WithAnswers{"With the answers: the solver can check and reveal letters"};
+inline constexpr QLatin1String SolutionPageKey{"publish/solutionPage"};
+inline constexpr QLatin1String WebAnswersKey{"publish/webAnswers"};
 
 // The names of the changes that Edit > Undo and Redo name.
 namespace change {
@@ -108,6 +143,8 @@ inline constexpr const char* Clue = "Clue";
 inline constexpr const char* Enumeration = "Enumeration";
 inline constexpr const char* DeleteClue = "Delete Clue";
 inline constexpr const char* Properties = "Properties";
+inline constexpr const char* Circle = "Circle";
+inline constexpr const char* Shade = "Shade";
 }  // namespace change
 
 // The question before unsaved work would be lost.

@@ -6,18 +6,21 @@ PrintedPuzzle PublishedPuzzle(const Puzzle& puzzle, const PuzzleClues& clues, co
   return PrintedWithClues(puzzle, clues, styles);
 }
 
+bool HasSolutionToPrint(const Puzzle& puzzle) {
+  if (!puzzle.HasSolution) return false;
+  for (int row = 1; row <= puzzle.VSquares; ++row)
+    for (int col = 1; col <= puzzle.HSquares; ++col) {
+      const char ch = puzzle.Letters(col, row);
+      if (puzzle.Blocks(col, row) == 0 && ch >= 'A' && ch <= 'Z') return true;
+    }
+  return false;
+}
+
 PageOptions PublishingOptions(const Puzzle& puzzle, const EditorState& editor, PrintedPages asked) {
   PageOptions options;
   options.barWidth = editor.BarWidth;
   options.pages = asked;
-  // Blank marks alone are no solution to publish.
-  bool letters = false;
-  for (int row = 1; row <= puzzle.VSquares && !letters; ++row)
-    for (int col = 1; col <= puzzle.HSquares && !letters; ++col) {
-      const char ch = puzzle.Letters(col, row);
-      letters = puzzle.Blocks(col, row) == 0 && ch >= 'A' && ch <= 'Z';
-    }
-  if (asked == PrintedPages::PuzzleAndSolution && !(puzzle.HasSolution && letters)) options.pages = PrintedPages::Puzzle;
+  if (asked == PrintedPages::PuzzleAndSolution && !HasSolutionToPrint(puzzle)) options.pages = PrintedPages::Puzzle;
   return options;
 }
 

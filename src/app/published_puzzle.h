@@ -13,6 +13,10 @@ namespace kven {
 // clue list and the squares' styles.
 PrintedPuzzle PublishedPuzzle(const Puzzle& puzzle, const PuzzleClues& clues, const SquareStyles& styles = {});
 
+// Whether the puzzle holds a solution to print: letters, not blank marks
+// alone.
+bool HasSolutionToPrint(const Puzzle& puzzle);
+
 // The pages' options from the window: the screen's bar width and the pages
 // asked for. A solution page is made only when it is asked for and the
 // puzzle holds a solution to show.

@@ -63,10 +63,10 @@ QString NumbersFileName(const QString& name) {
   return name.left(slash) + numbered;
 }
 
-QString PrintPuzzle(QPrinter& printer, const Puzzle& p, int barWidth, bool numberList) {
+QString PrintPuzzle(QPrinter& printer, const Puzzle& p, int barWidth, bool numberList, const SquareStyles* styles) {
   Canvas canvas(printer.resolution());
   if (!canvas.Begin(&printer)) return StartFailure(printer);
-  DrawPuzzlePicture(canvas, p, barWidth, PictureTarget::Printer, printer.width());
+  DrawPuzzlePicture(canvas, p, barWidth, PictureTarget::Printer, printer.width(), styles);
   canvas.End();
   if (!numberList) return QString();
 

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "model/puzzle.h"
+#include "model/square_styles.h"
 #include "render/printed_puzzle.h"
 #include "render/puzzle_page.h"
 
@@ -24,9 +25,11 @@ QString NumbersFileName(const QString& name);
 // set, the number list as a second job (to NumbersFileName when printing to
 // a file; the printer's file name is restored afterwards). Both jobs draw on
 // one printer canvas, so the list is written in the family and style the
-// picture left on it, at 10 points. Returns the error to report when a job
-// could not be started, or an empty string.
-QString PrintPuzzle(QPrinter& printer, const Puzzle& p, int barWidth, bool numberList);
+// picture left on it, at 10 points. The picture shows the styles given.
+// Returns the error to report when a job could not be started, or an empty
+// string.
+QString PrintPuzzle(QPrinter& printer, const Puzzle& p, int barWidth, bool numberList,
+                    const SquareStyles* styles = nullptr);
 
 // Prints the finished puzzle's pages (as Export as PDF writes them) as one
 // job on the paper the printer has. Returns the error to report when the

@@ -16,10 +16,23 @@
 
 namespace kven {
 
+namespace {
+
+// Every crossword the program reads, each format, then any file.
+QString OpenFilter() {
+  QStringList filters{form_text::FilterOpenAll, form_text::FilterOpenKven};
+  for (const FormatInfo& info : AllFormats())
+    if (info.format != FileFormat::KvenText) filters << FromLatin1(info.filter);
+  filters << form_text::FilterAnyFile;
+  return filters.join(QLatin1String(";;"));
+}
+
+}  // namespace
+
 std::optional<std::string> Transfer::OpenTextFile() {
   const QString proposal =
       lastOpenName_.isEmpty() ? InLastFolder(FromLatin1(InfoOf(FileFormat::KvenText).proposed)) : lastOpenName_;
-  const QString name = dialogs_.getOpenFileName(&window_, proposal, form_text::FilterOpen);
+  const QString name = dialogs_.getOpenFileName(&window_, proposal, OpenFilter());
   if (name.isEmpty()) return std::nullopt;
   lastOpenName_ = name;
   RememberFolder(name);
@@ -85,6 +98,23 @@ std::optional<QString> Transfer::PastedText() const {
     return std::nullopt;
   }
   return text;
+}
+
+void Transfer::CopyBinary(const QString& mimeType, std::string_view bytes) {
+  auto* data = new QMimeData;
+  data->setData(mimeType, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  QGuiApplication::clipboard()->setMimeData(data);
+}
+
+std::optional<std::string> Transfer::PastedBinary(const QString& mimeType) const {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  if (data == nullptr || !data->hasFormat(mimeType)) return std::nullopt;
+  const QByteArray bytes = data->data(mimeType);
+  if (static_cast<std::size_t>(bytes.size()) > io::MaxInputBytes) {
+    dialogs_.showError(&window_, FromLatin1(message::TooLargeClipboard()));
+    return std::nullopt;
+  }
+  return bytes.toStdString();
 }
 
 QString Transfer::InLastFolder(const QString& name) const {

@@ -45,6 +45,11 @@ class Transfer {
   // A document in UTF-8 (an ipuz text), as it is.
   void CopyDocument(std::string_view utf8);
   std::optional<QString> PastedText() const;
+  // A document that is no text (an Across Lite puzzle), under its own MIME
+  // type, and what the clipboard holds of that type: none when nothing, or
+  // more than a document may be (reported).
+  void CopyBinary(const QString& mimeType, std::string_view bytes);
+  std::optional<std::string> PastedBinary(const QString& mimeType) const;
 
  private:
   QString InLastFolder(const QString& name) const;

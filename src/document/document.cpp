@@ -23,7 +23,24 @@ bool TitleBeyondSingleBytes(const DocumentContent& c) {
   return UnicodeTitle(c.clues, c.puzzle) != Latin1ToUtf8(c.puzzle.Title);
 }
 
+// Every part a format may lose, for the operations over all of them.
+constexpr bool FormatLosses::*LossParts[] = {&FormatLosses::clues, &FormatLosses::facts, &FormatLosses::unicodeTitle,
+                                             &FormatLosses::bars,  &FormatLosses::handNumbers,
+                                             &FormatLosses::circles, &FormatLosses::shading};
+
 }  // namespace
+
+FormatLosses FormatLosses::Beyond(const FormatLosses& other) const {
+  FormatLosses beyond;
+  for (bool FormatLosses::*part : LossParts) beyond.*part = this->*part && !(other.*part);
+  return beyond;
+}
+
+FormatLosses FormatLosses::With(const FormatLosses& other) const {
+  FormatLosses with;
+  for (bool FormatLosses::*part : LossParts) with.*part = this->*part || other.*part;
+  return with;
+}
 
 std::string FormatLosses::Phrase() const {
   std::string phrase;
@@ -87,10 +104,20 @@ void Document::New(PuzzleView& view) {
 bool Document::AfterEdit(const Puzzle& before, GridView& view) {
   Puzzle& p = content_.puzzle;
   if (p.HSquares != before.HSquares || p.VSquares != before.VSquares) content_.styles = SquareStyles{};
+  // A block takes no mark, so a square that became one loses its own.
+  for (int row = 1; row <= p.VSquares; ++row)
+    for (int col = 1; col <= p.HSquares; ++col)
+      if (!IsOpenSquare(p, col, row)) content_.styles(col, row) = SquareStyle{};
   // Numbers worked out by the program follow the diagram; hand numbers are the setter's.
   if (!p.AutoNumbered || p.ManualNumbered) return false;
   if (p.Blocks == before.Blocks && p.HBars == before.HBars && p.VBars == before.VBars) return false;
   AutoNumber(p, view);
+  return true;
+}
+
+bool Document::ToggleStyle(StyleMark mark, int col, int row) {
+  if (!IsOpenSquare(content_.puzzle, col, row)) return false;
+  ToggleStyleMark(content_.styles, mark, col, row);
   return true;
 }
 

@@ -38,6 +38,10 @@ struct FormatLosses {
   bool LosesDiagram() const { return bars || handNumbers; }
   // "clues, circled squares": what is lost, for a message.
   std::string Phrase() const;
+  // What this loses beyond what `other` loses.
+  FormatLosses Beyond(const FormatLosses& other) const;
+  // What this or `other` loses.
+  FormatLosses With(const FormatLosses& other) const;
 };
 
 // What writing the content in `format` would leave out. Hand numbers are
@@ -96,9 +100,15 @@ class Document {
   void New(PuzzleView& view);
   // An edit led the diagram from `before`: numbers the program worked out
   // follow the diagram (numbered again, drawn on `view`); the squares of a
-  // grid of another size lose their styles, as the reset cleared the rest.
+  // grid of another size lose their styles, as the reset cleared the rest,
+  // and so does a square that became a block.
   // True when the diagram was numbered again.
   bool AfterEdit(const Puzzle& before, GridView& view);
+  // Entry > Circle or Shade on square [col, row]: the mark goes on or off an
+  // open square of the grid; a block or a square outside it takes none.
+  // Marks follow no symmetry: a theme's circles are where the setter puts
+  // them. False when nothing changed.
+  bool ToggleStyle(StyleMark mark, int col, int row);
   // A text Open or Paste read into the puzzle, which held `before`.
   // Another program's document brings its own clues, facts and styles; a
   // KVEN text of the same diagram keeps those there were, one of another

@@ -4,16 +4,11 @@
 
 namespace kven::message {
 
-namespace {
-
-// "an Across Lite puzzle", "a Crossword Compiler puzzle", "an xd crossword".
 std::string WithArticle(std::string_view name) {
   const bool vowel = (!name.empty() && std::string_view("AEIOUaeiou").find(name.front()) != std::string_view::npos) ||
                      name.starts_with("xd");
   return (vowel ? "an " : "a ") + std::string(name);
 }
-
-}  // namespace
 
 std::string ImportRefusal(FileFormat format, std::string_view reason) {
   return "Cannot import this " + std::string(InfoOf(format).name) + ": " + std::string(reason) + ".";

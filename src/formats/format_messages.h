@@ -9,6 +9,9 @@
 // each message written once.
 namespace kven::message {
 
+// A format's name as a sentence says it: "an Across Lite puzzle", "a KVEN
+// text", "an xd crossword".
+std::string WithArticle(std::string_view name);
 // "Cannot import this Across Lite puzzle: it is diagramless." The reason is
 // a clause without its full stop.
 std::string ImportRefusal(FileFormat format, std::string_view reason);

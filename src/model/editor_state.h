@@ -5,9 +5,19 @@
 
 namespace kven {
 
-// What a click on the grid does. The values are those the program has always
-// given them; a value outside the five makes a click only repaint.
-enum class EntryMode : std::int32_t { Block = 1, Hbar = 2, Vbar = 4, Solution = 8, ManualNumber = 16 };
+// What a click on the grid does. The first five values are those the program
+// has always given them. Circle and Shade mark squares beside the diagram, in
+// the document's square styles, which the window toggles: for the puzzle's own
+// click they are, as any other value, only a repaint.
+enum class EntryMode : std::int32_t {
+  Block = 1,
+  Hbar = 2,
+  Vbar = 4,
+  Solution = 8,
+  ManualNumber = 16,
+  Circle = 32,
+  Shade = 64,
+};
 
 // Where the solution cursor moves after a letter.
 enum class Direction : std::uint8_t { Up = 0, Left = 1, Down = 2, Right = 3 };

@@ -22,6 +22,17 @@ bool AnyShaded(const SquareStyles& styles, int hSquares, int vSquares) {
   return AnySquare(styles, hSquares, vSquares, [](const SquareStyle& s) { return s.shaded; });
 }
 
+void ToggleStyleMark(SquareStyles& styles, StyleMark mark, int col, int row) {
+  SquareStyle& style = styles(col, row);
+  if (mark == StyleMark::Circle) {
+    style.circled = !style.circled;
+    return;
+  }
+  style.shaded = !style.shaded;
+  style.hasColour = false;
+  style.colour = 0;
+}
+
 std::string RgbHex(std::uint32_t colour) {
   static constexpr char Digits[] = "0123456789ABCDEF";
   std::string hex(6, '0');

@@ -40,6 +40,13 @@ struct SquareStyles {
 bool AnyCircled(const SquareStyles& styles, int hSquares, int vSquares);
 bool AnyShaded(const SquareStyles& styles, int hSquares, int vSquares);
 
+// The two marks a setter puts on a square, as Entry > Circle and Shade do.
+enum class StyleMark { Circle, Shade };
+
+// Puts the mark on the square, or takes it off where it is; a shade taken
+// off takes its colour with it, and one put on is the program's grey.
+void ToggleStyleMark(SquareStyles& styles, StyleMark mark, int col, int row);
+
 // The shade's colour of a square: its own, else DefaultShade.
 inline std::uint32_t ShadeColour(const SquareStyle& s) { return s.hasColour ? s.colour : DefaultShade; }
 

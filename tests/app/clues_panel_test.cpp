@@ -123,12 +123,12 @@ class CluesPanelTest : public QObject {
     QCOMPARE(w.form.clues().clues.size(), std::size_t{6});
   }
 
-  void cluesGoOutAsIpuzAndKvenTextSaysItHasNone() {
+  void cluesGoOutAsIpuzAndKvenTextSaysItLeavesThemOut() {
     Window w;
     w.Paste(ClueDocument());
     w.form.SetCopySaveChoice(kven::CopySaveAs::KvenText);
     w.Trigger("miCopy");
-    QVERIFY(w.form.statusBar()->currentMessage().contains(QStringLiteral("no clues")));
+    QVERIFY(w.form.statusBar()->currentMessage().contains(QStringLiteral("leaves out clues")));
     w.form.SetCopySaveChoice(kven::CopySaveAs::Ipuz);
     w.Trigger("miCopy");
     const QString copied = QGuiApplication::clipboard()->text();

@@ -180,6 +180,20 @@ class FillPanelTest : public QObject {
     QCOMPARE(panel_->messageLabel()->text(), QStringLiteral("The grid changed while filling: the fill was discarded"));
   }
 
+  // What the search throws on its thread comes to the panel as its
+  // message, and the window goes on, the puzzle as it was.
+  void anErrorOfTheSearchIsToldAndTheWindowGoesOn() {
+    const kven::Puzzle before = window_->puzzle();
+    panel_->SetSearch([](const kven::Puzzle&, const kven::fill::WordIndex&,
+                         const kven::fill::FillOptions&) -> kven::fill::FillResult {
+      throw std::runtime_error("the index was cut short");
+    });
+    QTest::mouseClick(panel_->fillGridButton(), Qt::LeftButton);
+    QTRY_VERIFY(!panel_->Running());
+    QCOMPARE(panel_->messageLabel()->text(), QStringLiteral("The fill ended in an error: the index was cut short"));
+    QVERIFY(window_->puzzle() == before && panel_->fillGridButton()->isEnabled());
+  }
+
   void entriesNoWordFitsAreFramedAndTheMessageGoesWithTheNextPuzzle() {
     window_->Paste(FourByThree);  // three-letter words only: no across entry takes one
     QTRY_VERIFY(Framed(1, 1));

@@ -1,6 +1,7 @@
 // The window's ways to other programs and to the setter's check: ipuz
-// documents opened and pasted, ipuz, SVG and PDF exports, and the diagram check
-// marking its findings on the grid.
+// documents opened and pasted, ipuz, SVG and PDF exports, the submission
+// copy and the web page with the choices asked before them, and the diagram
+// check marking its findings on the grid.
 #include <QAction>
 #include <QClipboard>
 #include <QFile>
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QListWidget>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,6 +18,7 @@
 #include "formats/ipuz_reader.h"
 #include "render/canvas.h"
 #include "scripted_dialogs.h"
+#include "test_files.h"
 
 using kven::KvenForm;
 
@@ -36,6 +39,24 @@ QString Barred() {
       "  [\"m\", \"n\", \"o\", \"p\", \"q\", \"r\"], [\"s\", \"t\", \"u\", \"v\", \"w\", \"x\"],"
       "  [\"y\", \"z\", \"a\", \"b\", \"c\", \"d\"], [\"e\", \"f\", \"g\", \"h\", \"i\", \"THE\"]]})");
 }
+
+QString PdfText(const QString& file) {
+  QProcess process;
+  process.start(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
+  return process.waitForFinished(30000) ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
+}
+
+int Pages(const QString& file) { return static_cast<int>(PdfText(file).count(QLatin1Char('\f'))); }
+
+// The item chosen, the question before it answered with `choice`, its file `path`.
+void Export(Window& w, const char* item, bool choice, const QString& path) {
+  w.AnswerChoices(choice);
+  w.dialogs.saveAnswers = {path};
+  w.Trigger(item);
+}
+
+// A bar diagram without a solution.
+const char* const Unsolved = "KVEN 4 6 6\r\nHBR 1 15 Z\r\nVBR 2 Z\r\nTTL Turnabout\r\n";
 
 // The pixels of the marks' colour in each square of the grid as shown.
 std::vector<QPoint> MarkedSquares(kven::KvenGrid& grid, int h, int v) {
@@ -61,7 +82,11 @@ class InterchangeTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { QGuiApplication::setQuitOnLastWindowClosed(false); }
+  void initTestCase() {
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    // The choices asked before an export are remembered here.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+  }
   void init() { QGuiApplication::clipboard()->clear(); }
 
   // Pasted like a KVEN text: the reset's steps, the title field, Grid chosen;
@@ -140,18 +165,14 @@ class InterchangeTest : public QObject {
   void pdfExportAndPrintout() {
     Window w;
     w.Paste(Barred());
+    w.AnswerChoices(false);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("bars.pdf"));
     w.dialogs.saveAnswers = {pdf};
     w.Trigger("miExportPdf");
     QCOMPARE(QFileInfo(w.dialogs.saveRequests.at(0).proposed).fileName(), QStringLiteral("Xword.pdf"));
     QCOMPARE(w.dialogs.saveRequests.at(0).filterIndex, 1);
-    const auto textOf = [](const QString& file) {
-      QProcess process;
-      process.start(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
-      return process.waitForFinished(30000) ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
-    };
-    const QString text = textOf(pdf);
+    const QString text = PdfText(pdf);
     for (const char* words : {"Caf\u00e9 bars", "Across", "Down", "1 ("})
       QVERIFY2(text.contains(QString::fromUtf8(words)), words);
     // The puzzle's page alone: a solution page comes only when asked for.
@@ -163,10 +184,93 @@ class InterchangeTest : public QObject {
     w.dialogs.printConfirmed = true;
     w.dialogs.printToFile = dir.filePath(QStringLiteral("printed.pdf"));
     w.Trigger("miPrint");
-    const QString printed = textOf(w.dialogs.printToFile);
+    const QString printed = PdfText(w.dialogs.printToFile);
     QVERIFY(printed.contains(QString::fromUtf8("Caf\u00e9 bars")));
     QVERIFY(!printed.contains(QStringLiteral("Across")));
     QVERIFY(w.dialogs.errors.isEmpty());
+  }
+
+  // Unchecked at first, then as last answered, for the PDF and the print
+  // alike, in the next window too; a cancel ends the command, and a puzzle
+  // without a solution asks nothing.
+  void theSolutionPageChoiceIsRemembered() {
+    QTemporaryDir dir;
+    const auto pdf = [&](const char* name) { return dir.filePath(QLatin1String(name)); };
+    {
+      Window w;
+      w.Paste(kven::test::CluedDocument());
+      Export(w, "miExportPdf", true, pdf("with.pdf"));
+      Export(w, "miExportPdf", false, pdf("without.pdf"));
+      w.dialogs.printConfirmed = true;
+      w.dialogs.printToFile = pdf("printed.pdf");
+      w.AnswerChoices(true);
+      w.Trigger("miPrint");
+      QCOMPARE(w.choicesAsked, (QList<bool>{false, true, false}));
+      QCOMPARE(std::tuple(Pages(pdf("with.pdf")), Pages(pdf("without.pdf")), Pages(pdf("printed.pdf"))),
+               std::tuple(2, 1, 2));
+      w.dialogs.whileShown = [](QDialog& dialog) { dialog.reject(); };
+      w.Trigger("miExportPdf");
+      w.Trigger("miPrint");
+      QCOMPARE(std::tuple(w.dialogs.saveRequests.size(), w.dialogs.printDialogs), std::tuple(std::size_t{2}, 1));
+    }
+    Window w;
+    w.Paste(kven::test::CluedDocument());
+    Export(w, "miExportPdf", false, pdf("again.pdf"));
+    w.Paste(QLatin1String(Unsolved));
+    Export(w, "miExportPdf", true, pdf("unsolved.pdf"));
+    QCOMPARE(w.choicesAsked, QList<bool>{true});
+    QCOMPARE(Pages(pdf("unsolved.pdf")), 1);
+  }
+
+  void theSubmissionCopyIsWrittenOrRefused_data() {
+    QTest::addColumn<QString>("solution");  // pasted over the clued puzzle's, its diagram the same
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("the whole solution") << "STEMS\r\nE.N.A\r\nTOTAL\r\nS.E.S\r\nTRIOS\r\n" << "";
+    QTest::newRow("a square without its letter") << "STEMS\r\nE.N.A\r\nTOTAL\r\nS.E.S\r\nTRIO.\r\n"
+                                                 << "The submission copy needs the whole solution; "
+                                                    "squares without a letter: 1";
+  }
+  void theSubmissionCopyIsWrittenOrRefused() {
+    QFETCH(QString, solution);
+    QFETCH(QString, refusal);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("editor.pdf"));
+    Window w;
+    w.Paste(kven::test::CluedDocument());
+    w.Paste(QStringLiteral("KVEN 2 5 5\r\nBLK 7 9 Z\r\nANS\r\n") + solution);
+    w.dialogs.saveAnswers = {path};
+    w.Trigger("miExportSubmission");
+    if (!refusal.isEmpty()) {
+      QCOMPARE(w.dialogs.errors, QStringList{refusal});
+      QVERIFY(w.dialogs.saveRequests.empty() && !QFile::exists(path));
+      return;
+    }
+    QCOMPARE(QFileInfo(w.dialogs.saveRequests.front().proposed).fileName(), QStringLiteral("Xword-submission.pdf"));
+    const QString text = PdfText(path);
+    for (const char* words : {"A. Setter", "1 Across", "STEMS", "Setter's first clue"})
+      QVERIFY2(text.contains(QLatin1String(words)), words);
+  }
+
+  // With the answers at first; without them the page holds only the digest.
+  // A puzzle without a whole solution asks nothing and is told what its
+  // page cannot do.
+  void theWebPageCarriesTheAnswersWhenAsked() {
+    QTemporaryDir dir;
+    const auto page = [&](const char* name) { return kven::test::FileBytes(dir.filePath(QLatin1String(name))); };
+    Window w;
+    w.Paste(kven::test::CluedDocument());
+    Export(w, "miExportWebPage", false, dir.filePath(QStringLiteral("without.html")));
+    Export(w, "miExportWebPage", true, dir.filePath(QStringLiteral("with.html")));
+    QVERIFY(w.dialogs.information.isEmpty());
+    w.Paste(QLatin1String(Unsolved));
+    Export(w, "miExportWebPage", true, dir.filePath(QStringLiteral("unsolved.html")));
+    QCOMPARE(w.choicesAsked, (QList<bool>{true, false}));
+    QCOMPARE(QFileInfo(w.dialogs.saveRequests.front().proposed).fileName(), QStringLiteral("Xword.html"));
+    QVERIFY(page("without.html").contains("\"digest\":") && !page("without.html").contains("\"solution\":"));
+    QVERIFY(page("with.html").contains("\"solution\":") && page("with.html").contains("Setter's first clue"));
+    QVERIFY(page("unsolved.html").contains("Turnabout") && !page("unsolved.html").contains("\"solution\":"));
+    QCOMPARE(w.dialogs.information, QStringList{QStringLiteral("The solution is not complete: the page has no Check "
+                                                               "or Reveal and cannot tell a finished grid.")});
   }
 
   // Choosing a finding frames exactly its squares; an edit takes the frames
@@ -222,6 +326,9 @@ class InterchangeTest : public QObject {
     w.Trigger("miRedo");
     QCOMPARE(w.form.size(), fittedAgain);
   }
+
+ private:
+  QTemporaryDir settings_;
 };
 
 QTEST_MAIN(InterchangeTest)

@@ -32,14 +32,16 @@ class ScriptedDialogs : public Dialogs {
   std::function<void(QDialog&)> whileShown;
 
   QStringList openProposals;
+  QStringList openFilters;
   std::vector<SaveRequest> saveRequests;
   QStringList errors;
   QStringList invalidData;
   QStringList information;
   int printDialogs = 0;
 
-  QString getOpenFileName(QWidget*, const QString& proposed, const QString&) override {
+  QString getOpenFileName(QWidget*, const QString& proposed, const QString& filter) override {
     openProposals << proposed;
+    openFilters << filter;
     return Next(openAnswers);
   }
   QString getSaveFileName(QWidget*, const QString& proposed, const QStringList&, int filterIndex) override {

@@ -280,7 +280,8 @@ class SetterHabitsTest : public QObject {
     w.Trigger("miBeyond");
     w.Trigger("miAbout");
     QCOMPARE(shown.size(), 2);
-    for (const char* topic : {"Undo", "ipuz", "SVG", "Check Diagram", "Fill Grid", "Clues", "Ctrl+Q"})
+    for (const char* topic : {"Undo", "ipuz", "SVG", "Check Diagram", "Fill Grid", "Clues", "Ctrl+Q", "Across Lite",
+                              "Entry > Circle", "Ctrl+Shift+H", "Web Page", "Submission"})
       QVERIFY2(shown[0].contains(QLatin1String(topic)), topic);
     QVERIFY(shown[1].contains(QLatin1String(kven::Version)) && shown[1].contains(QLatin1String(kven::Licence)));
   }

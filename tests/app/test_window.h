@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -43,6 +44,17 @@ struct Window {
     QGuiApplication::clipboard()->setText(text);
     Trigger("miPaste");
   }
+  // Answers every question before an export or a print with its box as
+  // given, and OK; records how the box stood when asked.
+  void AnswerChoices(bool checked) {
+    dialogs.whileShown = [this, checked](QDialog& dialog) {
+      auto& box = Find<QCheckBox>(dialog, "cbChoice");
+      choicesAsked << box.isChecked();
+      box.setChecked(checked);
+      dialog.accept();
+    };
+  }
+  QList<bool> choicesAsked;
 };
 
 }  // namespace kven::test

@@ -203,7 +203,7 @@ class WindowFitTest : public QObject {
     QVERIFY(onScreen());
   }
 
-  // The status bar's note that a KVEN text holds no clues takes room below
+  // The status bar's note of what a KVEN text leaves out takes room below
   // the grid, which the window makes up.
   void theStatusBarLeavesTheGridWhole() {
     Window w;

@@ -106,16 +106,18 @@ TEST(Document, AKvenTextOfAnotherDiagramStartsWithoutClues) {
   }
 }
 
-TEST(Document, RenumbersAfterAnEditAndDropsStylesOfAnotherSize) {
+TEST(Document, RenumbersAfterAnEditAndDropsStylesOfAnotherSizeAndOfNewBlocks) {
   Document d = BlockedDocument();
   NullGridView view;
   AutoNumber(d.puzzle(), view);
   d.styles()(2, 3).circled = true;
+  d.styles()(3, 1).shaded = true;
   Puzzle before = d.puzzle();
   d.puzzle().Blocks(3, 1) = 1;
   EXPECT_TRUE(d.AfterEdit(before, view));
   EXPECT_EQ(d.puzzle().Numbers(3, 2), 2);  // [3,2] now starts the down entry below the new block
   EXPECT_TRUE(d.styles()(2, 3).circled);
+  EXPECT_TRUE(d.styles()(3, 1).Plain());  // the new block's shade went with it
   before = d.puzzle();
   EXPECT_FALSE(d.AfterEdit(before, view));  // nothing changed
   NullView reset;
