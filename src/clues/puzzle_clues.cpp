@@ -143,6 +143,22 @@ std::optional<int> EnumerationLetters(std::string_view enumeration) {
   return counted ? std::optional<int>(counted->letters) : std::nullopt;
 }
 
+std::optional<EndingEnumeration> FindEndingEnumeration(std::string_view text) {
+  while (text.ends_with(' ')) text.remove_suffix(1);
+  if (!text.ends_with(')')) return std::nullopt;
+  const std::size_t open = text.rfind('(');
+  if (open == std::string_view::npos) return std::nullopt;
+  const std::string_view inside = text.substr(open + 1, text.size() - open - 2);
+  int digits = 0;
+  for (const char c : inside) {
+    digits = c >= '0' && c <= '9' ? digits + 1 : 0;
+    if (digits > 2) return std::nullopt;
+  }
+  const std::optional<int> letters = EnumerationLetters(inside);
+  if (!letters) return std::nullopt;
+  return EndingEnumeration{open, inside, *letters};
+}
+
 std::string EnumerationMisfit(const Clue& clue, int length) {
   if (clue.members.find("\"continued\"") != std::string::npos || clue.members.find("\"see\"") != std::string::npos)
     return {};
