@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "text/blanks.h"
 #include "text/latin1.h"
 
 namespace kven {
@@ -46,13 +47,6 @@ void DropIfEmpty(PuzzleClues& clues, std::size_t index) {
   const Clue& c = clues.clues[index];
   if (c.HasSquare() && c.text.empty() && c.enumeration.empty() && c.members.empty())
     clues.clues.erase(clues.clues.begin() + static_cast<std::ptrdiff_t>(index));
-}
-
-std::string_view Trimmed(std::string_view s) {
-  constexpr std::string_view Blanks = " \t\r\n";
-  const auto start = s.find_first_not_of(Blanks);
-  if (start == std::string_view::npos) return {};
-  return s.substr(start, s.find_last_not_of(Blanks) - start + 1);
 }
 
 }  // namespace
