@@ -106,13 +106,7 @@ std::string PuzzleId(const Json& data) {
 }  // namespace
 
 bool HasFullSolution(const Puzzle& p) {
-  if (!p.HasSolution) return false;
-  const Puzzle drawn = DrawnDiagram(p);
-  for (int row = 1; row <= drawn.VSquares; ++row)
-    for (int col = 1; col <= drawn.HSquares; ++col)
-      if (IsOpenSquare(drawn, col, row) && !(drawn.Letters(col, row) >= 'A' && drawn.Letters(col, row) <= 'Z'))
-        return false;
-  return true;
+  return p.HasSolution && SquaresWithoutLetter(DrawnDiagram(p)) == 0;
 }
 
 std::string SolutionDigest(const std::string& id, const std::string& letters) {

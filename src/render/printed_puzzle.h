@@ -38,7 +38,8 @@ PrintedPuzzle PrintedSkeleton(const Puzzle& puzzle);
 PrintedPuzzle PrintedWithClues(const Puzzle& puzzle, const PuzzleClues& clues, const SquareStyles& styles = {});
 
 // Why the submission copy of the puzzle cannot be made: it shows every
-// answer, so every open square needs a letter. Empty when it can be made.
+// answer, so every open square of the drawn diagram needs a letter. Empty
+// when it can be made.
 std::string SubmissionRefusal(const Puzzle& puzzle);
 
 }  // namespace kven

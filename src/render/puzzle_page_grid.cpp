@@ -42,7 +42,8 @@ QRectF PageGridBounds(const Puzzle& p, QPointF corner, const PageGridScale& scal
 
 void DrawPageGrid(QPainter& painter, const PrintedPuzzle& printed, QPointF corner, const PageGridScale& scale,
                   int barWidth, bool letters) {
-  const Puzzle& p = printed.puzzle;
+  // Marks of a kind the diagram no longer has are kept, and drawn nowhere.
+  const Puzzle p = DrawnDiagram(printed.puzzle);
   const int columns = Columns(p);
   const int rows = Rows(p);
   const double s = scale.square;

@@ -254,6 +254,27 @@ TEST(PuzzlePageTest, TheGridPrintsAsPublishedPuzzlesDo) {
   EXPECT_GE(bar, line + static_cast<int>(4 * square / 32) - 1);
 }
 
+// A diagram keeps the marks of the kind it no longer has (a block left in
+// a bar diagram), which no drawing of it shows: the pages neither print
+// such a block nor take its square for a block.
+TEST(PuzzlePageTest, MarksOfTheOtherKindAreNotPrinted) {
+  Puzzle bars = test::ExampleBars();
+  ASSERT_FALSE(bars.BlockDiagram);
+  bars.Blocks(3, 2) = 1;
+  PrintedPuzzle printed = PrintedSkeleton(bars);
+  PageGeometry geometry;
+  const Document doc(PuzzlePdf(printed, Paper::A4, {PrintedPages::Puzzle, 2}, &geometry));
+  constexpr double Dpi = 150;
+  const QImage page = doc.Page(1, Dpi);
+  const QPointF centre = test::SquareOnPage(geometry.grid, geometry.squarePoints, Dpi, 3, 2).center();
+  EXPECT_EQ(test::Px(page, static_cast<int>(centre.x()), static_cast<int>(centre.y())), rgb::White);
+  // Every open square of the drawn diagram needs its letter, that one too.
+  test::SetLetters(printed.puzzle, {"ABCDE", "FGHIJ", "KLMNO", "PQRST", "UVWXY"});
+  printed.puzzle.Letters(3, 2) = '.';
+  EXPECT_EQ(SubmissionRefusal(printed.puzzle),
+            "The submission copy needs the whole solution; squares without a letter: 1");
+}
+
 // The copy for an editor: each clue's row names its entry and gives the
 // answer before the clue, the author and the page on every page.
 TEST(PuzzlePageTest, TheSubmissionGivesEveryAnswerBesideItsClue) {
