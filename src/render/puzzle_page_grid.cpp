@@ -40,6 +40,16 @@ QRectF PageGridBounds(const Puzzle& p, QPointF corner, const PageGridScale& scal
   return QRectF(corner, QSizeF(Columns(p) * scale.square, Rows(p) * scale.square)).adjusted(-out, -out, out, out);
 }
 
+PlacedPageGrid FitPageGrid(const Puzzle& p, double maxSquare, const QRectF& room, double point) {
+  PageGridScale scale{0, point};
+  const double overhang = PageGridOverhang(scale);
+  const int columns = std::clamp(p.HSquares, 1, MaxSide);
+  const int rows = std::clamp(p.VSquares, 1, MaxSide);
+  scale.square = std::max(0.0, std::min({maxSquare, (room.width() - 2 * overhang) / columns,
+                                         (room.height() - 2 * overhang) / rows}));
+  return {room.topLeft() + QPointF(overhang, overhang), scale};
+}
+
 void DrawPageGrid(QPainter& painter, const PrintedPuzzle& printed, QPointF corner, const PageGridScale& scale,
                   int barWidth, bool letters) {
   // Marks of a kind the diagram no longer has are kept, and drawn nowhere.

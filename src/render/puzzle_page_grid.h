@@ -34,4 +34,12 @@ QRectF PageGridBounds(const Puzzle& p, QPointF corner, const PageGridScale& scal
 // The frame's half width: how far it stands out beyond the grid corner.
 double PageGridOverhang(const PageGridScale& scale);
 
+// The grid at the top left of `room`, its frame inside it, with squares as
+// large as `maxSquare` and the room allow; `point` as for the scale.
+struct PlacedPageGrid {
+  QPointF corner;
+  PageGridScale scale;
+};
+PlacedPageGrid FitPageGrid(const Puzzle& p, double maxSquare, const QRectF& room, double point);
+
 }  // namespace kven
