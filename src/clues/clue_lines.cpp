@@ -83,9 +83,7 @@ class DirectionLists {
     std::vector<ClueSection> sections;
     for (const auto& [direction, key] : {std::pair{EntryDirection::Across, &clues_.acrossKey},
                                          std::pair{EntryDirection::Down, &clues_.downKey}}) {
-      ClueSection section{DirectionName(direction), DirectionName(direction), Lines(direction)};
-      if (const auto colon = key->find(':'); colon != std::string::npos && colon + 1 < key->size())
-        section.heading = key->substr(colon + 1);
+      ClueSection section{DirectionName(direction), ListHeading(*key, DirectionName(direction)), Lines(direction)};
       for (ClueLine& line : aside[direction]) section.lines.push_back(std::move(line));
       sections.push_back(std::move(section));
     }

@@ -12,6 +12,11 @@ bool HasClueTexts(const PuzzleClues& clues) {
   return std::any_of(clues.clues.begin(), clues.clues.end(), [](const Clue& c) { return !c.text.empty(); });
 }
 
+std::string ListHeading(std::string_view key, std::string_view name) {
+  const auto colon = key.find(':');
+  return std::string(colon != std::string_view::npos && colon + 1 < key.size() ? key.substr(colon + 1) : name);
+}
+
 std::optional<std::size_t> FindClue(const PuzzleClues& clues, const EntryKey& key) {
   for (std::size_t i = 0; i < clues.clues.size(); ++i)
     if (clues.clues[i].HasSquare() && clues.clues[i].Key() == key) return i;

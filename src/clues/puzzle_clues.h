@@ -75,6 +75,11 @@ struct PuzzleClues {
   bool operator==(const PuzzleClues&) const = default;
 };
 
+// What a clue list is headed: the heading a document gave it after the
+// colon of its key ("Across:Horizontal" is headed "Horizontal"), else
+// `name`.
+std::string ListHeading(std::string_view key, std::string_view name);
+
 // True when some clue has a text.
 bool HasClueTexts(const PuzzleClues& clues);
 
