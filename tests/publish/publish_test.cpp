@@ -176,7 +176,8 @@ TEST(WebPage, AnEnumerationEndingTheTextIsShownOnce) {
   PuzzleClues other;
   other.acrossKey = "Across:";
   other.otherLists.push_back(
-      {"Diagonal:Slants", R"j([[1, "Slope (5)"], {"number": "2", "clue": "Lean", "enumeration": "(4)"}, "Bare", [3]])j"});
+      {"Diagonal:Slants",
+       R"j([[1, "Slope (5)"], {"number": "2", "clue": "Lean", "enumeration": "(4)"}, "Bare", [3]])j"});
   other.otherLists.push_back({"Inward", "[]"});
   const Json data = PageData(p, other, {}, {});
   EXPECT_EQ(data["across"], "Across");

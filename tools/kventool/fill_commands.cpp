@@ -81,7 +81,8 @@ ExitCode RunFill(const Options& options) {
       return Refused;
     }
     if (options.report)
-      Complain(InputLabel(options, name) + fill::QualityReport(p, fill::MeasureFill(result.entries, fillOptions.weakBelow)));
+      Complain(InputLabel(options, name) +
+               fill::QualityReport(p, fill::MeasureFill(result.entries, fillOptions.weakBelow)));
     NullGridView view;
     fill::PlaceLetters(p, view, result.letters);
     return out.Write(name, JoinLinesCrLf(EncodeText(p)));
