@@ -5,8 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "editing/numbering.h"
+#include "formats/import.h"
 #include "model/puzzle.h"
 #include "text/encoder.h"
 
@@ -66,6 +68,25 @@ void Check(bool ok, const char* what) {
     kven::AutoNumber(renumbered, view);
     CheckSameNumbering(p, renumbered, "automatic numbers are the automatic ones");
   }
+}
+
+// Whether a reader imported a puzzle; any other outcome must be clean: no
+// message for bytes that are none of the format's, a refusal on one line
+// that begins as the format's refusals do.
+[[maybe_unused]] bool CheckImported(const kven::Import& got, std::string_view refusalStart) {
+  switch (got.outcome) {
+    case kven::ImportOutcome::NotRecognised:
+      Check(got.message.empty(), "no message when not recognised");
+      return false;
+    case kven::ImportOutcome::Refused:
+      Check(got.message.starts_with(refusalStart), "refusal says so");
+      Check(got.message.find('\n') == std::string::npos, "refusal on one line");
+      return false;
+    case kven::ImportOutcome::Imported:
+      break;
+  }
+  Check(got.message.empty(), "no message when imported");
+  return true;
 }
 
 [[maybe_unused]] kven::TextLineList KvenText(const Puzzle& p) { return kven::EncodeText(p); }

@@ -9,38 +9,6 @@ namespace kven {
 
 namespace {
 
-constexpr std::string_view EnDash = "\xE2\x80\x93";
-
-// Where the bracketed enumeration that ends `text` begins: "(6)", "(3,4)",
-// "(4-4 4)", "(2'1)"; npos when the text ends otherwise. Groups of more
-// than two digits are no word lengths ("Film (1997)").
-std::size_t TrailingEnumeration(std::string_view text) {
-  if (!text.ends_with(')')) return std::string_view::npos;
-  const std::size_t open = text.rfind('(');
-  if (open == std::string_view::npos) return open;
-  std::string_view inside = text.substr(open + 1, text.size() - open - 2);
-  int digits = 0;
-  bool any = false;
-  while (!inside.empty()) {
-    const char c = inside.front();
-    if (c >= '0' && c <= '9') {
-      if (++digits > 2) return std::string_view::npos;
-      any = true;
-      inside.remove_prefix(1);
-      continue;
-    }
-    digits = 0;
-    if (inside.starts_with(EnDash)) {
-      inside.remove_prefix(EnDash.size());
-    } else if (std::string_view(" ,-'./").find(c) != std::string_view::npos) {
-      inside.remove_prefix(1);
-    } else {
-      return std::string_view::npos;
-    }
-  }
-  return any ? open : std::string_view::npos;
-}
-
 // The letters of the entry, or "" while one of its squares has none.
 std::string Answer(const Puzzle& p, const DiagramEntry& entry) {
   std::string letters;
@@ -115,9 +83,7 @@ class DirectionLists {
     std::vector<ClueSection> sections;
     for (const auto& [direction, key] : {std::pair{EntryDirection::Across, &clues_.acrossKey},
                                          std::pair{EntryDirection::Down, &clues_.downKey}}) {
-      ClueSection section{DirectionName(direction), DirectionName(direction), Lines(direction)};
-      if (const auto colon = key->find(':'); colon != std::string::npos && colon + 1 < key->size())
-        section.heading = key->substr(colon + 1);
+      ClueSection section{DirectionName(direction), ListHeading(*key, DirectionName(direction)), Lines(direction)};
       for (ClueLine& line : aside[direction]) section.lines.push_back(std::move(line));
       sections.push_back(std::move(section));
     }
@@ -178,9 +144,9 @@ std::string Joined(std::string name, const std::string& text, const std::string&
 ClueLine ShownClue(std::string_view markup, std::string_view enumeration, int length) {
   ClueLine line;
   line.text = PlainText(markup);
-  if (const std::size_t open = TrailingEnumeration(line.text); open != std::string::npos) {
-    line.enumeration = line.text.substr(open);
-    line.text.resize(open);
+  if (const auto ending = FindEndingEnumeration(line.text)) {
+    line.enumeration = line.text.substr(ending->open, ending->inside.size() + 2);
+    line.text.resize(ending->open);
     if (line.text.ends_with(' ')) line.text.pop_back();  // the text has single blanks
     return line;
   }

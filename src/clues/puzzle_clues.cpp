@@ -3,12 +3,18 @@
 #include <algorithm>
 #include <set>
 
+#include "text/blanks.h"
 #include "text/latin1.h"
 
 namespace kven {
 
 bool HasClueTexts(const PuzzleClues& clues) {
   return std::any_of(clues.clues.begin(), clues.clues.end(), [](const Clue& c) { return !c.text.empty(); });
+}
+
+std::string ListHeading(std::string_view key, std::string_view name) {
+  const auto colon = key.find(':');
+  return std::string(colon != std::string_view::npos && colon + 1 < key.size() ? key.substr(colon + 1) : name);
 }
 
 std::optional<std::size_t> FindClue(const PuzzleClues& clues, const EntryKey& key) {
@@ -46,13 +52,6 @@ void DropIfEmpty(PuzzleClues& clues, std::size_t index) {
   const Clue& c = clues.clues[index];
   if (c.HasSquare() && c.text.empty() && c.enumeration.empty() && c.members.empty())
     clues.clues.erase(clues.clues.begin() + static_cast<std::ptrdiff_t>(index));
-}
-
-std::string_view Trimmed(std::string_view s) {
-  constexpr std::string_view Blanks = " \t\r\n";
-  const auto start = s.find_first_not_of(Blanks);
-  if (start == std::string_view::npos) return {};
-  return s.substr(start, s.find_last_not_of(Blanks) - start + 1);
 }
 
 }  // namespace
@@ -141,6 +140,22 @@ std::optional<CountedEnumeration> CountEnumeration(std::string_view enumeration)
 std::optional<int> EnumerationLetters(std::string_view enumeration) {
   const auto counted = CountEnumeration(enumeration);
   return counted ? std::optional<int>(counted->letters) : std::nullopt;
+}
+
+std::optional<EndingEnumeration> FindEndingEnumeration(std::string_view text) {
+  while (text.ends_with(' ')) text.remove_suffix(1);
+  if (!text.ends_with(')')) return std::nullopt;
+  const std::size_t open = text.rfind('(');
+  if (open == std::string_view::npos) return std::nullopt;
+  const std::string_view inside = text.substr(open + 1, text.size() - open - 2);
+  int digits = 0;
+  for (const char c : inside) {
+    digits = c >= '0' && c <= '9' ? digits + 1 : 0;
+    if (digits > 2) return std::nullopt;
+  }
+  const std::optional<int> letters = EnumerationLetters(inside);
+  if (!letters) return std::nullopt;
+  return EndingEnumeration{open, inside, *letters};
 }
 
 std::string EnumerationMisfit(const Clue& clue, int length) {

@@ -75,6 +75,11 @@ struct PuzzleClues {
   bool operator==(const PuzzleClues&) const = default;
 };
 
+// What a clue list is headed: the heading a document gave it after the
+// colon of its key ("Across:Horizontal" is headed "Horizontal"), else
+// `name`.
+std::string ListHeading(std::string_view key, std::string_view name);
+
 // True when some clue has a text.
 bool HasClueTexts(const PuzzleClues& clues);
 
@@ -107,6 +112,18 @@ std::string EnumerationText(const Clue* clue, int length);
 // characters ("2 words", "5, two words", "3?", "1-5 across"), which says
 // more than letters; none for an empty one.
 std::optional<int> EnumerationLetters(std::string_view enumeration);
+
+// The enumeration a clue text ends with, as setters write one where there
+// is no field for it: "Nature goddess (6)", "Hold tight (3,2)". It is the
+// text's last bracket, with nothing but blanks after it, holding what
+// EnumerationLetters counts, every number in it of one or two digits as word
+// lengths are ("Film (1997)" ends with no enumeration).
+struct EndingEnumeration {
+  std::size_t open = 0;     // where its "(" stands in the text
+  std::string_view inside;  // between the brackets: "3,2"
+  int letters = 0;          // what it counts
+};
+std::optional<EndingEnumeration> FindEndingEnumeration(std::string_view text);
 
 // What is plainly wrong with the clue's enumeration for its entry of
 // `length` letters: "has 5 letters but its enumeration (3,4) counts 7", to

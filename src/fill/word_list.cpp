@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "model/messages.h"
+#include "text/blanks.h"
 
 namespace kven::fill {
 
@@ -35,8 +36,6 @@ std::optional<int> Number(std::string_view text) {
 bool IsPossessive(std::string_view entry) {
   return entry.ends_with("'s") || entry.ends_with("'S") || entry.ends_with("\xE2\x80\x99s");
 }
-
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace
 
@@ -101,7 +100,7 @@ void WordList::Add(std::string_view word, int score) {
 }
 
 void WordList::AddText(std::string_view text, const ListReading& reading) {
-  if (text.starts_with(ByteOrderMark)) text.remove_prefix(ByteOrderMark.size());
+  text = WithoutByteOrderMark(text);
   Folder folder;
   std::size_t start = 0;
   while (start < text.size()) {

@@ -18,9 +18,8 @@ Json Members(const Clue& clue) {
 
 ClueSection OtherSection(const OtherClueList& list) {
   ClueSection section;
-  const auto colon = list.key.find(':');
-  section.name = list.key.substr(0, colon);
-  section.heading = colon != std::string::npos && colon + 1 < list.key.size() ? list.key.substr(colon + 1) : section.name;
+  section.name = list.key.substr(0, list.key.find(':'));
+  section.heading = ListHeading(list.key, section.name);
   const Json items = Json::parse(list.json, nullptr, false);
   if (!items.is_array()) return section;
   for (const Json& item : items) {

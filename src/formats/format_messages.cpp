@@ -37,4 +37,14 @@ Import RefusedImport(FileFormat format, std::string message) {
   return refused;
 }
 
+Import GuardedImport(FileFormat format, const std::function<Import()>& read) {
+  try {
+    return read();
+  } catch (const ImportRefused& refusal) {
+    return RefusedImport(format, refusal.what());
+  } catch (const std::exception&) {
+    return RefusedImport(format, message::ImportRefusal(format, "it could not be read"));
+  }
+}
+
 }  // namespace kven

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -45,5 +46,11 @@ class ImportRefused : public std::runtime_error {
 
 // What a reader returns for a document of its format it cannot import.
 Import RefusedImport(FileFormat format, std::string message);
+
+// Runs a reader of `format` and returns what it read, or the refusal of
+// what it threw: an ImportRefused with its message, anything else (every
+// length is checked before it is read, so this is the last line of
+// defence) as a document that "could not be read".
+Import GuardedImport(FileFormat format, const std::function<Import()>& read);
 
 }  // namespace kven

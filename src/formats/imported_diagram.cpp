@@ -59,6 +59,13 @@ std::optional<Square> TakeGivenNumbers(Puzzle& p, const SquareArray<std::int64_t
 
 void NumberByGrid(Puzzle& p) { AutomaticNumbers(p); }
 
+Puzzle GridNumbered(const Puzzle& p) {
+  Puzzle numbered = DrawnDiagram(p);
+  numbered.ManualNumbered = false;
+  NumberByGrid(numbered);
+  return numbered;
+}
+
 std::int32_t StrongestSymmetry(const Puzzle& p) {
   // Fourfold bars on an oblong grid would be only twofold: the KVEN writer
   // could not list them.
@@ -69,9 +76,7 @@ std::int32_t StrongestSymmetry(const Puzzle& p) {
 
 bool NumberedAsGridGives(const Puzzle& p) {
   if (NumberingKindOf(p) != NumberingKind::Manual) return true;
-  Puzzle automatic = DrawnDiagram(p);
-  automatic.ManualNumbered = false;
-  AutomaticNumbers(automatic);
+  const Puzzle automatic = GridNumbered(p);
   for (int row = 1; row <= p.VSquares; ++row)
     for (int col = 1; col <= p.HSquares; ++col)
       if (automatic.Numbers(col, row) != p.Numbers(col, row)) return false;

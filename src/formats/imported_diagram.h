@@ -30,6 +30,9 @@ std::optional<Square> TakeGivenNumbers(Puzzle& p, const SquareArray<std::int64_t
 // Numbered as the grid itself gives it, as formats without numbers of
 // their own (.puz, .xd) are.
 void NumberByGrid(Puzzle& p);
+// The drawn diagram (DrawnDiagram) so numbered, whatever numbers it had:
+// what such a format writes.
+Puzzle GridNumbered(const Puzzle& p);
 
 // The strongest order, 4, 2 or 0, under which every block or bar has its
 // partners; bars turn through quarter turns on square grids only.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/messages.h"
+#include "text/blanks.h"
 
 namespace kven {
 
@@ -11,10 +12,8 @@ namespace {
 
 using Json = nlohmann::json;
 
-constexpr std::string_view Blanks = " \t\r\n";
-
 std::string_view TrimFront(std::string_view s) {
-  if (s.starts_with("\xEF\xBB\xBF")) s.remove_prefix(3);
+  s = WithoutByteOrderMark(s);
   const auto start = s.find_first_not_of(Blanks);
   return s.substr(start == std::string_view::npos ? s.size() : start);
 }

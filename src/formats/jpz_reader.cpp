@@ -12,6 +12,7 @@
 #include "formats/jpz_markup.h"
 #include "formats/placed_clues.h"
 #include "formats/zip_archive.h"
+#include "text/blanks.h"
 
 namespace kven {
 
@@ -20,11 +21,7 @@ namespace {
 // A real .jpz is some tens of kilobytes.
 constexpr std::size_t MaxJpzBytes = 16 * 1024 * 1024;
 
-struct Refusal : ImportRefused {
-  explicit Refusal(const std::string& reason) : ImportRefused(FileFormat::Jpz, reason) {}
-};
-
-[[noreturn]] void Refuse(const std::string& reason) { throw Refusal(reason); }
+[[noreturn]] void Refuse(const std::string& reason) { throw ImportRefused(FileFormat::Jpz, reason); }
 
 // An element's name without its namespace prefix.
 std::string_view LocalName(const pugi::xml_node& node) {
@@ -264,8 +261,8 @@ Import ReadDocument(const pugi::xml_node& root) {
 // The first element of the text, with a crossword's name: so much tells a
 // .jpz document from any other XML before it is parsed.
 bool LooksLikeJpz(std::string_view text) {
-  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-  const auto start = text.find_first_not_of(" \t\r\n");
+  text = WithoutByteOrderMark(text);
+  const auto start = text.find_first_not_of(Blanks);
   if (start == std::string_view::npos || text[start] != '<') return false;
   const std::string_view head = text.substr(0, 4096);
   return head.find("crossword-compiler") != std::string_view::npos ||
@@ -276,7 +273,7 @@ bool LooksLikeJpz(std::string_view text) {
 
 Import ReadJpz(std::string_view text) {
   if (!LooksLikeJpz(text)) return Import{};
-  try {
+  return GuardedImport(FileFormat::Jpz, [text] {
     if (text.size() > MaxJpzBytes) Refuse("it is larger than 16 MiB");
     pugi::xml_document document;
     const pugi::xml_parse_result parsed = document.load_buffer(text.data(), text.size());
@@ -286,11 +283,7 @@ Import ReadJpz(std::string_view text) {
     const pugi::xml_node root = document.document_element();
     if (!IsJpzRoot(LocalName(root))) return Import{};
     return ReadDocument(root);
-  } catch (const Refusal& refusal) {
-    return RefusedImport(FileFormat::Jpz, refusal.what());
-  } catch (const std::exception&) {
-    return RefusedImport(FileFormat::Jpz, message::ImportRefusal(FileFormat::Jpz, "it could not be read"));
-  }
+  });
 }
 
 Import ReadZippedJpz(std::string_view bytes) {

@@ -36,30 +36,11 @@ std::optional<std::int32_t> LabelNumber(std::string_view label) {
 }
 
 SplitClue SplitEnumeration(std::string_view text, int length) {
-  SplitClue whole{std::string(text), std::string()};
-  std::string_view trimmed = text;
-  while (!trimmed.empty() && trimmed.back() == ' ') trimmed.remove_suffix(1);
-  if (!trimmed.ends_with(')')) return whole;
-  const auto open = trimmed.rfind('(');
-  if (open == std::string_view::npos) return whole;
-  const std::string_view inside = trimmed.substr(open + 1, trimmed.size() - open - 2);
-  int sum = 0;
-  int number = -1;  // the digits of the number being read; -1 between numbers
-  for (const char c : inside) {
-    if (c >= '0' && c <= '9') {
-      number = (number < 0 ? 0 : number) * 10 + (c - '0');
-      if (number > MaxSide * MaxSide) return whole;
-    } else if (std::string_view(",-. '").find(c) != std::string_view::npos && number >= 0) {
-      sum += number;
-      number = -1;
-    } else {
-      return whole;
-    }
-  }
-  if (number < 0 || sum + number != length) return whole;
-  std::string_view rest = trimmed.substr(0, open);
-  while (!rest.empty() && rest.back() == ' ') rest.remove_suffix(1);
-  return {std::string(rest), std::string(inside)};
+  const auto ending = FindEndingEnumeration(text);
+  if (!ending || ending->letters != length) return {std::string(text), std::string()};
+  std::string_view rest = text.substr(0, ending->open);
+  while (rest.ends_with(' ')) rest.remove_suffix(1);
+  return {std::string(rest), std::string(ending->inside)};
 }
 
 std::string JoinEnumeration(std::string_view text, std::string_view enumeration) {

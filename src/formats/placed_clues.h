@@ -39,9 +39,9 @@ std::optional<std::int32_t> LabelNumber(std::string_view label);
 
 // A clue text of a format without a place for enumerations (.puz, .xd),
 // where setters end the text with one: "Sea bird (4)" for an entry of four
-// letters is the text "Sea bird" and the enumeration "4". Only a bracket of
-// numbers (joined by commas, hyphens, full stops, blanks or apostrophes)
-// that add up to the entry's length counts; any other text stays whole.
+// letters is the text "Sea bird" and the enumeration "4". Only an ending
+// enumeration (FindEndingEnumeration) that counts the entry's length is
+// split off; any other text stays whole.
 struct SplitClue {
   std::string text;
   std::string enumeration;

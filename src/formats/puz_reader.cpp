@@ -17,9 +17,7 @@ namespace kven {
 
 namespace {
 
-struct Refusal : ImportRefused {
-  explicit Refusal(const std::string& reason) : ImportRefused(FileFormat::Puz, reason) {}
-};
+[[noreturn]] void Refuse(const std::string& reason) { throw ImportRefused(FileFormat::Puz, reason); }
 
 // The NUL-ended strings after the grids, and where they end.
 class StringReader {
@@ -110,16 +108,16 @@ Import ReadPuzFile(std::string_view file) {
   result.format = FileFormat::Puz;
   if (magic == std::string_view::npos || magic < puz::MagicAt) return result;
   const std::string_view bytes = file.substr(magic - puz::MagicAt);
-  if (bytes.size() < puz::HeaderSize) throw Refusal("it ends inside its header");
+  if (bytes.size() < puz::HeaderSize) Refuse("it ends inside its header");
 
   const int width = static_cast<unsigned char>(bytes[puz::WidthAt]);
   const int height = static_cast<unsigned char>(bytes[puz::HeightAt]);
   if (width < MinSide || width > MaxSide || height < MinSide || height > MaxSide)
-    throw Refusal("it is " + std::to_string(width) + " x " + std::to_string(height) + " squares; sizes must be 5 to 30");
+    Refuse("it is " + std::to_string(width) + " x " + std::to_string(height) + " squares; sizes must be 5 to 30");
   if ((puz::ReadShort(bytes, puz::PuzzleTypeAt) & puz::DiagramlessBit) != 0)
-    throw Refusal("it is a diagramless puzzle, whose blocks the solver finds");
+    Refuse("it is a diagramless puzzle, whose blocks the solver finds");
   const std::size_t squares = static_cast<std::size_t>(width * height);
-  if (bytes.size() < puz::HeaderSize + 2 * squares) throw Refusal("it ends inside its grid");
+  if (bytes.size() < puz::HeaderSize + 2 * squares) Refuse("it ends inside its grid");
   const std::string_view solution = bytes.substr(puz::HeaderSize, squares);
   const std::string_view grid = bytes.substr(puz::HeaderSize + squares, squares);
   const bool scrambled = puz::ReadShort(bytes, puz::ScrambledAt) != 0;
@@ -221,14 +219,7 @@ Import ReadPuzFile(std::string_view file) {
 }  // namespace
 
 Import ReadPuz(std::string_view bytes) {
-  try {
-    return ReadPuzFile(bytes);
-  } catch (const Refusal& refusal) {
-    return RefusedImport(FileFormat::Puz, refusal.what());
-  } catch (const std::exception&) {
-    // Every length is checked before it is read; this is the last line of defence.
-    return RefusedImport(FileFormat::Puz, message::ImportRefusal(FileFormat::Puz, "it could not be read"));
-  }
+  return GuardedImport(FileFormat::Puz, [bytes] { return ReadPuzFile(bytes); });
 }
 
 }  // namespace kven

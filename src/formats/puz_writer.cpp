@@ -38,9 +38,7 @@ void AppendSection(std::string& file, std::string_view name, std::string_view da
 
 std::string WritePuz(const Puzzle& p, const PuzzleClues& clues, const SquareStyles& styles,
                      std::vector<std::string>& notes) {
-  Puzzle d = DrawnDiagram(p);
-  d.ManualNumbered = false;
-  NumberByGrid(d);
+  const Puzzle d = GridNumbered(p);
   const int width = d.HSquares;
   const int height = d.VSquares;
 

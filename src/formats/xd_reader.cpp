@@ -13,6 +13,7 @@
 #include "formats/imported_diagram.h"
 #include "formats/placed_clues.h"
 #include "formats/xd_markup.h"
+#include "text/blanks.h"
 #include "text/latin1.h"
 #include "text/utf8.h"
 
@@ -23,18 +24,10 @@ namespace {
 // A real .xd file is a few kilobytes.
 constexpr std::size_t MaxXdBytes = 4 * 1024 * 1024;
 
-struct Refusal : ImportRefused {
-  explicit Refusal(const std::string& reason) : ImportRefused(FileFormat::Xd, reason) {}
-};
+[[noreturn]] void Refuse(const std::string& reason) { throw ImportRefused(FileFormat::Xd, reason); }
 
-[[noreturn]] void Refuse(const std::string& reason) { throw Refusal(reason); }
-
-std::string_view Trim(std::string_view s) {
-  const auto start = s.find_first_not_of(" \t\r");
-  if (start == std::string_view::npos) return {};
-  const auto end = s.find_last_not_of(" \t\r");
-  return s.substr(start, end - start + 1);
-}
+// A line's blanks: its break is gone already.
+std::string_view Trim(std::string_view s) { return Trimmed(s, " \t\r"); }
 
 std::string Lower(std::string_view s) {
   std::string lower(s);
@@ -421,8 +414,7 @@ Import ReadDocument(const Sections& sections) {
 Import ReadXd(std::string_view text) {
   if (text.size() > MaxXdBytes) return Import{};
   const std::string utf8 = IsValidUtf8(text) ? std::string(text) : Latin1ToUtf8(text);
-  std::string_view body = utf8;
-  if (body.starts_with("\xEF\xBB\xBF")) body.remove_prefix(3);
+  const std::string_view body = WithoutByteOrderMark(utf8);
   std::vector<std::string_view> lines;
   for (std::size_t at = 0; at <= body.size();) {
     const auto end = body.find('\n', at);
@@ -435,13 +427,7 @@ Import ReadXd(std::string_view text) {
   const bool recognised = (sections.headed && !sections.grid.empty()) || !ClueLines(sections.clues).empty() ||
                           (!sections.metadata.empty() && LooksLikeGrid(sections.grid));
   if (!recognised) return Import{};
-  try {
-    return ReadDocument(sections);
-  } catch (const Refusal& refusal) {
-    return RefusedImport(FileFormat::Xd, refusal.what());
-  } catch (const std::exception&) {
-    return RefusedImport(FileFormat::Xd, message::ImportRefusal(FileFormat::Xd, "it could not be read"));
-  }
+  return GuardedImport(FileFormat::Xd, [&sections] { return ReadDocument(sections); });
 }
 
 }  // namespace kven

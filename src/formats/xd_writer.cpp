@@ -43,9 +43,7 @@ std::string NotesSection(std::string_view notes) {
 
 std::string WriteXd(const Puzzle& p, const PuzzleClues& clues, const SquareStyles& styles,
                     std::vector<std::string>& notes) {
-  Puzzle d = DrawnDiagram(p);
-  d.ManualNumbered = false;
-  NumberByGrid(d);
+  const Puzzle d = GridNumbered(p);
   const bool circles = AnyCircled(styles, d.HSquares, d.VSquares);
   const bool shades = !circles && AnyShaded(styles, d.HSquares, d.VSquares);
   if (circles && AnyShaded(styles, d.HSquares, d.VSquares))

@@ -11,6 +11,16 @@ void SquareIndexFault(int col, int row) {
   std::abort();
 }
 
+int SquaresWithoutLetter(const Puzzle& p) {
+  int missing = 0;
+  for (int row = 1; row <= std::clamp(p.VSquares, 0, MaxSide); ++row)
+    for (int col = 1; col <= std::clamp(p.HSquares, 0, MaxSide); ++col) {
+      const char letter = p.Letters(col, row);
+      if (p.Blocks(col, row) == 0 && (letter < 'A' || letter > 'Z')) ++missing;
+    }
+  return missing;
+}
+
 Puzzle DrawnDiagram(const Puzzle& p) {
   Puzzle d = p;
   d.HSquares = std::clamp(p.HSquares, 0, MaxSide);

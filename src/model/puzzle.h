@@ -79,6 +79,9 @@ inline bool IsOpenSquare(const Puzzle& p, int col, int row) {
   return InGrid(p, col, row) && p.Blocks(col, row) == 0;
 }
 
+// How many open squares of the grid hold no letter A..Z.
+int SquaresWithoutLetter(const Puzzle& p);
+
 // The puzzle with only the marks its diagram is drawn with, by the kind it
 // is read as (ReadKind): the blocks of a block diagram (or of one of no kind
 // yet), the bars of a bar diagram, both for both kinds; its size within

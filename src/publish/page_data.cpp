@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <string_view>
 
+#include "clues/plain_text.h"
+#include "formats/ipuz_clues.h"
 #include "model/entries.h"
 #include "publish/digest.h"
 #include "publish/rich_text.h"
@@ -17,13 +19,6 @@ std::string ShadeText(std::uint32_t colour) {
   char text[8];
   std::snprintf(text, sizeof text, "#%06x", static_cast<unsigned>(colour & 0xFFFFFF));
   return text;
-}
-
-// "Diagonal:Slants" is shown as "Slants", a plain key as itself.
-std::string Heading(const std::string& key, std::string_view plain) {
-  if (key.empty()) return std::string(plain);
-  const auto colon = key.find(':');
-  return colon == std::string::npos ? key : key.substr(colon + 1);
 }
 
 Json GridRows(const Puzzle& drawn, bool withLetters) {
@@ -45,37 +40,48 @@ std::string OpenLetters(const Puzzle& p) {
   return letters;
 }
 
-// One clue of another list, in any of the shapes ipuz allows: [number,
-// "text"], {"number", "clue", "enumeration"}, or a bare text.
-Json OtherClue(const Json& clue) {
-  const auto text = [](const Json& value) {
-    if (value.is_string()) return value.get<std::string>();
-    if (value.is_number()) return value.dump();
-    return std::string();
-  };
-  std::string label, markup, enumeration;
-  if (clue.is_array()) {
-    if (!clue.empty()) label = text(clue[0]);
-    if (clue.size() > 1) markup = text(clue[1]);
-  } else if (clue.is_object()) {
-    if (clue.contains("number")) label = text(clue["number"]);
-    if (clue.contains("clue")) markup = text(clue["clue"]);
-    if (clue.contains("enumeration")) enumeration = text(clue["enumeration"]);
-  } else {
-    markup = text(clue);
+// A clue's text as the page's tree and its enumeration, which the page
+// shows once, as the lists and the printed pages do: an enumeration that
+// ends the text is the clue's enumeration, taken off the text where it ends
+// a run of plain text and left where markup holds it ("<i>(5)</i>");
+// otherwise the one given, else the entry's length.
+std::pair<Json, std::string> PageClue(const std::string& markup, const std::string& given, int length) {
+  Json text = RichTextJson(markup);
+  if (!FindEndingEnumeration(PlainText(markup))) {
+    Clue clue;
+    clue.enumeration = given;
+    return {std::move(text), !given.empty() || length > 0 ? EnumerationText(&clue, length) : std::string()};
   }
-  if (!enumeration.empty()) enumeration = "(" + enumeration + ")";
-  return Json{{"label", label}, {"clue", RichTextJson(markup)}, {"enumeration", enumeration}};
+  std::string enumeration;
+  if (!text.empty() && text.back().is_string()) {
+    std::string last = text.back().get<std::string>();
+    if (const auto ending = FindEndingEnumeration(last)) {
+      enumeration = last.substr(ending->open, ending->inside.size() + 2);
+      last.resize(ending->open);
+      while (last.ends_with(' ')) last.pop_back();
+      if (last.empty()) text.erase(text.size() - 1);
+      else text.back() = std::move(last);
+    }
+  }
+  return {std::move(text), enumeration};
+}
+
+// One clue of another list, in any of the shapes ipuz allows.
+Json OtherClue(const Clue& clue) {
+  auto [text, enumeration] = PageClue(clue.text, clue.enumeration, 0);
+  return Json{{"label", clue.label}, {"clue", std::move(text)}, {"enumeration", std::move(enumeration)}};
 }
 
 Json OtherLists(const PuzzleClues& clues) {
   Json lists = Json::array();
   for (const OtherClueList& list : clues.otherLists) {
-    const Json parsed = Json::parse(list.json, nullptr, false);
+    const nlohmann::json parsed = nlohmann::json::parse(list.json, nullptr, false);
     Json items = Json::array();
     if (parsed.is_array())
-      for (const Json& clue : parsed) items.push_back(OtherClue(clue));
-    lists.push_back(Json{{"heading", Heading(list.key, list.key)}, {"clues", std::move(items)}});
+      for (const nlohmann::json& item : parsed)
+        if (const std::optional<Clue> clue = ReadIpuzClue(item)) items.push_back(OtherClue(*clue));
+    lists.push_back(Json{{"heading", ListHeading(list.key, list.key.substr(0, list.key.find(':')))},
+                         {"clues", std::move(items)}});
   }
   return lists;
 }
@@ -85,13 +91,15 @@ Json Entries(const Puzzle& p, const PuzzleClues& clues) {
   for (const DiagramEntry& entry : DiagramEntries(p)) {
     const auto index = FindClue(clues, KeyOf(entry));
     const Clue* clue = index ? &clues.clues[*index] : nullptr;
+    auto [text, enumeration] = clue != nullptr ? PageClue(clue->text, clue->enumeration, entry.length)
+                                               : PageClue(std::string(), std::string(), entry.length);
     entries.push_back(Json{{"direction", std::string(DirectionWord(entry.direction))},
                            {"col", entry.col},
                            {"row", entry.row},
                            {"length", entry.length},
                            {"label", EntryLabel(p, entry)},
-                           {"clue", RichTextJson(clue != nullptr ? clue->text : std::string())},
-                           {"enumeration", EnumerationText(clue, entry.length)}});
+                           {"clue", std::move(text)},
+                           {"enumeration", std::move(enumeration)}});
   }
   return entries;
 }
@@ -106,13 +114,7 @@ std::string PuzzleId(const Json& data) {
 }  // namespace
 
 bool HasFullSolution(const Puzzle& p) {
-  if (!p.HasSolution) return false;
-  const Puzzle drawn = DrawnDiagram(p);
-  for (int row = 1; row <= drawn.VSquares; ++row)
-    for (int col = 1; col <= drawn.HSquares; ++col)
-      if (IsOpenSquare(drawn, col, row) && !(drawn.Letters(col, row) >= 'A' && drawn.Letters(col, row) <= 'Z'))
-        return false;
-  return true;
+  return p.HasSolution && SquaresWithoutLetter(DrawnDiagram(p)) == 0;
 }
 
 std::string SolutionDigest(const std::string& id, const std::string& letters) {
@@ -148,8 +150,8 @@ Json PageData(const Puzzle& p, const PuzzleClues& clues, const SquareStyles& sty
   data["copyright"] = RichTextJson(clues.facts.copyright);
   data["notes"] = RichTextJson(clues.facts.notes);
   data["intro"] = RichTextJson(clues.facts.intro);
-  data["across"] = Heading(clues.acrossKey, "Across");
-  data["down"] = Heading(clues.downKey, "Down");
+  data["across"] = ListHeading(clues.acrossKey, "Across");
+  data["down"] = ListHeading(clues.downKey, "Down");
   data["entries"] = Entries(drawn, clues);
   data["lists"] = OtherLists(clues);
   data["id"] = PuzzleId(data);

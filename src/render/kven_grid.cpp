@@ -10,6 +10,7 @@
 
 #include "render/canvas.h"
 #include "render/current_entry.h"
+#include "render/drawn_style.h"
 #include "render/grid_painter.h"
 
 namespace kven {
@@ -55,13 +56,13 @@ Qt::KeyboardModifiers ModifierOfKey(int key) {
 void PaintStyles(QPainter& painter, const Puzzle& puzzle, const SquareStyles& styles, int cols, int rows) {
   for (int row = 1; row < rows; ++row) {
     for (int col = 1; col < cols; ++col) {
-      const SquareStyle& style = styles(col, row);
-      if (style.Plain() || !IsOpenSquare(puzzle, col, row)) continue;
+      const SquareStyle& style = DrawnStyle(&styles, puzzle, col, row);
+      if (style.Plain()) continue;
       const CanvasRect cell = GridGeometry::CellBounds(col, row);
       const QRect area(cell.left, cell.top, cell.Width(), cell.Height());
       if (style.shaded) {
         painter.setCompositionMode(QPainter::CompositionMode_Multiply);
-        painter.fillRect(area, QColor(0xFF000000u | ShadeColour(style)));
+        painter.fillRect(area, QColor(ShadeRgb(style)));
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
       }
       if (style.circled) {

@@ -30,12 +30,7 @@ PrintedPuzzle PrintedWithClues(const Puzzle& puzzle, const PuzzleClues& clues, c
 }
 
 std::string SubmissionRefusal(const Puzzle& puzzle) {
-  int missing = 0;
-  for (int row = 1; row <= std::clamp(puzzle.VSquares, 0, MaxSide); ++row)
-    for (int col = 1; col <= std::clamp(puzzle.HSquares, 0, MaxSide); ++col) {
-      const char letter = puzzle.Letters(col, row);
-      if (puzzle.Blocks(col, row) == 0 && (letter < 'A' || letter > 'Z')) ++missing;
-    }
+  const int missing = SquaresWithoutLetter(DrawnDiagram(puzzle));
   return missing == 0 ? std::string() : message::Format(page_text::SubmissionNeedsSolution, std::to_string(missing));
 }
 

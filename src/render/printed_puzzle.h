@@ -15,8 +15,7 @@ namespace kven {
 // UTF-8 `title` is printed instead.
 struct PrintedPuzzle {
   Puzzle puzzle;
-  // The circled and shaded squares, which the grid on the pages is drawn
-  // with once the grid's drawing has them (it draws the puzzle alone now).
+  // The circled and shaded squares, drawn on every grid of the pages.
   SquareStyles styles;
   // UTF-8 as written, markup included; the pages print their plain text.
   std::string title, author, copyright, notes;
@@ -39,7 +38,8 @@ PrintedPuzzle PrintedSkeleton(const Puzzle& puzzle);
 PrintedPuzzle PrintedWithClues(const Puzzle& puzzle, const PuzzleClues& clues, const SquareStyles& styles = {});
 
 // Why the submission copy of the puzzle cannot be made: it shows every
-// answer, so every open square needs a letter. Empty when it can be made.
+// answer, so every open square of the drawn diagram needs a letter. Empty
+// when it can be made.
 std::string SubmissionRefusal(const Puzzle& puzzle);
 
 }  // namespace kven

@@ -85,18 +85,6 @@ std::vector<FlowItem> ClueItems(const PrintedPuzzle& printed, double points, QPa
   });
 }
 
-// The grid's corner at the left of `room`, with squares as large as
-// `maxSquare` and the room allow.
-std::pair<QPointF, PageGridScale> PlaceGrid(const Puzzle& p, double maxSquare, const QRectF& room, const Sheet& sheet) {
-  PageGridScale scale{0, sheet.Point()};
-  const double overhang = PageGridOverhang(scale);
-  const int columns = std::clamp(p.HSquares, 1, MaxSide);
-  const int rows = std::clamp(p.VSquares, 1, MaxSide);
-  scale.square = std::max(0.0, std::min({maxSquare, (room.width() - 2 * overhang) / columns,
-                                         (room.height() - 2 * overhang) / rows}));
-  return {room.topLeft() + QPointF(overhang, overhang), scale};
-}
-
 // Below the lines, or at the top of the content when there are none.
 double Below(const std::vector<PlacedLine>& lines, const Sheet& sheet) {
   return lines.empty() ? sheet.content.top() : Bottom(lines, sheet.content.top()) + sheet.Mm(GapMm);
@@ -108,7 +96,9 @@ Layout LayOutPuzzle(const PrintedPuzzle& printed, const Style& style, const Shee
   const ColumnsOfPage whole = [content](int) { return std::vector<QRectF>{content}; };
   layout.lines = FlowInColumns(HeadingItems(printed, false), whole, device);
   const QRectF room(QPointF(content.left(), Below(layout.lines, sheet)), content.bottomRight());
-  std::tie(layout.grid, layout.scale) = PlaceGrid(printed.puzzle, sheet.Mm(style.maxSquareMm), room, sheet);
+  const PlacedPageGrid placed = FitPageGrid(printed.puzzle, sheet.Mm(style.maxSquareMm), room, sheet.Point());
+  layout.grid = placed.corner;
+  layout.scale = placed.scale;
   const QRectF grid = PageGridBounds(printed.puzzle, layout.grid, layout.scale);
 
   const double line = QFontMetricsF(PageFont(style.textPoints), device).lineSpacing();

@@ -6,6 +6,7 @@
 
 #include "model/editor_state.h"
 #include "render/canvas.h"
+#include "render/drawn_style.h"
 
 namespace kven {
 
@@ -39,9 +40,20 @@ QRectF PageGridBounds(const Puzzle& p, QPointF corner, const PageGridScale& scal
   return QRectF(corner, QSizeF(Columns(p) * scale.square, Rows(p) * scale.square)).adjusted(-out, -out, out, out);
 }
 
+PlacedPageGrid FitPageGrid(const Puzzle& p, double maxSquare, const QRectF& room, double point) {
+  PageGridScale scale{0, point};
+  const double overhang = PageGridOverhang(scale);
+  const int columns = std::clamp(p.HSquares, 1, MaxSide);
+  const int rows = std::clamp(p.VSquares, 1, MaxSide);
+  scale.square = std::max(0.0, std::min({maxSquare, (room.width() - 2 * overhang) / columns,
+                                         (room.height() - 2 * overhang) / rows}));
+  return {room.topLeft() + QPointF(overhang, overhang), scale};
+}
+
 void DrawPageGrid(QPainter& painter, const PrintedPuzzle& printed, QPointF corner, const PageGridScale& scale,
                   int barWidth, bool letters) {
-  const Puzzle& p = printed.puzzle;
+  // Marks of a kind the diagram no longer has are kept, and drawn nowhere.
+  const Puzzle p = DrawnDiagram(printed.puzzle);
   const int columns = Columns(p);
   const int rows = Rows(p);
   const double s = scale.square;
@@ -49,12 +61,19 @@ void DrawPageGrid(QPainter& painter, const PrintedPuzzle& printed, QPointF corne
     return QRectF(corner.x() + (col - 1) * s, corner.y() + (row - 1) * s, s, s);
   };
   const QColor black(rgb::Black);
+  const SquareStyles* styles = &printed.styles;
   painter.save();
   painter.setBrush(Qt::NoBrush);
 
+  // Shades lie under the lines, bars, numbers and letters of their squares.
   for (int col = 1; col <= columns; ++col)
-    for (int row = 1; row <= rows; ++row)
-      if (p.Blocks(col, row) != 0) painter.fillRect(squareAt(col, row), black);
+    for (int row = 1; row <= rows; ++row) {
+      if (p.Blocks(col, row) != 0) {
+        painter.fillRect(squareAt(col, row), black);
+      } else if (const SquareStyle& style = DrawnStyle(styles, p, col, row); style.shaded) {
+        painter.fillRect(squareAt(col, row), QColor(ShadeRgb(style)));
+      }
+    }
 
   const double line = LinePoints * scale.point;
   QPen thin(black, line, Qt::SolidLine, Qt::FlatCap);
@@ -77,10 +96,21 @@ void DrawPageGrid(QPainter& painter, const PrintedPuzzle& printed, QPointF corne
   painter.setPen(frame);
   painter.drawRect(QRectF(corner, QSizeF(columns * s, rows * s)));
 
+  // A circle as thin as the lines runs just inside them, over any bar.
+  if (AnyCircled(printed.styles, columns, rows)) {
+    painter.setPen(thin);
+    const double inset = line;
+    for (int col = 1; col <= columns; ++col)
+      for (int row = 1; row <= rows; ++row)
+        if (DrawnStyle(styles, p, col, row).circled)
+          painter.drawEllipse(squareAt(col, row).adjusted(inset, inset, -inset, -inset));
+  }
+
   if (IsNumbered(p)) {
     const QFont font = GridFont(NumberShare * s, scale);
     painter.setFont(font);
-    const double ascent = QFontMetricsF(font, painter.device()).ascent();
+    const QFontMetricsF metrics(font, painter.device());
+    const double ascent = metrics.ascent();
     for (int col = 1; col <= columns; ++col)
       for (int row = 1; row <= rows; ++row) {
         const std::int32_t number = p.Numbers(col, row);
@@ -88,8 +118,13 @@ void DrawPageGrid(QPainter& painter, const PrintedPuzzle& printed, QPointF corne
         // A number a hand gave a block still shows.
         painter.setPen(p.Blocks(col, row) != 0 ? QColor(rgb::White) : black);
         const QRectF square = squareAt(col, row);
-        painter.drawText(QPointF(square.left() + NumberInset * s, square.top() + NumberInset * s + ascent),
-                         QString::number(number));
+        const QString text = QString::number(number);
+        const QPointF at(square.left() + NumberInset * s, square.top() + NumberInset * s);
+        // The circle stops short of a number rather than run through it.
+        if (const SquareStyle& style = DrawnStyle(styles, p, col, row); style.circled)
+          painter.fillRect(QRectF(at, QSizeF(metrics.horizontalAdvance(text), ascent)).adjusted(-line, 0, line, line),
+                           QColor(style.shaded ? ShadeRgb(style) : rgb::White));
+        painter.drawText(at + QPointF(0, ascent), text);
       }
   }
 

@@ -21,7 +21,10 @@ struct PageGridScale {
 // its 32 pixels to a square, inside the square against its line) in black,
 // clue numbers in the top-left corner of their squares at three tenths of
 // a square (6 points at 7 mm), and, with `letters`, the solution's letters
-// centred below them. Numbers and letters are text.
+// centred below them. Numbers and letters are text. The puzzle's styles
+// show as the picture shows them: a shade fills its open square under
+// everything else there, a circle as thin as the lines runs inside them
+// and stops short of the square's number.
 void DrawPageGrid(QPainter& painter, const PrintedPuzzle& printed, QPointF corner, const PageGridScale& scale,
                   int barWidth, bool letters);
 
@@ -30,5 +33,13 @@ QRectF PageGridBounds(const Puzzle& p, QPointF corner, const PageGridScale& scal
 
 // The frame's half width: how far it stands out beyond the grid corner.
 double PageGridOverhang(const PageGridScale& scale);
+
+// The grid at the top left of `room`, its frame inside it, with squares as
+// large as `maxSquare` and the room allow; `point` as for the scale.
+struct PlacedPageGrid {
+  QPointF corner;
+  PageGridScale scale;
+};
+PlacedPageGrid FitPageGrid(const Puzzle& p, double maxSquare, const QRectF& room, double point);
 
 }  // namespace kven

@@ -102,13 +102,9 @@ PageGeometry DrawSubmission(QPagedPaintDevice& device, const PrintedPuzzle& prin
   const double rule = Bottom(headerLines, content.top()) + sheet.Mm(GapMm) / 2;
   const QRectF body(QPointF(content.left(), rule + sheet.Mm(GapMm)), content.bottomRight());
 
-  PageGridScale scale{0, sheet.Point()};
-  const int rows = std::clamp(printed.puzzle.VSquares, 1, MaxSide);
-  const int columns = std::clamp(printed.puzzle.HSquares, 1, MaxSide);
-  const double overhang = PageGridOverhang(scale);
-  scale.square = std::min({sheet.Mm(MaxSquareMm), (body.width() - 2 * overhang) / columns,
-                           (MaxGridShare * body.height() - 2 * overhang) / rows});
-  const QPointF corner = body.topLeft() + QPointF(overhang, overhang);
+  const auto [corner, scale] = FitPageGrid(printed.puzzle, sheet.Mm(MaxSquareMm),
+                                           QRectF(body.topLeft(), QSizeF(body.width(), MaxGridShare * body.height())),
+                                           sheet.Point());
   const QRectF grid = PageGridBounds(printed.puzzle, corner, scale);
 
   const double line = QFontMetricsF(PageFont(TextPoints), &device).lineSpacing();

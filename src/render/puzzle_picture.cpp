@@ -6,6 +6,8 @@
 #include <QSvgGenerator>
 #include <algorithm>
 
+#include "render/drawn_style.h"
+
 namespace kven {
 
 namespace {
@@ -52,14 +54,6 @@ void DrawRuledLines(Canvas& canvas, int left, int top, int columns, int rows, in
     canvas.FillRectWithColor({x, top - half, x + weight, bottom - half + weight}, canvas.PenColor());
   }
 }
-
-// The style of a square; every square is plain without styles.
-const SquareStyle& StyleAt(const SquareStyles* styles, int col, int row) {
-  static const SquareStyle Plain;
-  return styles != nullptr ? (*styles)(col, row) : Plain;
-}
-
-QRgb ShadeRgb(const SquareStyle& style) { return 0xFF000000u | ShadeColour(style); }
 
 // A number or letter on its square's background: on its box, or, in a
 // circled square, only behind its own glyphs, so that the circle shows.
@@ -137,8 +131,8 @@ void DrawPuzzlePicture(Canvas& canvas, const Puzzle& puzzle, int barWidth, Pictu
   // Shades lie under everything else of their squares.
   for (int col = 1; col <= columns; ++col) {
     for (int row = 1; row <= rows; ++row) {
-      const SquareStyle& style = StyleAt(styles, col, row);
-      if (!style.shaded || puzzle.Blocks(col, row) != 0) continue;
+      const SquareStyle& style = DrawnStyle(styles, puzzle, col, row);
+      if (!style.shaded) continue;
       const int x = left + (col - 1) * square;
       const int y = top + (row - 1) * square;
       canvas.FillRectWithColor({x + 1, y + 1, x + square, y + square}, ShadeRgb(style));
@@ -165,7 +159,7 @@ void DrawPuzzlePicture(Canvas& canvas, const Puzzle& puzzle, int barWidth, Pictu
     canvas.SetPenWidth(weight);
     for (int col = 1; col <= columns; ++col) {
       for (int row = 1; row <= rows; ++row) {
-        if (!StyleAt(styles, col, row).circled || puzzle.Blocks(col, row) != 0) continue;
+        if (!DrawnStyle(styles, puzzle, col, row).circled) continue;
         const int x = left + (col - 1) * square;
         const int y = top + (row - 1) * square;
         canvas.Circle({x + weight, y + weight, x + square, y + square});
@@ -188,7 +182,7 @@ void DrawPuzzlePicture(Canvas& canvas, const Puzzle& puzzle, int barWidth, Pictu
         if (number <= 0) continue;
         const CanvasRect box{left + (col - 1) * square, top + (row - 1) * square, left + col * square - square / 2,
                              top + row * square - square / 2};
-        DrawLabel(canvas, StyleAt(styles, col, row), box, QString::number(number));
+        DrawLabel(canvas, DrawnStyle(styles, puzzle, col, row), box, QString::number(number));
       }
     }
   }
@@ -202,7 +196,7 @@ void DrawPuzzlePicture(Canvas& canvas, const Puzzle& puzzle, int barWidth, Pictu
       if (puzzle.Blocks(col, row) != 0 || !IsLetterOrBlank(ch)) continue;
       const CanvasRect box{left + 3 + (col - 1) * square, top + (row - 1) * square,
                            left + 3 + col * square - square / 2, top + row * square - square / 2};
-      DrawLabel(canvas, StyleAt(styles, col, row), box, QString(QChar::fromLatin1(ch)));
+      DrawLabel(canvas, DrawnStyle(styles, puzzle, col, row), box, QString(QChar::fromLatin1(ch)));
     }
   }
 }

@@ -101,6 +101,44 @@ TEST(PuzzleClues, EnumerationsCountTheLettersOfTheirWords) {
   for (const auto& c : cases) EXPECT_EQ(EnumerationLetters(c.enumeration), c.letters) << c.enumeration;
 }
 
+// The one rule for an enumeration that ends a clue text, which the lists,
+// the pages and the readers of .puz and .xd all take.
+TEST(PuzzleClues, AClueTextEndsWithAnEnumerationOnlyInItsLastBracket) {
+  const struct {
+    const char* text;
+    std::optional<std::size_t> open;  // none when the text ends with no enumeration
+    const char* inside;
+    int letters;
+  } cases[] = {
+      {"Nature goddess (6)", 15, "6", 6},
+      {"Hold tight (3,2)  ", 11, "3,2", 5},
+      {"(4-4 4)", 0, "4-4 4", 12},
+      {"Groups (4\xE2\x80\x93" "1)", 7, "4\xE2\x80\x93" "1", 5},
+      {"Shilly-shally (2\xE2\x80\x99" "1)", 14, "2\xE2\x80\x99" "1", 3},
+      {"Film (1997) (4)", 12, "4", 4},
+      {"Span (12,12)", 5, "12,12", 24},
+      {"Film (1997)", std::nullopt, "", 0},
+      {"Century (100)", std::nullopt, "", 0},
+      {"Groups of three (\"trios\")", std::nullopt, "", 0},
+      {"Two words (2 words)", std::nullopt, "", 0},
+      {"(6) goddess", std::nullopt, "", 0},
+      {"Open (3", std::nullopt, "", 0},
+      {"Closed 3)", std::nullopt, "", 0},
+      {"Empty ()", std::nullopt, "", 0},
+      {"Marks only (-)", std::nullopt, "", 0},
+      {"Nested (a (3))", std::nullopt, "", 0},
+      {"", std::nullopt, "", 0},
+  };
+  for (const auto& c : cases) {
+    const std::optional<EndingEnumeration> found = FindEndingEnumeration(c.text);
+    ASSERT_EQ(found.has_value(), c.open.has_value()) << c.text;
+    if (!found) continue;
+    EXPECT_EQ(found->open, *c.open) << c.text;
+    EXPECT_EQ(found->inside, c.inside) << c.text;
+    EXPECT_EQ(found->letters, c.letters) << c.text;
+  }
+}
+
 TEST(PuzzleClues, AnEnumerationThatDoesNotFitItsEntryIsNamed) {
   const struct {
     const char* enumeration;

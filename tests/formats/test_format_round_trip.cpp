@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <stdexcept>
 
 #include "clues/plain_text.h"
 #include "document/export.h"
@@ -149,6 +151,31 @@ TEST(FormatRoundTrip, RandomBlockDiagramsKeepTheirGridNumbersAndLetters) {
     }
     return !::testing::Test::HasFailure();
   });
+}
+
+// What a reader throws becomes its format's refusal: its own reason, or,
+// for anything it did not foresee, that the file could not be read.
+TEST(GuardedImport, WhatAReaderThrowsIsItsFormatsRefusal) {
+  const struct {
+    FileFormat format;
+    std::function<Import()> read;
+    const char* message;
+  } cases[] = {
+      {FileFormat::Puz, [] () -> Import { throw ImportRefused(FileFormat::Puz, "it ends inside its grid"); },
+       "Cannot import this Across Lite puzzle: it ends inside its grid."},
+      {FileFormat::Xd, [] () -> Import { throw std::out_of_range("substr"); },
+       "Cannot import this xd crossword: it could not be read."},
+  };
+  for (const auto& c : cases) {
+    const Import got = GuardedImport(c.format, c.read);
+    EXPECT_EQ(got.outcome, ImportOutcome::Refused);
+    EXPECT_EQ(got.format, c.format);
+    EXPECT_EQ(got.message, c.message);
+  }
+  Import read;
+  read.outcome = ImportOutcome::Imported;
+  read.format = FileFormat::Jpz;
+  EXPECT_EQ(GuardedImport(FileFormat::Jpz, [&] { return read; }).outcome, ImportOutcome::Imported);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "formats/format_messages.h"
+#include "formats/placed_clues.h"
 #include "formats/xd_markup.h"
 #include "formats/xd_reader.h"
 #include "clue_at.h"
@@ -33,6 +34,30 @@ TEST(ReadXd, HeadedLayoutWithRebusAndDesign) {
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(first->text, "First <i>across</i>");
   EXPECT_EQ(first->enumeration, "2,3");
+}
+
+// A format without a field for enumerations gives one only where the
+// clue's last bracket counts its entry's letters.
+TEST(SplitEnumeration, OnlyABracketCountingTheEntryIsSplitOff) {
+  const struct {
+    const char* text;
+    int length;
+    const char* rest;
+    const char* enumeration;
+  } cases[] = {
+      {"Sea bird (4)", 4, "Sea bird", "4"},
+      {"Hold tight (3,2) ", 5, "Hold tight", "3,2"},
+      {"Groups (4\xE2\x80\x93" "1)", 5, "Groups", "4\xE2\x80\x93" "1"},
+      {"Sea bird (4)", 5, "Sea bird (4)", ""},
+      {"Film (1997)", 1997, "Film (1997)", ""},
+      {"Clue (2 words)", 2, "Clue (2 words)", ""},
+      {"(5)", 5, "", "5"},
+  };
+  for (const auto& c : cases) {
+    const SplitClue split = SplitEnumeration(c.text, c.length);
+    EXPECT_EQ(split.text, c.rest) << c.text;
+    EXPECT_EQ(split.enumeration, c.enumeration) << c.text;
+  }
 }
 
 TEST(ReadXd, DotsAreBlocksWhereTheGridHasNoHashAndLowerCaseIsSpecial) {

@@ -178,5 +178,25 @@ TEST(NewPuzzle, ClearsFlagsButKeepsBarWidthAndCursor) {
   EXPECT_EQ(e.EntryMode, EntryMode::Hbar);
 }
 
+// The open squares still to be filled: blocks need no letter, blanks and
+// squares without a mark count, squares beyond the grid do not.
+TEST(SquaresWithoutLetter, CountsOpenSquaresWithoutALetter) {
+  const struct {
+    std::vector<std::string> rows;
+    int missing;
+  } cases[] = {
+      {{"CLASP", "R.H.E", "AVERT", "N.E.E", "ESTER"}, 0},
+      {{"CLASP", "R.H.E", "AV RT", "N.E.E", "ESTER"}, 1},
+      {{"....P", "R.H.E", "AVERT", "N.E.E", "ESTER"}, 4},
+  };
+  for (const auto& c : cases) {
+    Puzzle p = test::ExampleBlocks(Twofold);  // blocks at [2,2], [4,2], [2,4], [4,4], [5,1], [1,5]
+    p.Blocks(5, 1) = p.Blocks(1, 5) = 0;
+    test::SetLetters(p, c.rows);
+    p.Letters(6, 1) = '.';  // beyond the grid
+    EXPECT_EQ(SquaresWithoutLetter(p), c.missing) << c.rows[0] << " " << c.rows[2];
+  }
+}
+
 }  // namespace
 }  // namespace kven

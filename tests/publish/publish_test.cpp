@@ -144,6 +144,51 @@ TEST(WebPage, GivesEachEntryItsClueAndEnumeration) {
   EXPECT_EQ(data["author"], Json::parse(R"j(["A. Setter"])j"));
 }
 
+// An enumeration that ends a clue text is shown once, as the lists and the
+// printed pages show it: off the text where plain text ends with it, left
+// in the markup that holds it; other lists' clues and headings likewise.
+TEST(WebPage, AnEnumerationEndingTheTextIsShownOnce) {
+  const Puzzle p = SolvedBlocks(BlockRows);
+  const DiagramEntry first = DiagramEntries(p).front();
+  const struct {
+    const char* text;
+    const char* enumeration;  // as the clue gives it
+    const char* clue;         // the rich text, as JSON
+    const char* shown;
+  } cases[] = {
+      {"Go in (2-2)", "", R"j(["Go in"])j", "(2-2)"},
+      {"Go in (2-2)", "4", R"j(["Go in"])j", "(2-2)"},
+      {"<i>Tight</i> (4) ", "", R"j([["i","Tight"]])j", "(4)"},
+      {"Trios <i>(4)</i>", "", R"j(["Trios ",["i","(4)"]])j", ""},
+      {"Film (1997)", "", R"j(["Film (1997)"])j", "(4)"},
+      {"Hold tight", "(2,2)", R"j(["Hold tight"])j", "(2,2)"},
+  };
+  for (const auto& c : cases) {
+    PuzzleClues clues;
+    const std::size_t clue = ClueFor(clues, KeyOf(first));
+    SetClueText(clues, clue, c.text);
+    clues.clues[clue].enumeration = c.enumeration;
+    const Json data = PageData(p, clues, {}, {});
+    const Json& entry = data["entries"][0];
+    EXPECT_EQ(entry["clue"], Json::parse(c.clue)) << c.text;
+    EXPECT_EQ(entry["enumeration"], c.shown) << c.text;
+  }
+  PuzzleClues other;
+  other.acrossKey = "Across:";
+  other.otherLists.push_back(
+      {"Diagonal:Slants",
+       R"j([[1, "Slope (5)"], {"number": "2", "clue": "Lean", "enumeration": "(4)"}, "Bare", [3]])j"});
+  other.otherLists.push_back({"Inward", "[]"});
+  const Json data = PageData(p, other, {}, {});
+  EXPECT_EQ(data["across"], "Across");
+  ASSERT_EQ(data["lists"].size(), 2u);
+  EXPECT_EQ(data["lists"][0]["heading"], "Slants");
+  EXPECT_EQ(data["lists"][1]["heading"], "Inward");
+  EXPECT_EQ(data["lists"][0]["clues"], Json::parse(R"j([{"label": "1", "clue": ["Slope"], "enumeration": "(5)"},
+                                                       {"label": "2", "clue": ["Lean"], "enumeration": "(4)"},
+                                                       {"label": "", "clue": ["Bare"], "enumeration": ""}])j"));
+}
+
 TEST(WebPage, NoClueTextCanCloseItsScriptOrReachTheMarkup) {
   Puzzle p = SolvedBlocks(BlockRows);
   PuzzleClues clues;

@@ -2,88 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <cmath>
 #include <tuple>
 
 #include "clues/puzzle_clues.h"
 #include "editing/numbering.h"
 #include "render/canvas.h"
+#include "render/pdf_pages.h"
 #include "render/pixels.h"
 #include "support/test_puzzles.h"
 
 namespace kven {
 namespace {
 
-// What a PDF reader finds on a page: words with their boxes, in points.
-struct Word {
-  int page = 0;
-  QRectF box;
-  QString text;
-};
-
-struct Rendered {
-  QSizeF paper;  // points
-  std::vector<Word> words;
-  QString text;  // in reading order, pages separated by form feeds
-};
-
-QByteArray Run(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  if (!process.waitForFinished(60000) || process.exitCode() != 0) return QByteArray();
-  return process.readAllStandardOutput();
-}
-
-// Writes the document into a folder of its own and reads it back as a
-// reader does: its words, their boxes and its text.
-class Document {
- public:
-  explicit Document(const std::string& pdf) : path_(dir_.filePath(QStringLiteral("p.pdf"))) {
-    QFile file(path_);
-    if (file.open(QIODevice::WriteOnly)) file.write(pdf.data(), static_cast<qint64>(pdf.size()));
-  }
-
-  Rendered Read() const {
-    Rendered out;
-    out.text = QString::fromUtf8(Run(QStringLiteral("pdftotext"), {path_, QStringLiteral("-")}));
-    const QString html = QString::fromUtf8(Run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path_, QStringLiteral("-")}));
-    static const QRegularExpression tag(QStringLiteral(
-        R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
-    int page = -1;
-    for (const QRegularExpressionMatch& m : tag.globalMatch(html)) {
-      if (!m.captured(1).isEmpty()) {
-        ++page;
-        out.paper = QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
-        continue;
-      }
-      out.words.push_back({page, QRectF(QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()),
-                                        QPointF(m.captured(5).toDouble(), m.captured(6).toDouble())),
-                           m.captured(7)});
-    }
-    return out;
-  }
-
-  // Page `page` (from 1) at `dpi`, without antialiasing: edges are either
-  // in or out, as the bitmap's are.
-  QImage Page(int page, double dpi) const {
-    const QString stem = dir_.filePath(QStringLiteral("page"));
-    Run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi, 'f', 6), QStringLiteral("-f"),
-                                     QString::number(page), QStringLiteral("-l"), QString::number(page),
-                                     QStringLiteral("-aa"), QStringLiteral("no"), QStringLiteral("-aaVector"),
-                                     QStringLiteral("no"), QStringLiteral("-singlefile"), QStringLiteral("-png"),
-                                     path_, stem});
-    return QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
-  }
-
- private:
-  QTemporaryDir dir_;
-  QString path_;
-};
+using test::Document;
+using test::Rendered;
+using test::Word;
 
 // A clue text of some words, now and then long enough to wrap, with markup
 // and letters beyond Latin-1 here and there.
@@ -316,6 +252,27 @@ TEST(PuzzlePageTest, TheGridPrintsAsPublishedPuzzlesDo) {
   const int line = column(x, corner.y() + 2.5 * square, corner.y() + 3.5 * square);
   EXPECT_GE(line, 1);
   EXPECT_GE(bar, line + static_cast<int>(4 * square / 32) - 1);
+}
+
+// A diagram keeps the marks of the kind it no longer has (a block left in
+// a bar diagram), which no drawing of it shows: the pages neither print
+// such a block nor take its square for a block.
+TEST(PuzzlePageTest, MarksOfTheOtherKindAreNotPrinted) {
+  Puzzle bars = test::ExampleBars();
+  ASSERT_FALSE(bars.BlockDiagram);
+  bars.Blocks(3, 2) = 1;
+  PrintedPuzzle printed = PrintedSkeleton(bars);
+  PageGeometry geometry;
+  const Document doc(PuzzlePdf(printed, Paper::A4, {PrintedPages::Puzzle, 2}, &geometry));
+  constexpr double Dpi = 150;
+  const QImage page = doc.Page(1, Dpi);
+  const QPointF centre = test::SquareOnPage(geometry.grid, geometry.squarePoints, Dpi, 3, 2).center();
+  EXPECT_EQ(test::Px(page, static_cast<int>(centre.x()), static_cast<int>(centre.y())), rgb::White);
+  // Every open square of the drawn diagram needs its letter, that one too.
+  test::SetLetters(printed.puzzle, {"ABCDE", "FGHIJ", "KLMNO", "PQRST", "UVWXY"});
+  printed.puzzle.Letters(3, 2) = '.';
+  EXPECT_EQ(SubmissionRefusal(printed.puzzle),
+            "The submission copy needs the whole solution; squares without a letter: 1");
 }
 
 // The copy for an editor: each clue's row names its entry and gives the

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "text/blanks.h"
 #include "text/text_lines.h"
 
 namespace kven {
@@ -57,4 +58,20 @@ TEST(JoinLinesCrLf, EveryLineEnds) {
 }
 
 }  // namespace
+// Trimming and the byte-order mark, as readers of documents and lists take them.
+TEST(Blanks, TrimmedAndWithoutByteOrderMark) {
+  const struct {
+    std::string_view text, blanks, trimmed;
+  } trims[] = {
+      {" \t Sea bird \r\n", Blanks, "Sea bird"}, {"  ", Blanks, ""}, {"", Blanks, ""},
+      {"\n line \r", " \t\r", "\n line"}, {"x", Blanks, "x"}, {" a b ", " ", "a b"},
+  };
+  for (const auto& t : trims) EXPECT_EQ(Trimmed(t.text, t.blanks), t.trimmed) << t.text;
+  const struct {
+    std::string_view text, without;
+  } marks[] = {{"\xEF\xBB\xBF{\"ipuz\"}", "{\"ipuz\"}"}, {"{}", "{}"}, {"\xEF\xBB", "\xEF\xBB"},
+               {"\xEF\xBB\xBF\xEF\xBB\xBF", "\xEF\xBB\xBF"}, {"", ""}};
+  for (const auto& m : marks) EXPECT_EQ(WithoutByteOrderMark(m.text), m.without) << m.text;
+}
+
 }  // namespace kven

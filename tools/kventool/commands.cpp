@@ -34,13 +34,20 @@ ExitCode ForEachInput(const Options& options,
   return worst;
 }
 
+std::string InputLabel(const Options& options, const std::string& name) {
+  return options.inputs.size() > 1 ? name + ": " : std::string();
+}
+
+void ComplainAbout(const Options& options, const std::string& name, const std::string& message) {
+  Complain("kventool: " + InputLabel(options, name) + message);
+}
+
 namespace {
 
 ExitCode ReportRead(const Options& options, const std::string& name, const TextRead& read) {
-  const std::string file = options.inputs.size() > 1 ? name + ": " : std::string();
-  if (const std::string note = read.Note(); !note.empty()) Complain("kventool: " + file + note);
+  if (const std::string note = read.Note(); !note.empty()) ComplainAbout(options, name, note);
   if (read.Read()) return Done;
-  Complain("kventool: " + file + read.message);
+  ComplainAbout(options, name, read.message);
   return Refused;
 }
 

@@ -16,6 +16,12 @@ namespace kven::tool {
 ExitCode ForEachInput(const Options& options,
                       const std::function<ExitCode(const std::string& name, std::string text)>& each);
 
+// Where a message is about one input among several, it says which:
+// "NAME: ", or nothing when there is only one.
+std::string InputLabel(const Options& options, const std::string& name);
+// Tells of one input on standard error: "kventool: NAME: MESSAGE".
+void ComplainAbout(const Options& options, const std::string& name, const std::string& message);
+
 // The inputs a command goes on with once they are read.
 enum class ReadNeed {
   Any,    // every input, a refused document too (its puzzle is the start-up one)

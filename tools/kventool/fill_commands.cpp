@@ -67,7 +67,6 @@ ExitCode RunFill(const Options& options) {
   // Only a puzzle read whole is filled: letters put into half a diagram
   // would be saved as if they were a fill of it.
   return ForEachPuzzle(options, ReadNeed::Whole, [&](const std::string& name, Puzzle& p, const TextRead&) {
-    const std::string file = options.inputs.size() > 1 ? name + ": " : std::string();
     fill::FillOptions fillOptions;
     fillOptions.minScore = options.minScore;
     fillOptions.seed = options.seed;
@@ -78,11 +77,12 @@ ExitCode RunFill(const Options& options) {
                             ? "no fill exists"
                             : "no fill found in " + Seconds(options.timeLimit) + " s";
       if (!result.unfillable.empty()) why += "; no word fits " + Names(p, result.unfillable);
-      Complain("kventool: " + file + why);
+      ComplainAbout(options, name, why);
       return Refused;
     }
     if (options.report)
-      Complain(file + fill::QualityReport(p, fill::MeasureFill(result.entries, fillOptions.weakBelow)));
+      Complain(InputLabel(options, name) +
+               fill::QualityReport(p, fill::MeasureFill(result.entries, fillOptions.weakBelow)));
     NullGridView view;
     fill::PlaceLetters(p, view, result.letters);
     return out.Write(name, JoinLinesCrLf(EncodeText(p)));

@@ -28,10 +28,9 @@ ExitCode RunFormatCommand(const Options& options) {
   return ForEachPuzzle(options, ReadNeed::Shown, [&](const std::string& name, Puzzle& p, const TextRead& read) {
     const DocumentContent content{p, read.clues, read.styles};
     const Exported exported = ExportDocument(content, format);
-    const std::string file = options.inputs.size() > 1 ? name + ": " : std::string();
-    for (const std::string& note : exported.notes) Complain("kventool: " + file + note);
+    for (const std::string& note : exported.notes) ComplainAbout(options, name, note);
     if (exported.refused) {
-      Complain("kventool: " + file + exported.message);
+      ComplainAbout(options, name, exported.message);
       return Refused;
     }
     return out.Write(name, exported.bytes);

@@ -13,8 +13,7 @@ ExitCode RunHtml(const Options& options) {
   page.solution = !options.noSolution;
   return ForEachPuzzle(options, ReadNeed::Shown, [&](const std::string& name, Puzzle& p, const TextRead& read) {
     if (!HasFullSolution(p))
-      Complain("kventool: " + (options.inputs.size() > 1 ? name + ": " : std::string()) +
-               std::string(PageWithoutSolution));
+      ComplainAbout(options, name, std::string(PageWithoutSolution));
     return out.Write(name, PuzzlePage(p, read.clues, read.styles, page));
   });
 }

@@ -184,10 +184,16 @@ std::optional<Command> CommandNamed(const std::string& name) {
   return std::nullopt;
 }
 
-bool ParseInt(const char* text, int low, int high, int& value) {
+// The whole text as one number of the value's type.
+template <typename Number>
+bool ParseWhole(const char* text, Number& value) {
   const char* end = text + std::char_traits<char>::length(text);
   const auto [ptr, ec] = std::from_chars(text, end, value);
-  return ec == std::errc() && ptr == end && value >= low && value <= high;
+  return ec == std::errc() && ptr == end;
+}
+
+bool ParseInt(const char* text, int low, int high, int& value) {
+  return ParseWhole(text, value) && value >= low && value <= high;
 }
 
 enum LongOnly {
@@ -333,21 +339,15 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
         if (!ParseInt(optarg, INT_MIN, INT_MAX, options.minScore)) return refuse("--min-score must be a whole number");
         fillGiven = true;
         break;
-      case Seed: {
-        const char* end = optarg + std::char_traits<char>::length(optarg);
-        const auto [ptr, ec] = std::from_chars(optarg, end, options.seed);
-        if (ec != std::errc() || ptr != end || ptr == optarg) return refuse("--seed must be a whole number from 0");
+      case Seed:
+        if (!ParseWhole(optarg, options.seed)) return refuse("--seed must be a whole number from 0");
         fillOnlyGiven = true;
         break;
-      }
-      case TimeLimit: {
-        const char* end = optarg + std::char_traits<char>::length(optarg);
-        const auto [ptr, ec] = std::from_chars(optarg, end, options.timeLimit);
-        if (ec != std::errc() || ptr != end || !(options.timeLimit > 0) || options.timeLimit > MaxTimeLimit)
+      case TimeLimit:
+        if (!ParseWhole(optarg, options.timeLimit) || !(options.timeLimit > 0) || options.timeLimit > MaxTimeLimit)
           return refuse("--time-limit must be a number of seconds above 0, at most 86400");
         fillOnlyGiven = true;
         break;
-      }
       case EntryName:
         options.entry = optarg;
         suggestGiven = true;

@@ -50,7 +50,7 @@ ExitCode RunPdfCommand(const Options& options) {
     PageGeometry geometry;
     const std::string bytes = PuzzlePdf(PrintedWithClues(p, read.clues, read.styles), paper, pages, &geometry);
     if (!geometry.refusal.empty()) {
-      Complain("kventool: " + (options.inputs.size() > 1 ? name + ": " : std::string()) + geometry.refusal);
+      ComplainAbout(options, name, geometry.refusal);
       return Refused;
     }
     if (bytes.empty()) {
