@@ -70,10 +70,7 @@ std::string SquareName(int col, int row, SquareNaming naming) {
   return std::to_string(col) + "," + std::to_string(row);
 }
 
-std::string EntryLabel(const CheckedEntry& entry) {
-  if (entry.number != 0) return std::to_string(entry.number);
-  return SquareName(entry.col, entry.row);
-}
+std::string EntryLabel(const CheckedEntry& entry) { return EntryLabel(entry.number, entry.col, entry.row); }
 
 std::string EntryName(const CheckedEntry& entry) {
   return EntryLabel(entry) + " " + std::string(DirectionWord(entry.direction));

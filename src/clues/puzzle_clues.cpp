@@ -169,8 +169,7 @@ std::string EnumerationMisfit(const Clue& clue, int length) {
 
 std::string ClueLabel(const Clue& clue, const Puzzle& p) {
   if (!clue.HasSquare()) return clue.label;
-  const std::int32_t number = EntryNumber(p, clue.col, clue.row);
-  return number != 0 ? std::to_string(number) : std::to_string(clue.col) + "," + std::to_string(clue.row);
+  return EntryLabel(EntryNumber(p, clue.col, clue.row), clue.col, clue.row);
 }
 
 std::string ClueName(const Clue& clue, const Puzzle& p) {

@@ -87,9 +87,8 @@ std::string_view DirectionWord(EntryDirection direction) {
   return direction == EntryDirection::Across ? "across" : "down";
 }
 
-std::string EntryLabel(const Puzzle& p, const DiagramEntry& e) {
-  const std::int32_t number = EntryNumber(p, e);
-  return number > 0 ? std::to_string(number) : std::to_string(e.col) + "," + std::to_string(e.row);
+std::string EntryLabel(std::int32_t number, int col, int row) {
+  return number != 0 ? std::to_string(number) : std::to_string(col) + "," + std::to_string(row);
 }
 
 std::string EntryName(const Puzzle& p, const DiagramEntry& e) {

@@ -60,8 +60,13 @@ inline std::int32_t EntryNumber(const Puzzle& p, const DiagramEntry& e) { return
 
 // "across" or "down".
 std::string_view DirectionWord(EntryDirection direction);
+// "12" for an entry whose first square [col, row] carries `number`, else
+// that square "3,4": the one way entries are labelled everywhere.
+std::string EntryLabel(std::int32_t number, int col, int row);
 // "12" for a numbered entry, else its first square "3,4".
-std::string EntryLabel(const Puzzle& p, const DiagramEntry& e);
+inline std::string EntryLabel(const Puzzle& p, const DiagramEntry& e) {
+  return EntryLabel(EntryNumber(p, e), e.col, e.row);
+}
 // "12 across" for a numbered entry, else its first square: "3,4 down".
 std::string EntryName(const Puzzle& p, const DiagramEntry& e);
 // The entry a user names ("5 across", "5a", "5 d", "5ac", "3,4 down"), case
