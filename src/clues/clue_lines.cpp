@@ -56,7 +56,10 @@ class DirectionLists {
       const Clue* clue = index ? &clues.clues[*index] : nullptr;
       Listed listed{entry, ShownClue(clue, entry.length), clue != nullptr && !clue->text.empty()};
       const std::int32_t number = EntryNumber(p, entry);
-      listed.line.number = number != 0 ? std::to_string(number) : std::string();
+      if (number != 0)
+        listed.line.number = std::to_string(number);
+      else
+        listed.line.square = EntryLabel(0, entry.col, entry.row);
       listed.line.answer = Answer(p, entry);
       (entry.direction == EntryDirection::Across ? across_ : down_).push_back(std::move(listed));
     }
@@ -169,7 +172,7 @@ TextLineList ClueTextLines(const std::vector<ClueSection>& sections) {
   TextLineList aside;
   for (const ClueSection& section : sections)
     for (const ClueLine& line : section.lines) {
-      std::string text = Joined(line.number.empty() ? section.name : line.number + " " + section.name, line.text,
+      std::string text = Joined(line.Label().empty() ? section.name : line.Label() + " " + section.name, line.text,
                                 line.enumeration);
       if (line.aside)
         aside.push_back("Without an entry: " + std::move(text));

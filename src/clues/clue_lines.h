@@ -18,6 +18,11 @@ struct ClueLine {
   std::string enumeration;  // "(5)", "(3,4)"; "" for a clue that has neither an entry nor one of its own
   std::string answer;       // the letters of its entry; "" while a square of it has none
   bool aside = false;       // it stands on no entry of the diagram
+  // "3,4": the first square of an entry whose square has no number, which
+  // names it where a list is read rather than solved; "" otherwise.
+  std::string square{};
+  // `number`, else `square`: what a listed line is led by.
+  const std::string& Label() const { return number.empty() ? square : number; }
   bool operator==(const ClueLine&) const = default;
 };
 

@@ -73,7 +73,7 @@ std::vector<FlowItem> RowItems(const PrintedPuzzle& printed, const Sheet& sheet,
   bold.setFontWeight(QFont::Bold);
   return ListItems(printed, TextPoints, device, [&](const ClueSection& section, const ClueLine& line) {
     FlowItem item;
-    item.text = Utf8(line.number.empty() ? section.name : line.number + " " + section.name) + fieldGap;
+    item.text = Utf8(line.Label().empty() ? section.name : line.Label() + " " + section.name) + fieldGap;
     if (!line.answer.empty()) {
       const QString answer = Utf8(line.answer);
       item.formats.push_back({static_cast<int>(item.text.size()), static_cast<int>(answer.size()), bold});

@@ -263,6 +263,21 @@ TEST(PuzzleClues, ClueListsPlaceEveryClueOnce) {
   EXPECT_EQ(text[6], "Without an entry: 9 Across. Of nothing");
 }
 
+// Numbers by hand that leave an entry without one: the list names it by
+// its first square, as the check and the Clues panel do, and prints no number.
+TEST(PuzzleClues, AnEntryWithoutANumberIsListedByItsSquare) {
+  Puzzle p = Numbered();
+  SetNumberingKind(p, NumberingKind::Manual);
+  p.Numbers(1, 1) = 0;
+  const PuzzleClues clues = Clued({{{Down, 1, 1}, "Stalk"}});
+  const std::vector<ClueSection> sections = DirectionSections(clues, p);
+  EXPECT_EQ(sections[0].lines[0].number, "");
+  EXPECT_EQ(sections[0].lines[0].Label(), "1,1");
+  const TextLineList text = ClueTextLines(sections);
+  EXPECT_EQ(text[0], "1,1 Across. (4)");
+  EXPECT_EQ(text[3], "1,1 Down. Stalk (4)");
+}
+
 TEST(PuzzleClues, TheUnicodeTitleLastsWhileTheSingleByteTitleIsItsOwn) {
   Puzzle p = Numbered();
   PuzzleClues clues;
