@@ -19,7 +19,7 @@ constexpr std::array<FormatInfo, 5> Formats{{
       .circles = true, .shading = false}},
     {FileFormat::Jpz, "Crossword Compiler puzzle", "Crossword Compiler Puzzles (*.jpz)", "Xword.jpz", ".jpz",
      {.clues = true, .facts = true, .unicodeTitle = true, .bars = true, .handNumbers = true,
-      .circles = true, .shading = true}},
+      .circles = true, .shading = true, .bothKinds = true}},
     {FileFormat::Xd, "xd crossword", "xd Crosswords (*.xd)", "Xword.xd", ".xd",
      {.clues = true, .facts = true, .unicodeTitle = true, .bars = false, .handNumbers = false,
       .circles = true, .shading = true}},

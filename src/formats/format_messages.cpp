@@ -1,6 +1,7 @@
 #include "formats/format_messages.h"
 
 #include "formats/import.h"
+#include "text/utf8.h"
 
 namespace kven::message {
 
@@ -37,9 +38,29 @@ Import RefusedImport(FileFormat format, std::string message) {
   return refused;
 }
 
+namespace {
+
+// A document may say it is UTF-8 and hold other bytes; what the program
+// keeps and writes on (ipuz, JSON, the web page) must be UTF-8.
+void MakeTextsUtf8(Import& read) {
+  const auto mend = [](std::string& text) {
+    if (!IsValidUtf8(text)) text = ValidUtf8(text);
+  };
+  for (Clue& clue : read.clues.clues)
+    for (std::string* text : {&clue.label, &clue.text, &clue.enumeration}) mend(*text);
+  PuzzleFacts& facts = read.clues.facts;
+  for (std::string* text : {&facts.title, &facts.author, &facts.copyright, &facts.notes, &facts.intro}) mend(*text);
+  for (std::string* text : {&read.clues.acrossKey, &read.clues.downKey}) mend(*text);
+  for (OtherClueList& list : read.clues.otherLists) mend(list.key);
+}
+
+}  // namespace
+
 Import GuardedImport(FileFormat format, const std::function<Import()>& read) {
   try {
-    return read();
+    Import imported = read();
+    MakeTextsUtf8(imported);
+    return imported;
   } catch (const ImportRefused& refusal) {
     return RefusedImport(format, refusal.what());
   } catch (const std::exception&) {

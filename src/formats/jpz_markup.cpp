@@ -1,5 +1,6 @@
 #include "formats/jpz_markup.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "clues/plain_text.h"
@@ -17,6 +18,12 @@ std::size_t EntityEnd(std::string_view text, std::size_t amp) {
   const std::size_t semicolon = text.find(';', amp);
   if (semicolon == std::string_view::npos || semicolon - amp > 34) return std::string_view::npos;
   const std::string_view entity = text.substr(amp, semicolon - amp + 1);
+  // "&name;", "&#38;", "&#x26;": anything else between "&" and ";" (a tag,
+  // a blank) makes it no entity, however PlainText would read it.
+  if (entity.size() < 3 || !std::all_of(entity.begin() + 1, entity.end() - 1, [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '#';
+      }))
+    return std::string_view::npos;
   return PlainText(entity) != entity ? semicolon : std::string_view::npos;
 }
 
@@ -40,22 +47,6 @@ void AppendContent(std::string& out, const pugi::xml_node& node, int depth) {
         break;
     }
   }
-}
-
-// The text with every entity PlainText knows as its character and all else
-// as it is: markup that is no XML, kept as the text it reads as.
-std::string EntitiesDecoded(std::string_view markup) {
-  std::string text;
-  for (std::size_t i = 0; i < markup.size(); ++i) {
-    const std::size_t end = markup[i] == '&' ? EntityEnd(markup, i) : std::string_view::npos;
-    if (end == std::string_view::npos) {
-      text += markup[i];
-      continue;
-    }
-    text += PlainText(markup.substr(i, end - i + 1));
-    i = end;
-  }
-  return text;
 }
 
 }  // namespace
@@ -88,7 +79,8 @@ void AppendMarkup(pugi::xml_node& element, std::string_view markup) {
       return;
     }
   }
-  element.append_child(pugi::node_pcdata).set_value(EntitiesDecoded(markup).c_str());
+  // Markup that is no XML goes out as the text it reads as.
+  element.append_child(pugi::node_pcdata).set_value(PlainText(markup).c_str());
 }
 
 }  // namespace kven

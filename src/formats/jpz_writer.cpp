@@ -41,6 +41,12 @@ void AddCell(pugi::xml_node grid, const Puzzle& d, const SquareStyles& styles, i
   if (number > 0) cell.append_attribute("number") = number;
   if (d.HBars(col, row) != 0) cell.append_attribute("bottom-bar") = "true";
   if (d.VBars(col, row) != 0) cell.append_attribute("right-bar") = "true";
+  // A block cell carries no bars, so a bar that a block square holds goes
+  // on the open square beyond it.
+  if (row > 1 && d.Blocks(col, row - 1) != 0 && d.HBars(col, row - 1) != 0)
+    cell.append_attribute("top-bar") = "true";
+  if (col > 1 && d.Blocks(col - 1, row) != 0 && d.VBars(col - 1, row) != 0)
+    cell.append_attribute("left-bar") = "true";
   const SquareStyle& style = styles(col, row);
   if (style.circled) cell.append_attribute("background-shape") = "circle";
   if (style.shaded) cell.append_attribute("background-color") = ("#" + RgbHex(ShadeColour(style))).c_str();

@@ -8,6 +8,10 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
+// A string that is no UTF-8 is written with U+FFFD where it fails rather
+// than failing the whole document.
+std::string Dumped(const Json& v) { return v.dump(-1, ' ', false, Json::error_handler_t::replace); }
+
 bool IsTable(const Json& v) {
   return v.is_array() && !v.empty() && std::all_of(v.begin(), v.end(), [](const Json& e) { return e.is_array(); });
 }
@@ -29,13 +33,13 @@ void AppendOneLine(std::string& out, const Json& v) {
     out += '{';
     for (auto it = v.begin(); it != v.end(); ++it) {
       if (it != v.begin()) out += ", ";
-      out += Json(it.key()).dump();
+      out += Dumped(Json(it.key()));
       out += ": ";
       AppendOneLine(out, it.value());
     }
     out += '}';
   } else {
-    out += v.dump();
+    out += Dumped(v);
   }
 }
 
@@ -49,7 +53,7 @@ void Append(std::string& out, const Json& v, std::size_t indent) {
     if (it != v.begin()) out += ",\n";
     out.append(indent + 2, ' ');
     if (v.is_object()) {
-      out += Json(it.key()).dump();
+      out += Dumped(Json(it.key()));
       out += ": ";
     }
     Append(out, it.value(), indent + 2);

@@ -108,7 +108,7 @@ Json Entries(const Puzzle& p, const PuzzleClues& clues) {
 std::string PuzzleId(const Json& data) {
   Json named = Json::object();
   for (const char* key : {"width", "height", "kind", "rows", "bars", "numbers", "title"}) named[key] = data[key];
-  return Sha256Hex(named.dump()).substr(0, 16);
+  return Sha256Hex(named.dump(-1, ' ', false, Json::error_handler_t::replace)).substr(0, 16);
 }
 
 }  // namespace

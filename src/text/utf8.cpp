@@ -37,6 +37,21 @@ bool IsValidUtf8(std::string_view text) {
   return true;
 }
 
+std::string ValidUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t start = i;
+    if (NextUtf8(text, i)) {
+      out.append(text.substr(start, i - start));
+    } else {
+      AppendUtf8(out, static_cast<unsigned char>(text[i]));
+      ++i;
+    }
+  }
+  return out;
+}
+
 void AppendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
     out += static_cast<char>(c);

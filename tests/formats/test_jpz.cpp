@@ -102,5 +102,32 @@ TEST(WriteJpz, MarkupAndEntitiesTravelAsElementsAndCharacters) {
   EXPECT_EQ(PlainText(clue->text), "A b & c—d, AT&T");
 }
 
+// Markup that is no XML goes out as the text it reads as, and comes back
+// the same pass after pass; an "&" that a later ";" follows is no entity.
+TEST(WriteJpz, TextThatIsNoMarkupLastsThroughEveryPass) {
+  const Import read = ReadJpz(test::ReadTestData("jpz/clued.jpz"));
+  for (const char* text : {"Tom &a/>\n  <w></w> <> first", "x < y & z; w", "&amp;; & ;"}) {
+    PuzzleClues clues;
+    clues.clues.push_back({EntryDirection::Across, 1, 1, "", text, "", ""});
+    std::vector<std::string> notes;
+    const Import once = ReadJpz(WriteJpz(read.puzzle, clues, SquareStyles{}, notes));
+    const Import twice = ReadJpz(WriteJpz(read.puzzle, once.clues, SquareStyles{}, notes));
+    ASSERT_NE(ClueAt(once.clues, EntryDirection::Across, 1, 1), nullptr) << text;
+    EXPECT_EQ(twice.clues, once.clues) << text;
+    EXPECT_EQ(PlainText(ClueAt(once.clues, EntryDirection::Across, 1, 1)->text), PlainText(text)) << text;
+  }
+}
+
+// A document that says it is UTF-8 and holds other bytes: those bytes are
+// read as Latin-1, so that every text the program keeps is UTF-8.
+TEST(ReadJpz, BytesThatAreNoUtf8ReadAsLatin1) {
+  std::string file = test::ReadTestData("jpz/clued.jpz");
+  const std::string title = "<title>";
+  file.insert(file.find(title) + title.size(), "Caf\xE9 \xFF ");
+  const Import read = ReadJpz(file);
+  ASSERT_EQ(read.outcome, ImportOutcome::Imported) << read.message;
+  EXPECT_TRUE(read.clues.facts.title.starts_with("Café ÿ ")) << read.clues.facts.title;
+}
+
 }  // namespace
 }  // namespace kven

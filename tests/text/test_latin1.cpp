@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "text/latin1.h"
+#include "text/utf8.h"
 
 namespace kven {
 namespace {
@@ -24,6 +25,21 @@ TEST(Latin1, FromUtf8KeepsLatin1AndReplacesTheRest) {
   };
   for (const auto& c : cases) EXPECT_EQ(Utf8ToLatin1(c.utf8), c.latin1) << c.utf8;
   EXPECT_EQ(Latin1ToUtf8("Caf\xE9 \xFF"), "Caf\xC3\xA9 \xC3\xBF");
+}
+
+// A text that mixes UTF-8 with other bytes keeps its UTF-8 and reads each
+// other byte as Latin-1.
+TEST(Latin1, ValidUtf8KeepsUtf8AndReadsOtherBytesAsLatin1) {
+  const struct {
+    std::string mixed, utf8;
+  } cases[] = {
+      {"Caf\xC3\xA9", "Caf\xC3\xA9"},
+      {"Caf\xE9", "Caf\xC3\xA9"},
+      {"\xE2\x82\xAC \xFF", "\xE2\x82\xAC \xC3\xBF"},  // a euro sign, then a byte that is no UTF-8
+      {"\xE2\x82" "A", "\xC3\xA2\xC2\x82" "A"},          // a sequence cut short
+      {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xC2\x80"},     // a surrogate
+  };
+  for (const auto& c : cases) EXPECT_EQ(ValidUtf8(c.mixed), c.utf8) << c.mixed;
 }
 
 }  // namespace
