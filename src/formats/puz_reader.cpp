@@ -8,6 +8,7 @@
 
 #include "formats/format_messages.h"
 #include "formats/imported_diagram.h"
+#include "formats/markup_escape.h"
 #include "formats/placed_clues.h"
 #include "formats/puz_layout.h"
 #include "text/latin1.h"
@@ -195,7 +196,8 @@ Import ReadPuzFile(std::string_view file) {
     clue.direction = entries[i].direction;
     clue.col = entries[i].col;
     clue.row = entries[i].row;
-    clue.text = split.text;
+    // A .puz clue is plain text: a "<" or "&" in it is that character.
+    clue.text = AsMarkup(split.text);
     clue.enumeration = split.enumeration;
     clues.clues.push_back(std::move(clue));
   }

@@ -5,6 +5,7 @@
 #include "clues/plain_text.h"
 #include "formats/format_messages.h"
 #include "formats/imported_diagram.h"
+#include "formats/markup_escape.h"
 #include "formats/placed_clues.h"
 #include "formats/puz_layout.h"
 #include "text/latin1.h"
@@ -55,7 +56,7 @@ std::string WritePuz(const Puzzle& p, const PuzzleClues& clues, const SquareStyl
     if (found) {
       const Clue& clue = clues.clues[*found];
       const std::string plain = PlainText(clue.text);
-      markup = markup || plain != clue.text;
+      markup = markup || AsMarkup(plain) != clue.text;
       text = JoinEnumeration(plain, clue.enumeration);
     }
     texts.clues.push_back(OneString(std::move(text)));

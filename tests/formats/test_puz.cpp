@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "clues/plain_text.h"
 #include "formats/format_messages.h"
 #include "formats/puz_layout.h"
 #include "formats/puz_reader.h"
@@ -119,6 +120,24 @@ TEST(ReadPuz, VersionTwoTextsAreUtf8AndOlderOnesLatin1) {
   latin1.replace(author, 9, "A. S\xE9tter");
   const Import read = ReadPuz(latin1);
   EXPECT_EQ(read.clues.facts.author, "A. Sétter");
+}
+
+// A .puz clue is plain text: what looks like markup in it is its characters,
+// shown as they are and written back the same.
+TEST(ReadPuz, ClueTextsArePlainText) {
+  std::string file = test::ReadTestData("puz/clued.puz");
+  const std::string first = "Setter's first clue";
+  const std::string plain = "<i>Jaws</i> &amp; <<J>> (0)";
+  file.replace(file.find(first), first.size(), plain);
+  const Import read = ReadPuz(file);
+  const Clue* clue = ClueAt(read.clues, EntryDirection::Across, 1, 1);
+  ASSERT_NE(clue, nullptr);
+  EXPECT_EQ(PlainText(clue->text), plain);
+  std::vector<std::string> notes;
+  const std::string written = WritePuz(read.puzzle, read.clues, read.styles, notes);
+  EXPECT_NE(written.find(plain), std::string::npos);
+  EXPECT_TRUE(notes.empty()) << notes.front();
+  EXPECT_EQ(ReadPuz(written).clues, read.clues);
 }
 
 TEST(WritePuz, ChecksumsAndLayoutAreTheFormats) {
