@@ -108,6 +108,8 @@ std::optional<DiagramEntry> FillPanel::CurrentEntry(const Puzzle& p, const Edito
 
 void FillPanel::showEvent(QShowEvent* event) {
   QDockWidget::showEvent(event);
+  // The list is read on first need, in the background.
+  if (!source_->Index() && !source_->Loading()) source_->UseDefault();
   Show(true);
 }
 

@@ -74,6 +74,8 @@ class FillPanelTest : public QObject {
     panel_ = window_->form.findChild<FillPanel*>();
     QVERIFY(panel_ != nullptr);
     QVERIFY(panel_->isVisible());
+    // Shown, the panel reads the default list at once; the tests read theirs instead.
+    QVERIFY(panel_->Running());
     panel_->SetDefaultListPlace({dir_.filePath(QStringLiteral("scowl")).toStdString(), "/nonexistent"});
     QTRY_VERIFY_WITH_TIMEOUT(!panel_->Running(), LoadTimeoutMs);
     QCOMPARE(panel_->listLabel()->text(), QStringLiteral("Word list: the default list"));
