@@ -140,6 +140,7 @@ void FillPanel::Show(bool force) {
   if (toldPuzzle_ && !(*toldPuzzle_ == p)) {
     Tell(QString());
     Shade({});
+    if (!job_) progress_->clear();
   }
   ShowEntries(p);
   pattern_->setText(entry ? QString(fill_text::EntryPattern)
@@ -311,12 +312,13 @@ void FillPanel::FillFinished() {
   if (!result) {
     Tell(QString(fill_text::FillError).arg(error));
   } else {
-    if (result->status == fill::FillStatus::Filled)
-      progress_->setText(QString(fill_text::Progress).arg(result->letters.size()).arg(result->restarts).arg(Seconds(seconds)));
     fill::FillResult shown = *result;
     // Whatever the search found once Stop was pressed is not wanted.
     if (job->Stopped()) shown.status = fill::FillStatus::Stopped;
     ShowFillResult(shown, *fillStart_, seconds);
+    // After the letters went in, which clears what was said of the puzzle before.
+    if (result->status == fill::FillStatus::Filled)
+      progress_->setText(QString(fill_text::Progress).arg(result->letters.size()).arg(result->restarts).arg(Seconds(seconds)));
   }
   fillStart_.reset();
 }

@@ -150,9 +150,11 @@ class FillPanelTest : public QObject {
     QVERIFY(Shaded(3, 3));
     QCOMPARE(Shaded(1, 3), tedAcross);
     QCOMPARE(Shaded(3, 1), !tedAcross);
+    QVERIFY(!panel_->progressLabel()->text().isEmpty());
     window_->Paste(ThreeByThree);
     QTRY_VERIFY(!Shaded(3, 3));
     QCOMPARE(panel_->messageLabel()->text(), QString());
+    QCOMPARE(panel_->progressLabel()->text(), QString());
   }
 
   void stopLeavesThePuzzleAsItWasAndTheButtonsStay() {
