@@ -35,12 +35,12 @@ CluesPanel::CluesPanel(QWidget* parent) : QDockWidget(clues_text::PanelTitle, pa
   tree_->setHeaderLabels({clues_text::NumberHeading, clues_text::EnumerationHeading, clues_text::TextHeading});
   tree_->setRootIsDecorated(false);
   tree_->setSelectionMode(QAbstractItemView::SingleSelection);
-  // The number and enumeration take what they need; the clue gets the rest,
-  // and a panel wide enough for a clue of a few words.
+  // The number and enumeration take what they need; the clue gets the rest.
   tree_->header()->setSectionResizeMode(NumberColumn, QHeaderView::ResizeToContents);
   tree_->header()->setSectionResizeMode(EnumerationColumn, QHeaderView::ResizeToContents);
   tree_->header()->setSectionResizeMode(TextColumn, QHeaderView::Stretch);
-  content->setMinimumWidth(380);
+  // Narrow enough to stand beside the window on a 1280-pixel screen.
+  content->setMinimumWidth(300);
   text_ = new QLineEdit(content);
   text_->setObjectName(QLatin1String("edClue"));
   enumeration_ = new QLineEdit(content);

@@ -20,8 +20,11 @@ namespace kven {
 
 namespace {
 
-// A panel opens at least this tall: lists want room.
+// A panel opens at least this tall and this wide where the screen has the
+// room: lists want it. Narrower panels still fit beside the window on a
+// 1280-pixel screen.
 constexpr int PanelMinHeight = 480;
+constexpr int PanelWidth = 380;
 
 bool Floating(const QWidget& window) {
   const auto* dock = qobject_cast<const QDockWidget*>(&window);
@@ -160,7 +163,7 @@ QSize SideWindows::Wanted(const QWidget& window) const {
   // contents ask, as tall as the main window.
   if (&window == check_) return window.size().expandedTo(window.minimumSizeHint());
   const QSize hinted = window.sizeHint().expandedTo(window.minimumSizeHint());
-  return hinted.expandedTo(QSize(0, std::max(PanelMinHeight, host_.window().height())));
+  return hinted.expandedTo(QSize(PanelWidth, std::max(PanelMinHeight, host_.window().height())));
 }
 
 void SideWindows::Place(QWidget& window, QSize size, const QList<QWidget*>& moving) {

@@ -99,6 +99,18 @@ class SideWindowsTest : public QObject {
     w.Paste(QStringLiteral("KVEN 2 21 21\r\nBLK 1 Z\r\n"));
     check("after the window grew");
   }
+
+  // A 1280-pixel screen leaves (1280 - 580) / 2 - 8 = 342 pixels beside the
+  // centred window on either side: each panel fits there at its narrowest.
+  void panelsFitBesideTheWindowOnA1280PixelScreen() {
+    Window w;
+    w.Trigger("miFill");
+    w.Trigger("miClues");
+    for (const char* name : {"FillPanel", "CluesPanel"}) {
+      const QDockWidget& panel = kven::test::Find<QDockWidget>(w.form, name);
+      QVERIFY2(panel.minimumSizeHint().expandedTo(panel.minimumSize()).width() <= 342, name);
+    }
+  }
 };
 
 QTEST_MAIN(SideWindowsTest)
