@@ -44,6 +44,10 @@ CheckWindow::CheckWindow(PuzzleSource puzzle, QWidget* parent) : QDialog(parent)
                          .arg(defaults.barredMaxPercent),
                      static_cast<int>(CheckStyle::Barred));
   styleBox_->addItem(QStringLiteral("none: checking not judged"), static_cast<int>(CheckStyle::None));
+  // Its longest item need not widen the window past the room beside the
+  // main window on a small screen; the list opens as wide as its items.
+  styleBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  styleBox_->setMinimumContentsLength(16);
   auto* styleLabel = new QLabel(QStringLiteral("&Style:"), this);
   styleLabel->setBuddy(styleBox_);
 
@@ -98,22 +102,26 @@ CheckWindow::CheckWindow(PuzzleSource puzzle, QWidget* parent) : QDialog(parent)
   auto* top = new QHBoxLayout;
   top->addWidget(styleLabel);
   top->addWidget(styleBox_, 1);
-  auto* limits = new QHBoxLayout;
-  limits->addWidget(lengthLabel);
-  limits->addWidget(minLength_);
-  limits->addSpacing(12);
-  limits->addWidget(barredLabel);
-  limits->addWidget(barredMin_);
-  limits->addWidget(new QLabel(QStringLiteral("to"), this));
-  limits->addWidget(barredMax_);
-  limits->addStretch(1);
+  // Two rows, so that the window is narrow enough to stand beside the main
+  // window on a 1280-pixel screen.
+  auto* length = new QHBoxLayout;
+  length->addWidget(lengthLabel);
+  length->addWidget(minLength_);
+  length->addStretch(1);
+  auto* barred = new QHBoxLayout;
+  barred->addWidget(barredLabel);
+  barred->addWidget(barredMin_);
+  barred->addWidget(new QLabel(QStringLiteral("to"), this));
+  barred->addWidget(barredMax_);
+  barred->addStretch(1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(checkAgain_);
   buttons->addWidget(close_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
-  layout->addLayout(limits);
+  layout->addLayout(length);
+  layout->addLayout(barred);
   layout->addWidget(summary_);
   layout->addWidget(tabs_, 1);
   layout->addLayout(buttons);

@@ -39,8 +39,11 @@ SideWindows::SideWindows(FormHost& host, Dialogs& dialogs) : QObject(&host.windo
   // layout; docked, they would take the grid's room. They dock at will.
   clues_ = new CluesPanel(&owner);
   owner.addDockWidget(Qt::RightDockWidgetArea, clues_);
-  clues_->setFloating(true);
+  // Hidden before it floats: floated first and then hidden, it keeps telling
+  // the origin as its place under some window managers once shown, and the
+  // other side windows would not know to keep clear of it.
   clues_->hide();
+  clues_->setFloating(true);
   clues_->installEventFilter(this);
   QAction* item = clues_->toggleViewAction();
   item->setObjectName(QLatin1String("miClues"));
