@@ -200,11 +200,12 @@ TEST(Kventool, UsageErrors) {
                                  "pdf x.txt -o y.pdf --paper a5", "picture x.txt -o y.bmp --solution",
                                  "encode --paper a4", "pdf x.txt -o y.pdf --format png",
                                  "pdf x.txt -o y.pdf --solution --submission", "encode --solution-only",
-                                 "ipuz --no-solution"}) {
+                                 "ipuz --no-solution", "words ''"}) {
     const ToolRun run = Kventool(args);
     EXPECT_EQ(run.status, 2) << args;
     EXPECT_NE(run.err.find("kventool --help"), std::string::npos) << args << ": " << run.err;
   }
+  EXPECT_EQ(Kventool("words ''").err.rfind("kventool: an empty pattern\n", 0), 0u);
 }
 
 TEST(Kventool, HtmlWritesOnePageAnInputAndSaysWhenItCannotCheck) {

@@ -378,7 +378,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
   // getopt has moved the file names behind the options, in their order.
   for (int i = optind; i < static_cast<int>(words.size()); ++i) {
     const std::string name = argv[static_cast<std::size_t>(i)];
-    if (name.empty()) return refuse("an empty file name");
+    if (name.empty())
+      return refuse(options.command == Command::Words && i == optind ? "an empty pattern" : "an empty file name");
     options.inputs.push_back(name);
   }
 
