@@ -387,7 +387,7 @@ Import ReadDocument(const Sections& sections) {
     ReadDesign(sections.design, squares);
     return squares;
   };
-  // Some writers mark blocks with "." where the spec has "#": in a grid
+  // Some writers mark blocks with "." where the .xd format has "#": in a grid
   // without "#", a "." is a block when more answers fit their entries so.
   result = read(false);
   bool hashBlocks = false;
