@@ -3,6 +3,7 @@
 #include <map>
 #include <set>
 
+#include "formats/json_layout.h"
 #include "formats/placed_clues.h"
 
 namespace kven {
@@ -20,7 +21,6 @@ constexpr std::pair<const char*, std::string PuzzleFacts::*> Facts[] = {
     {"intro", &PuzzleFacts::intro},
 };
 
-std::string Dump(const Json& value) { return value.dump(-1, ' ', false, Json::error_handler_t::replace); }
 
 // Across or Down for "Across", "down", "Across:Heading"; none for other lists.
 std::optional<EntryDirection> DirectionOfKey(std::string_view key) {
@@ -76,9 +76,9 @@ std::optional<Clue> ReadIpuzClue(const Json& item) {
     if (const auto n = item.find("number"); n != item.end()) clue.label = Label(*n);
     if (const auto t = item.find("clue"); t != item.end() && t->is_string()) clue.text = t->get<std::string>();
     if (const auto e = item.find("enumeration"); e != item.end())
-      clue.enumeration = e->is_string() ? e->get<std::string>() : e->is_number() ? Dump(*e) : std::string();
+      clue.enumeration = e->is_string() ? e->get<std::string>() : e->is_number() ? CompactJson(*e) : std::string();
     for (const char* known : {"number", "clue", "enumeration"}) members.erase(known);
-    if (!members.empty()) clue.members = Dump(members);
+    if (!members.empty()) clue.members = CompactJson(members);
   } else if (item.is_string()) {
     clue.text = item.get<std::string>();
   } else {
@@ -111,7 +111,7 @@ void ReadUnplaced(const Json& list, PuzzleClues& out) {
     if (const auto t = item.find("clue"); t != item.end() && t->is_string()) clue.text = t->get<std::string>();
     if (const auto e = item.find("enumeration"); e != item.end() && e->is_string()) clue.enumeration = e->get<std::string>();
     for (const char* known : {"direction", "col", "row", "clue", "enumeration"}) members.erase(known);
-    if (!members.empty()) clue.members = Dump(members);
+    if (!members.empty()) clue.members = CompactJson(members);
     out.clues.push_back(std::move(clue));
   }
 }
@@ -135,7 +135,7 @@ PuzzleClues ReadIpuzClues(const Json& root, const Puzzle& p) {
       const auto direction = DirectionOfKey(key);
       bool& seen = direction == EntryDirection::Across ? across : down;
       if (!direction || seen || !list.is_array()) {
-        out.otherLists.push_back({key, Dump(list)});
+        out.otherLists.push_back({key, CompactJson(list)});
         continue;
       }
       seen = true;

@@ -8,10 +8,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// A string that is no UTF-8 is written with U+FFFD where it fails rather
-// than failing the whole document.
-std::string Dumped(const Json& v) { return v.dump(-1, ' ', false, Json::error_handler_t::replace); }
-
 bool IsTable(const Json& v) {
   return v.is_array() && !v.empty() && std::all_of(v.begin(), v.end(), [](const Json& e) { return e.is_array(); });
 }
@@ -33,13 +29,13 @@ void AppendOneLine(std::string& out, const Json& v) {
     out += '{';
     for (auto it = v.begin(); it != v.end(); ++it) {
       if (it != v.begin()) out += ", ";
-      out += Dumped(Json(it.key()));
+      out += CompactJson(Json(it.key()));
       out += ": ";
       AppendOneLine(out, it.value());
     }
     out += '}';
   } else {
-    out += Dumped(v);
+    out += CompactJson(v);
   }
 }
 
@@ -53,7 +49,7 @@ void Append(std::string& out, const Json& v, std::size_t indent) {
     if (it != v.begin()) out += ",\n";
     out.append(indent + 2, ' ');
     if (v.is_object()) {
-      out += Dumped(Json(it.key()));
+      out += CompactJson(Json(it.key()));
       out += ": ";
     }
     Append(out, it.value(), indent + 2);
@@ -71,5 +67,7 @@ std::string LayOutJson(const nlohmann::ordered_json& value) {
   out += '\n';
   return out;
 }
+
+std::string CompactJson(const Json& value) { return value.dump(-1, ' ', false, Json::error_handler_t::replace); }
 
 }  // namespace kven

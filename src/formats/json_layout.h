@@ -12,4 +12,8 @@ namespace kven {
 // themselves (strings, numbers) are written by the JSON library.
 std::string LayOutJson(const nlohmann::ordered_json& value);
 
+// The value as compact JSON on one line. A string that is no UTF-8 is
+// written with U+FFFD where it fails rather than failing the whole text.
+std::string CompactJson(const nlohmann::ordered_json& value);
+
 }  // namespace kven

@@ -5,6 +5,7 @@
 
 #include "clues/plain_text.h"
 #include "formats/ipuz_clues.h"
+#include "formats/json_layout.h"
 #include "model/entries.h"
 #include "publish/digest.h"
 #include "publish/rich_text.h"
@@ -108,7 +109,7 @@ Json Entries(const Puzzle& p, const PuzzleClues& clues) {
 std::string PuzzleId(const Json& data) {
   Json named = Json::object();
   for (const char* key : {"width", "height", "kind", "rows", "bars", "numbers", "title"}) named[key] = data[key];
-  return Sha256Hex(named.dump(-1, ' ', false, Json::error_handler_t::replace)).substr(0, 16);
+  return Sha256Hex(CompactJson(named)).substr(0, 16);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "clues/plain_text.h"
+#include "formats/json_layout.h"
 #include "kven_version.h"
 #include "publish/digest.h"
 #include "publish/web_assets.h"
@@ -29,7 +30,7 @@ std::string EscapedHtml(std::string_view text) {
 // clue brings can close the element or open a comment, as each is written
 // as its \u escape, which only strings hold.
 std::string ScriptSafeJson(const nlohmann::ordered_json& data) {
-  const std::string json = data.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+  const std::string json = CompactJson(data);
   std::string out;
   out.reserve(json.size());
   for (const char c : json) {

@@ -10,6 +10,18 @@
 
 namespace kven {
 
+// Which pages are made.
+enum class PrintedPages {
+  Puzzle,             // the puzzle as it goes to a solver
+  PuzzleAndSolution,  // the same and a page with the filled grid
+  SolutionOnly,       // the page with the filled grid alone
+  // The copy an editor asks for: the filled grid, then every clue beside
+  // its entry's name and answer, with the author, the puzzle's facts and
+  // the page's number at the top of every page. Refused for a puzzle
+  // without its whole solution (SubmissionRefusal).
+  Submission,
+};
+
 // The finished puzzle: the diagram with its facts and clues, everything the
 // printed pages and the PDF show. The diagram's own Title is not used: the
 // UTF-8 `title` is printed instead.

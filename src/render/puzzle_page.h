@@ -18,18 +18,6 @@ enum class Paper { A4, Letter };
 // everywhere else.
 Paper PaperForLocale(const QLocale& locale = QLocale::system());
 
-// Which pages are made.
-enum class PrintedPages {
-  Puzzle,             // the puzzle as it goes to a solver
-  PuzzleAndSolution,  // the same and a page with the filled grid
-  SolutionOnly,       // the page with the filled grid alone
-  // The copy an editor asks for: the filled grid, then every clue beside
-  // its entry's name and answer, with the author, the puzzle's facts and
-  // the page's number at the top of every page. Refused for a puzzle
-  // without its whole solution (SubmissionRefusal).
-  Submission,
-};
-
 struct PageOptions {
   PrintedPages pages = PrintedPages::Puzzle;
   int barWidth = DefaultBarWidth;  // as for the bitmap picture

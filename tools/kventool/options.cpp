@@ -287,9 +287,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
       case Solution:
       case SolutionOnly:
       case Submission: {
-        const PdfPages pages = c == Solution ? PdfPages::WithSolution
-                               : c == SolutionOnly ? PdfPages::SolutionOnly : PdfPages::Submission;
-        if (options.pdfPages != PdfPages::Puzzle && options.pdfPages != pages)
+        const PrintedPages pages = c == Solution       ? PrintedPages::PuzzleAndSolution
+                                   : c == SolutionOnly ? PrintedPages::SolutionOnly
+                                                       : PrintedPages::Submission;
+        if (options.pdfPages != PrintedPages::Puzzle && options.pdfPages != pages)
           return refuse("--solution, --solution-only and --submission exclude each other");
         options.pdfPages = pages;
         pdfGiven = true;

@@ -8,6 +8,7 @@
 #include "check/check_report.h"
 #include "fill/fill_search.h"
 #include "model/editor_state.h"
+#include "render/printed_puzzle.h"
 
 namespace kven::tool {
 
@@ -15,11 +16,6 @@ enum class Command { Decode, Encode, Clues, Ipuz, Puz, Jpz, Xd, Html, Picture, P
 
 // The paper of kventool pdf.
 enum class PaperChoice { Locale, A4, Letter };
-
-// The pages kventool pdf makes: the puzzle; with --solution a page with the
-// filled grid after it; --solution-only that page alone; --submission the
-// copy for an editor.
-enum class PdfPages { Puzzle, WithSolution, SolutionOnly, Submission };
 
 // A kventool command line, checked.
 struct Options {
@@ -29,7 +25,9 @@ struct Options {
   int barWidth = DefaultBarWidth;   // picture: MinBarWidth..MaxBarWidth
   std::string format;               // picture into a folder: "bmp", "png" or "svg"
   PaperChoice paper = PaperChoice::Locale;  // pdf
-  PdfPages pdfPages = PdfPages::Puzzle;  // pdf
+  // pdf: the puzzle; --solution adds the solution page, --solution-only
+  // is that page alone, --submission the copy for an editor.
+  PrintedPages pdfPages = PrintedPages::Puzzle;
   CheckOptions check;               // check: style, minimum length, thresholds
   bool json = false;                // check: one JSON object per file
   // fill, suggest, words: the word lists from the bottom up ("default" the

@@ -23,20 +23,6 @@ Paper PaperOf(PaperChoice choice) {
   return PaperForLocale();
 }
 
-PrintedPages PagesOf(PdfPages pages) {
-  switch (pages) {
-    case PdfPages::WithSolution:
-      return PrintedPages::PuzzleAndSolution;
-    case PdfPages::SolutionOnly:
-      return PrintedPages::SolutionOnly;
-    case PdfPages::Submission:
-      return PrintedPages::Submission;
-    case PdfPages::Puzzle:
-      break;
-  }
-  return PrintedPages::Puzzle;
-}
-
 }  // namespace
 
 ExitCode RunPdfCommand(const Options& options) {
@@ -44,7 +30,7 @@ ExitCode RunPdfCommand(const Options& options) {
   if (!out.Prepare()) return UsageError;
   const Paper paper = PaperOf(options.paper);
   PageOptions pages;
-  pages.pages = PagesOf(options.pdfPages);
+  pages.pages = options.pdfPages;
   pages.barWidth = options.barWidth;
   return ForEachPuzzle(options, ReadNeed::Shown, [&](const std::string& name, Puzzle& p, const TextRead& read) {
     PageGeometry geometry;
