@@ -1,8 +1,5 @@
 #include "formats/jpz_markup.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "clues/plain_text.h"
 #include "formats/markup_escape.h"
 
@@ -15,15 +12,9 @@ constexpr int MaxMarkupDepth = 16;
 // Where the entity that starts at `amp` ends (its ";"): an entity PlainText
 // knows; npos for any other "&".
 std::size_t EntityEnd(std::string_view text, std::size_t amp) {
+  if (!IsEntityAt(text, amp)) return std::string_view::npos;
   const std::size_t semicolon = text.find(';', amp);
-  if (semicolon == std::string_view::npos || semicolon - amp > 34) return std::string_view::npos;
   const std::string_view entity = text.substr(amp, semicolon - amp + 1);
-  // "&name;", "&#38;", "&#x26;": anything else between "&" and ";" (a tag,
-  // a blank) makes it no entity, however PlainText would read it.
-  if (entity.size() < 3 || !std::all_of(entity.begin() + 1, entity.end() - 1, [](char c) {
-        return std::isalnum(static_cast<unsigned char>(c)) || c == '#';
-      }))
-    return std::string_view::npos;
   return PlainText(entity) != entity ? semicolon : std::string_view::npos;
 }
 

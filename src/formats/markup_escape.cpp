@@ -4,9 +4,6 @@
 
 namespace kven {
 
-namespace {
-
-// As PlainText reads one: "&name;", "&#233;" or "&#x2014;".
 bool IsEntityAt(std::string_view text, std::size_t amp) {
   std::size_t i = amp + 1;
   if (i < text.size() && text[i] == '#') ++i;
@@ -14,8 +11,6 @@ bool IsEntityAt(std::string_view text, std::size_t amp) {
   while (i < text.size() && i - start < 32 && std::isalnum(static_cast<unsigned char>(text[i]))) ++i;
   return i > start && i < text.size() && text[i] == ';';
 }
-
-}  // namespace
 
 void AppendAsMarkup(std::string& out, std::string_view plain) {
   for (std::size_t i = 0; i < plain.size(); ++i) {
