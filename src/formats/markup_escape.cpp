@@ -17,7 +17,8 @@ void AppendAsMarkup(std::string& out, std::string_view plain) {
     const char c = plain[i];
     const char next = i + 1 < plain.size() ? plain[i + 1] : '\0';
     if (c == '&' && IsEntityAt(plain, i)) out += "&amp;";
-    else if (c == '<' && (std::isalpha(static_cast<unsigned char>(next)) || next == '/')) out += "&lt;";
+    // Where PlainText could see a tag: "<b", "</", "<!--".
+    else if (c == '<' && (std::isalpha(static_cast<unsigned char>(next)) || next == '/' || next == '!')) out += "&lt;";
     else out += c;
   }
 }

@@ -127,7 +127,7 @@ TEST(ReadPuz, VersionTwoTextsAreUtf8AndOlderOnesLatin1) {
 TEST(ReadPuz, ClueTextsArePlainText) {
   std::string file = test::ReadTestData("puz/clued.puz");
   const std::string first = "Setter's first clue";
-  const std::string plain = "<i>Jaws</i> &amp; <<J>> (0)";
+  const std::string plain = "<i>Jaws</i> &amp; <<J>> <!-- --> (0)";
   file.replace(file.find(first), first.size(), plain);
   const Import read = ReadPuz(file);
   const Clue* clue = ClueAt(read.clues, EntryDirection::Across, 1, 1);
