@@ -31,14 +31,6 @@ std::uint32_t EntityValue(std::string_view name) {
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
 
-// The length of the tag at the start of `rest` ("<i>", "</b>", "<br/>",
-// "<!-- -->"), 0 when what starts there is no tag.
-std::size_t TagLength(std::string_view rest) {
-  if (rest.size() < 2 || rest[0] != '<' || !(IsLetter(rest[1]) || rest[1] == '/' || rest[1] == '!')) return 0;
-  const auto close = rest.find('>');
-  return close == std::string_view::npos ? 0 : close + 1;
-}
-
 // Whether a tag parts the words on either side: a line break, a paragraph,
 // an item of a list.
 bool Breaks(std::string_view tag) {
@@ -67,6 +59,12 @@ std::string Collapsed(const std::string& text) {
 }
 
 }  // namespace
+
+std::size_t TagLength(std::string_view rest) {
+  if (rest.size() < 2 || rest[0] != '<' || !(IsLetter(rest[1]) || rest[1] == '/' || rest[1] == '!')) return 0;
+  const auto close = rest.find('>');
+  return close == std::string_view::npos ? 0 : close + 1;
+}
 
 std::string PlainText(std::string_view markup) {
   // Tags go first and entities after, in one pass that never reads its own

@@ -14,6 +14,11 @@ namespace kven {
 // looks like markup (a "<" that closes nothing, an unknown entity) stays.
 // UTF-8 in and out.
 std::string PlainText(std::string_view markup);
+
+// The length of the tag at the start of `rest` ("<i>", "</b>", "<br/>",
+// "<!-- -->"), 0 when what starts there is no tag: how PlainText and every
+// other reader of markup tell a tag.
+std::size_t TagLength(std::string_view rest);
 // The same for a run of text between two elements of a document's markup
 // ("Sum of the " before "<i>whole</i>"): white space at either end stays one
 // blank, since it parts the run's words from the element beside it.

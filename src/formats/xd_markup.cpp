@@ -73,13 +73,12 @@ std::string XdFromMarkup(std::string_view markup) {
   std::size_t text = 0;  // where the text not yet written starts
   std::size_t i = 0;
   while (i < markup.size()) {
-    const std::size_t close = markup[i] == '<' ? markup.find('>', i) : std::string_view::npos;
-    const bool tag = close != std::string_view::npos && i + 1 < markup.size() &&
-                     (std::isalpha(static_cast<unsigned char>(markup[i + 1])) || markup[i + 1] == '/');
-    if (!tag) {
+    const std::size_t size = TagLength(markup.substr(i));
+    if (size == 0) {
       ++i;
       continue;
     }
+    const std::size_t close = i + size - 1;
     out += PlainTextRun(markup.substr(text, i - text));
     std::string_view name = markup.substr(i + 1, close - i - 1);
     const bool ending = name.starts_with('/');

@@ -1,5 +1,6 @@
 #include "publish/rich_text.h"
 
+#include <cctype>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,23 +17,19 @@ struct Tag {
   std::size_t size = 0;  // from "<" to ">" inclusive
 };
 
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-
-// The tag at the start of `rest`, read as PlainText reads one: "<" then a
-// letter or "/", up to the next ">".
+// The tag at the start of `rest`, read as PlainText reads one.
 std::optional<Tag> TagAt(std::string_view rest) {
-  if (rest.size() < 2 || rest[0] != '<' || !(IsLetter(rest[1]) || rest[1] == '/')) return std::nullopt;
-  const auto close = rest.find('>');
-  if (close == std::string_view::npos) return std::nullopt;
+  const std::size_t size = TagLength(rest);
+  if (size == 0) return std::nullopt;
   Tag tag;
-  tag.size = close + 1;
+  tag.size = size;
   std::size_t i = 1;
   if (rest[i] == '/') {
     tag.closing = true;
     ++i;
   }
-  for (; i < close && (IsLetter(rest[i]) || (rest[i] >= '0' && rest[i] <= '9')); ++i)
-    tag.name += static_cast<char>(rest[i] | 0x20);
+  for (; i + 1 < size && std::isalnum(static_cast<unsigned char>(rest[i])); ++i)
+    tag.name += static_cast<char>(std::tolower(static_cast<unsigned char>(rest[i])));
   return tag;
 }
 
